@@ -1,0 +1,23 @@
+# Settings every target of ours shares: strict warnings, treated as errors.
+function(orvanta_strict_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+endfunction()
+
+# Embeds text files into a generated C++ source, byte for byte.
+#   orvanta_embed_texts(OUTPUT <cpp> NAMESPACE <ns> FILES <symbol>=<path>...)
+function(orvanta_embed_texts)
+    cmake_parse_arguments(ARG "" "OUTPUT;NAMESPACE" "FILES" ${ARGN})
+    set(inputs)
+    foreach(entry IN LISTS ARG_FILES)
+        string(REGEX REPLACE "^[^=]+=" "" path "${entry}")
+        list(APPEND inputs "${path}")
+    endforeach()
+    string(REPLACE ";" "|" entries "${ARG_FILES}")
+    add_custom_command(
+        OUTPUT "${ARG_OUTPUT}"
+        COMMAND "${CMAKE_COMMAND}" "-DOUTPUT=${ARG_OUTPUT}" "-DNAMESPACE=${ARG_NAMESPACE}"
+                "-DENTRIES=${entries}" -P "${PROJECT_SOURCE_DIR}/cmake/EmbedTexts.cmake"
+        DEPENDS ${inputs} "${PROJECT_SOURCE_DIR}/cmake/EmbedTexts.cmake"
+        COMMENT "Embedding stock texts"
+        VERBATIM)
+endfunction()

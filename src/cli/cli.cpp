@@ -1,0 +1,206 @@
+#include "cli/cli.h"
+
+#include "model/field_names.h"
+#include "platform/text_file.h"
+#include "projectfile/project_file_reader.h"
+#include "projectfile/project_file_writer.h"
+#include "script/script_files.h"
+
+#include <optional>
+#include <ostream>
+#include <span>
+#include <stdexcept>
+
+namespace orvanta::cli {
+namespace {
+
+constexpr const char* kUsage = R"(Usage:
+  orvanta-cli compile [--load FILE] [--set NAME=VALUE]... DIR
+      Write Script.txt and English.txt of the project into DIR.
+  orvanta-cli save [--load FILE] [--set NAME=VALUE]... FILE
+      Write the project file FILE.
+  orvanta-cli restore DIR
+      Write the stock Script.txt and English.txt into DIR.
+  orvanta-cli get [--load FILE] NAME...
+      Print the value of each named field, each followed by a line feed.
+  orvanta-cli --help | --version
+
+Every command starts from the built-in defaults. --load reads a project file
+as the desktop program's Load does (packs and inventory items stay at their
+defaults). --set NAME=VALUE sets a field by the name of its control, taking
+VALUE's bytes as they are; NAME=@PATH takes the exact bytes of the file PATH.
+Paths may be host paths or Windows paths such as "C:\Program Files\...",
+which are found in the Wine prefix ($WINEPREFIX, else ~/.wine).
+
+Field names: Text1..Text11 (level names), Text12 (title name), Text13..Text23
+(packs of levels 11..1), Text24 (script header), Text25 (inventory items),
+Text26, Text27 (legends), Text28 (script folder), Text29 (Easylife location),
+Text30 (compile-to folder), Combo1..Combo12 (WAD names), sound1..sound12
+(audio tracks), Label1..Label12 (camera labels), data1..data12 (level data
+strings), switch1..switch5, inputtimeout, security. get also knows the fixed
+texts engheader, engmiddler, engender, scriptbox and englishbox.
+
+Exit status: 0 on success, 1 when a file cannot be read or written or is not
+a project file, 2 on wrong usage.
+)";
+
+/// A failure to report: its message and the exit code it ends with.
+struct Failure : std::runtime_error {
+    Failure(const std::string& message, int code) : std::runtime_error(message), exitCode(code) {}
+    int exitCode;
+};
+
+[[noreturn]] void usageError(const std::string& message) { throw Failure(message, 2); }
+[[noreturn]] void fileError(const std::string& message) { throw Failure(message, 1); }
+
+struct Options {
+    std::optional<std::string> load;
+    std::vector<std::string> sets;
+    std::vector<std::string> operands;
+};
+
+Options parseOptions(std::span<const std::string> args, bool allowSets)
+{
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--load" || (allowSets && arg == "--set")) {
+            if (i + 1 == args.size())
+                usageError(arg + " needs a value");
+            (arg == "--load" ? options.load.emplace() : options.sets.emplace_back()) = args[++i];
+        } else if (arg.starts_with("--") && arg != "--") {
+            usageError("unknown option " + arg);
+        } else {
+            options.operands.push_back(arg);
+        }
+    }
+    return options;
+}
+
+std::string valueOf(const std::string& assignment)
+{
+    const std::string value = assignment.substr(assignment.find('=') + 1);
+    if (!value.starts_with('@'))
+        return value;
+    auto bytes = readFileBytes(value.substr(1));
+    if (!bytes)
+        fileError(bytes.error().message);
+    return std::move(bytes.value());
+}
+
+ProjectState projectFrom(const Options& options)
+{
+    ProjectState project = ProjectState::withDefaults();
+    if (options.load) {
+        const LoadResult result = loadProjectFile(*options.load, project);
+        if (result.status == LoadStatus::NotProjectFile)
+            fileError("\"" + *options.load + "\": Not an ORV file!");
+        if (result.status == LoadStatus::Failed)
+            fileError(result.message);
+    }
+    for (const std::string& assignment : options.sets) {
+        const auto equals = assignment.find('=');
+        if (equals == std::string::npos)
+            usageError("--set needs NAME=VALUE, not \"" + assignment + "\"");
+        const std::string name = assignment.substr(0, equals);
+        std::string* field = findField(project, name);
+        if (field == nullptr)
+            usageError("no field is named \"" + name + "\" (see --help)");
+        *field = valueOf(assignment);
+    }
+    return project;
+}
+
+const std::string& singleOperand(const Options& options, const char* what)
+{
+    if (options.operands.size() != 1)
+        usageError(std::string("expected one ") + what);
+    return options.operands.front();
+}
+
+void check(const std::optional<FileError>& error)
+{
+    if (error)
+        fileError(error->message);
+}
+
+int compile(std::span<const std::string> args)
+{
+    const Options options = parseOptions(args, true);
+    const std::string& folder = singleOperand(options, "folder");
+    check(writeScriptFiles(projectFrom(options), folder));
+    return 0;
+}
+
+int save(std::span<const std::string> args)
+{
+    const Options options = parseOptions(args, true);
+    const std::string& file = singleOperand(options, "project file");
+    check(saveProjectFile(projectFrom(options), file));
+    return 0;
+}
+
+int restore(std::span<const std::string> args)
+{
+    const Options options = parseOptions(args, false);
+    if (options.load)
+        usageError("restore takes no --load");
+    check(restoreStockFiles(singleOperand(options, "folder")));
+    return 0;
+}
+
+int get(std::span<const std::string> args, std::ostream& out)
+{
+    const Options options = parseOptions(args, false);
+    if (options.operands.empty())
+        usageError("get needs at least one field name");
+    const ProjectState project = projectFrom(options);
+    std::string printed;
+    for (const std::string& name : options.operands) {
+        if (const std::string* field = findField(project, name))
+            printed += *field;
+        else if (const auto fixed = findFixedText(name))
+            printed += *fixed;
+        else
+            usageError("no field is named \"" + name + "\" (see --help)");
+        printed += '\n';
+    }
+    out << printed;
+    return 0;
+}
+
+} // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) {
+        err << kUsage;
+        return 2;
+    }
+    const std::string& command = args.front();
+    const std::span<const std::string> rest(args.begin() + 1, args.end());
+    try {
+        if (command == "--help" || command == "-h") {
+            out << kUsage;
+            return 0;
+        }
+        if (command == "--version") {
+            out << "orvanta-cli " << ORVANTA_VERSION << '\n';
+            return 0;
+        }
+        if (command == "compile")
+            return compile(rest);
+        if (command == "save")
+            return save(rest);
+        if (command == "restore")
+            return restore(rest);
+        if (command == "get")
+            return get(rest, out);
+        usageError("unknown command \"" + command + "\" (see --help)");
+    } catch (const Failure& failure) {
+        err << "orvanta-cli: " << failure.what() << '\n';
+        return failure.exitCode;
+    }
+}
+
+} // namespace orvanta::cli

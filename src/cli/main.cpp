@@ -1,0 +1,9 @@
+#include "cli/cli.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return orvanta::cli::run(args, std::cout, std::cerr);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/project_state.h"
+
+#include <string>
+#include <string_view>
+
+namespace orvanta {
+
+enum class LoadStatus {
+    Loaded,          ///< every field the file carries was read into the project
+    NotProjectFile,  ///< the first line is not the magic line; nothing changed
+    Failed,          ///< unreadable, or not whole; nothing changed
+};
+
+struct LoadResult {
+    LoadStatus status = LoadStatus::Failed;
+    std::string message;  ///< for Failed: one line naming the path and the reason
+};
+
+/// Reads a project file's bytes into the project: level names, WAD names,
+/// audio tracks, legends, switches, time-out, security value, level data
+/// strings and the two paths. Script packs, the inventory items list, the
+/// script header and camera labels stay as they are. Nothing is changed
+/// unless the whole file could be read.
+LoadResult readProjectText(std::string_view bytes, ProjectState& project);
+
+/// Reads the project file at a path text; see readProjectText.
+LoadResult loadProjectFile(std::string_view pathText, ProjectState& project);
+
+} // namespace orvanta

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/project_state.h"
+#include "platform/file_error.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvanta {
+
+/// The bytes of the project file: the magic line; level names, WAD names and
+/// audio tracks in slot order; the legends; the eleven level packs each closed
+/// by "**BREAKER**"; the inventory list closed by "**SWITCHES**"; switches,
+/// time-out, security value, level data strings, "**BREAKER**" and the paths.
+std::string projectFileText(const ProjectState& project);
+
+/// Writes the project file at a path text, replacing an existing file whole.
+std::optional<FileError> saveProjectFile(const ProjectState& project, std::string_view pathText);
+
+} // namespace orvanta

@@ -1,0 +1,48 @@
+#include "script/english_writer.h"
+
+#include "platform/text_lines.h"
+#include "resources/stock_texts.h"
+
+#include <array>
+#include <variant>
+
+namespace orvanta {
+namespace {
+
+/// One place of the level-name list after the title: a level's name, or a
+/// stock name the game keeps.
+using NamePlace = std::variant<int, const char*>;
+
+constexpr std::array<NamePlace, 36> kNamePlaces{
+    1, 2, "Burial Chambers", "Valley Of The Kings", "KV5", 3, "The Great Hypostyle Hall",
+    "Empty Level Slot", 8, 10, 8, "Desert Railroad", "Alexandria", 4, "Pharos, Temple Of Isis", 6,
+    5, "Temple Of Poseidon", 9, "Hall Of Demetrius", 7, 11, "Chambers Of Tulun", "Citadel Gate",
+    "Street Bazaar", "Citadel", "The Sphinx Complex", "The Valley Temple", "Underneath The Sphinx",
+    "Menkaure's Pyramid", "Inside Menkaure's Pyramid", "The Mastabas", "The Great Pyramid",
+    "Khufu's Queens Pyramids", "Inside The Great Pyramid", "Temple Of Horus"};
+
+} // namespace
+
+std::string englishText(const ProjectState& project)
+{
+    std::string out;
+    out.reserve(resources::stockEnglish().size() + project.inventoryItems.size() + 1024);
+    appendLine(out, resources::englishHeader());
+    appendLine(out, "[Strings]");
+    appendLine(out, project.secondLegend);
+    appendLine(out, project.firstLegend);
+    appendLine(out, "");
+    appendLine(out, project.slot(1).levelName);
+    for (const NamePlace& place : kNamePlaces) {
+        if (const int* level = std::get_if<int>(&place))
+            appendLine(out, project.level(*level).levelName);
+        else
+            appendLine(out, std::get<const char*>(place));
+    }
+    appendLine(out, resources::englishMiddle());
+    appendLine(out, project.inventoryItems);
+    appendLine(out, resources::englishEnd());
+    return out;
+}
+
+} // namespace orvanta

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/project_state.h"
+
+#include <string>
+
+namespace orvanta {
+
+/// The bytes of English.txt for a project: the stock strings with the legends
+/// and the level names put in at their fixed places, and the inventory items.
+std::string englishText(const ProjectState& project);
+
+} // namespace orvanta

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "model/project_state.h"
+
+#include <string>
+
+namespace orvanta {
+
+/// The bytes of Script.txt for a project: the script header, the option lines
+/// of the game switches, the title section and a section for every level that
+/// passes the include test. Fields are copied verbatim; every item ends in CR LF.
+std::string scriptText(const ProjectState& project);
+
+} // namespace orvanta

@@ -1,0 +1,34 @@
+#include "platform/windows1252.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+TEST(Windows1252, EveryByteRoundTripsThroughUnicode)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        const char32_t character = windows1252::toUnicode(static_cast<unsigned char>(byte));
+        EXPECT_EQ(windows1252::fromUnicode(character), static_cast<unsigned char>(byte)) << byte;
+    }
+    EXPECT_EQ(windows1252::toUnicode(0x80), U'\u20AC');
+    EXPECT_EQ(windows1252::toUnicode(0x9F), U'\u0178');
+    EXPECT_EQ(windows1252::toUnicode(0xE9), U'\u00E9');
+}
+
+TEST(Windows1252, CharactersOutsideTheCodePageHaveNoByte)
+{
+    EXPECT_FALSE(windows1252::fromUnicode(U'\u0100'));
+    EXPECT_FALSE(windows1252::fromUnicode(U'\u65E5'));
+    EXPECT_FALSE(windows1252::fromUnicode(U'\U0001F600'));
+    EXPECT_FALSE(windows1252::fromUnicode(U'\u0080'));  // 0x80 is the euro sign, not this control
+}
+
+TEST(Windows1252, ConvertsToUtf8)
+{
+    EXPECT_EQ(windows1252::toUtf8("A\x80\xE9\xFF"), "A\xE2\x82\xAC\xC3\xA9\xC3\xBF");
+    EXPECT_EQ(windows1252::toUtf8(""), "");
+}
+
+} // namespace
+} // namespace orvanta

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Orvanta builds and tests with, when missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkgconf
+    qt6-base-dev libgl-dev            # the desktop program
+    libgtest-dev libgmock-dev          # unit and widget tests
+    libbenchmark-dev                   # benchmarks
+    xvfb xauth                         # the end-to-end test's own X server
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Orvanta and runs every test: once in a
+# release build, and the unit tests once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/tools/install-deps.sh"
+jobs="$(nproc)"
+
+cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build "$root/build/release" -j "$jobs"
+ctest --test-dir "$root/build/release" --output-on-failure -j "$jobs"
+
+cmake -S "$root" -B "$root/build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANTA_SANITIZE=ON
+cmake --build "$root/build/sanitize" -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir "$root/build/sanitize" --output-on-failure -j "$jobs" -L unit
