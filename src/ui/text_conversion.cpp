@@ -1,0 +1,46 @@
+#include "ui/text_conversion.h"
+
+#include "platform/windows1252.h"
+
+namespace orvanta::ui {
+
+namespace {
+constexpr char16_t kReplacement = u'?';
+}
+
+QString toDisplayText(std::string_view projectText)
+{
+    QString text;
+    text.reserve(static_cast<qsizetype>(projectText.size()));
+    for (char byte : projectText)
+        text.append(QChar(static_cast<char16_t>(windows1252::toUnicode(static_cast<unsigned char>(byte)))));
+    return text;
+}
+
+bool isRepresentable(QChar character)
+{
+    return windows1252::fromUnicode(character.unicode()).has_value();
+}
+
+std::string toProjectText(const QString& displayText)
+{
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(displayText.size()));
+    for (QChar character : displayText) {
+        const auto byte = windows1252::fromUnicode(character.unicode());
+        bytes += static_cast<char>(byte ? *byte : kReplacement);
+    }
+    return bytes;
+}
+
+QString replaceUnrepresentable(const QString& text)
+{
+    QString replaced = text;
+    for (QChar& character : replaced) {
+        if (!isRepresentable(character))
+            character = QChar(kReplacement);
+    }
+    return replaced;
+}
+
+} // namespace orvanta::ui

@@ -1,0 +1,19 @@
+// Test main for widget tests: one QApplication on the offscreen platform
+// (unless the environment names another), message boxes recorded instead of
+// shown, then GoogleTest.
+#include "platform/message_box.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
