@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev          # unit and widget tests
     libbenchmark-dev                   # benchmarks
     xvfb xauth                         # the end-to-end test's own X server
+    clang libclang-rt-dev              # libFuzzer targets
 )
 
 missing=()
