@@ -23,11 +23,6 @@ namespace fs = std::filesystem;
 using test::readBytes;
 using test::TempFolder;
 
-std::size_t entriesIn(const fs::path& folder)
-{
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
 ProjectState projectWithBigPacks(char fill)
 {
     ProjectState project = ProjectState::withDefaults();
@@ -80,7 +75,7 @@ TEST(FaultInjection, AFullDiskLeavesTheOldFilesWhole)
     }
     EXPECT_EQ(readBytes(folder / "Script.txt"), oldScript);
     EXPECT_EQ(readBytes(project), oldProject);
-    EXPECT_EQ(entriesIn(folder.path()), 3U);
+    EXPECT_EQ(test::entryCount(folder.path()), 3U);
 }
 
 TEST(FaultInjection, PathsTheSystemRefusesAreReportedByName)
@@ -95,7 +90,7 @@ TEST(FaultInjection, PathsTheSystemRefusesAreReportedByName)
         ASSERT_TRUE(error) << target;
         EXPECT_NE(error->message.find(target.substr(0, 40)), std::string::npos);
     }
-    EXPECT_EQ(entriesIn(folder.path()), 0U);
+    EXPECT_EQ(test::entryCount(folder.path()), 0U);
 }
 
 TEST(FaultInjection, AFolderThatVanishesBeforeLoadingIsReported)
