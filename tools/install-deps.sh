@@ -9,6 +9,7 @@ packages=(
     libbenchmark-dev                   # benchmarks
     xvfb xauth                         # the end-to-end test's own X server
     clang libclang-rt-dev              # libFuzzer targets
+    dpkg-dev file                      # the Debian package and its test
 )
 
 missing=()
