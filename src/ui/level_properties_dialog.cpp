@@ -207,17 +207,15 @@ void LevelPropertiesDialog::openSlot(int slot)
     if (slot < 1 || slot > kSlotCount)
         return;
     const LevelSlot& source = project_.slot(slot);
-    camera_->clear();
-    for (QCheckBox* box : optionBoxes_)
-        box->setChecked(false);
     const QString levelName = toDisplayText(source.levelName);
     banner_->setText(levelName);
     setWindowTitle(levelName + QStringLiteral(" Properties"));
     slotNumber_->setText(QString::number(slot));
 
+    // Every box and the camera are set anew: nothing of the slot shown before remains.
     const DecodedLevelData decoded = decodeLevelData(source.levelData);
-    for (const OptionLetter& letter : kOptionLetters)
-        boxFor(letter.option)->setChecked(decoded.options.has(letter.option));
+    for (std::size_t i = 0; i < kOptionBoxes.size(); ++i)
+        optionBoxes_[i]->setChecked(decoded.options.has(kOptionBoxes[i].option));
     camera_->setText(toDisplayText(decoded.camera));
     camera_->setCursorPosition(0);  // the camera's first numbers, not its last
     show();
