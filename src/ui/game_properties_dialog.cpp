@@ -79,6 +79,7 @@ GamePropertiesDialog::GamePropertiesDialog(ProjectState& project, QWidget* paren
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
 
     load();
+    // Connected after filling: storing the texts just read would change nothing.
     storeTextsAsTyped();
 }
 

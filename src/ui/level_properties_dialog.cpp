@@ -26,7 +26,7 @@ struct OptionBox {
     int top;
 };
 
-/// Check1..Check8, in the order a new slot unticks them.
+/// Check1..Check8: the option each stands for and its designed top edge.
 constexpr std::array<OptionBox, 8> kOptionBoxes{{
     {"Check1", "Horizon", LevelOption::Horizon, 64},
     {"Check2", "Lightning", LevelOption::Lightning, 96},
@@ -219,24 +219,25 @@ void LevelPropertiesDialog::openSlot(int slot)
     camera_->setText(toDisplayText(decoded.camera));
     camera_->setCursorPosition(0);  // the camera's first numbers, not its last
     show();
+    raise();
+    activateWindow();
 }
 
 void LevelPropertiesDialog::apply()
 {
-    const std::optional<int> slot = namedSlot();
-    if (slot) {
+    if (const std::optional<int> slot = namedSlot()) {
         LevelSlot& target = project_.slot(*slot);
-        // The placeholder keeps the slot's track; other text that names no
-        // entry sets it to the empty text.
+        // An entry sets its track, the placeholder keeps the slot's track, and
+        // any other text sets the empty text.
         const QString trackText = track_->currentText();
-        const std::string trackNumber = trackNumberFor(trackText);
         if (trackText != kTrackPlaceholder)
-            target.audioTrack = trackNumber;
+            target.audioTrack = trackNumberFor(trackText);
+        // The camera goes into the level data string and, alone, into the label.
         const std::string camera = toProjectText(camera_->text());
         target.levelData = encodeLevelData(tickedOptions(), camera);
         target.cameraLabel = camera;
     }
-    close();
+    close();  // destroys the dialog, so the next opening starts afresh
 }
 
 std::optional<int> LevelPropertiesDialog::namedSlot() const
