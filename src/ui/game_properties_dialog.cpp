@@ -22,7 +22,10 @@ constexpr int kFieldLeft = 192;  // left edge of the option images and the short
 constexpr std::array<const char*, kSwitchCount> kOptionCaptions{
     "Load/Save:", "Title level:", "Play any level:", "Flying Cheat:", "Demo Disk:"};
 
-constexpr int optionRowTop(std::size_t index) { return 8 + 24 * static_cast<int>(index); }
+constexpr int optionRowTop(std::size_t index)
+{
+    return 8 + 24 * static_cast<int>(index);
+}
 
 struct TextRow {
     const char* name;
@@ -92,7 +95,8 @@ void GamePropertiesDialog::createOptionRows()
 
         // The demo disc is the one option a new game has off.
         const bool lastRow = i + 1 == images_.size();
-        auto* image = new OptionImage(lastRow ? OptionPicture::Disabled : OptionPicture::Enabled, this);
+        auto* image =
+            new OptionImage(lastRow ? OptionPicture::Disabled : OptionPicture::Enabled, this);
         image->setObjectName(QStringLiteral("Image") + number);
         image->move(kFieldLeft, optionRowTop(i));
         connect(image, &OptionImage::clicked, this, [this, i] { toggleOption(i); });
@@ -102,7 +106,8 @@ void GamePropertiesDialog::createOptionRows()
 
 void GamePropertiesDialog::createTextRows()
 {
-    placeBeforeField(addLabel(this, QStringLiteral("Label6"), "Input Time Out:"), {112, 130, 81, 17});
+    placeBeforeField(addLabel(this, QStringLiteral("Label6"), "Input Time Out:"),
+                     {112, 130, 81, 17});
     placeBeforeField(addLabel(this, QStringLiteral("Label7"), "Security:"), {144, 154, 49, 17});
     placeControl(addLabel(this, QStringLiteral("Label8"), "Legends:"), {8, 182, 73, 17});
     for (std::size_t i = 0; i < kTextRows.size(); ++i) {

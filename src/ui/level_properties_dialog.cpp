@@ -126,7 +126,8 @@ void LevelPropertiesDialog::createControls()
     camera_->setObjectName(QStringLiteral("Text3"));
     // Wide enough for the longest of the game's own cameras.
     const QString longCamera = QStringLiteral("63414,-13597,48104,61816,-14434,49092,71");
-    const int cameraWidth = std::max(217, camera_->fontMetrics().horizontalAdvance(longCamera) + 12);
+    const int cameraWidth =
+        std::max(217, camera_->fontMetrics().horizontalAdvance(longCamera) + 12);
     widen_ = cameraWidth - 217;
     camera_->setGeometry(shifted({120, 56, cameraWidth, 21}));
     keepRepresentable(camera_);
@@ -135,8 +136,8 @@ void LevelPropertiesDialog::createControls()
     auto* trackCaption = new QLabel(QStringLiteral("Background Track:"), this);
     trackCaption->setObjectName(QStringLiteral("Label3"));
     trackCaption->setWordWrap(true);
-    const int captionWidth =
-        std::max(65, trackCaption->fontMetrics().horizontalAdvance(QStringLiteral("Background")) + 2);
+    const int captionWidth = std::max(
+        65, trackCaption->fontMetrics().horizontalAdvance(QStringLiteral("Background")) + 2);
     trackCaption->setGeometry(shifted({120, 84, captionWidth, 34}));
     const int trackLeft = std::max(192, 120 + captionWidth + 4);
     track_ = new QComboBox(this);
@@ -183,12 +184,18 @@ void LevelPropertiesDialog::createSeparators()
 
 void LevelPropertiesDialog::arrangeTabOrder()
 {
-    const QList<QWidget*> order{boxFor(LevelOption::Horizon),   boxFor(LevelOption::Lightning),
-                                boxFor(LevelOption::BlendHorizon), boxFor(LevelOption::YoungLara),
-                                boxFor(LevelOption::Lensflare), boxFor(LevelOption::Train),
-                                boxFor(LevelOption::Legend),    camera_,
-                                apply_,                         boxFor(LevelOption::IncludeInScript),
-                                cancel_,                        track_};
+    const QList<QWidget*> order{boxFor(LevelOption::Horizon),
+                                boxFor(LevelOption::Lightning),
+                                boxFor(LevelOption::BlendHorizon),
+                                boxFor(LevelOption::YoungLara),
+                                boxFor(LevelOption::Lensflare),
+                                boxFor(LevelOption::Train),
+                                boxFor(LevelOption::Legend),
+                                camera_,
+                                apply_,
+                                boxFor(LevelOption::IncludeInScript),
+                                cancel_,
+                                track_};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }

@@ -51,7 +51,8 @@ void OptionImage::mousePressEvent(QMouseEvent* event)
 
 void OptionImage::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
         emit clicked();

@@ -17,8 +17,7 @@
 namespace orvanta::test {
 
 /// A named control of a window; fails the test when it is missing.
-template <typename Control>
-Control* controlOf(const QWidget* window, const char* name)
+template <typename Control> Control* controlOf(const QWidget* window, const char* name)
 {
     auto* control = window->findChild<Control*>(QString::fromLatin1(name));
     EXPECT_NE(control, nullptr) << "no control " << name;
@@ -46,7 +45,8 @@ inline void typeText(QWidget* box, const QString& text)
         if (character.unicode() < 0x80)
             QTest::keyClick(box, character.toLatin1());
         else
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(character), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
     }
 }
 

@@ -29,7 +29,8 @@ protected:
 
     OptionImage* image(int n) const
     {
-        return controlOf<OptionImage>(dialog, QStringLiteral("Image%1").arg(n).toLatin1().constData());
+        return controlOf<OptionImage>(dialog,
+                                      QStringLiteral("Image%1").arg(n).toLatin1().constData());
     }
     QLineEdit* box(const char* name) const { return controlOf<QLineEdit>(dialog, name); }
     void clickImage(int n) const { QTest::mouseClick(image(n), Qt::LeftButton); }
@@ -113,7 +114,8 @@ TEST_F(GamePropertiesDialogTest, TypedLegendIsKeptWhenTheCloseBoxIsUsed)
     open();
     QTest::keyClicks(box("Text3"), QStringLiteral(" Again"));
     EXPECT_EQ(project.firstLegend, "The year 2000, somewhere in Egypt... Again");
-    test::typeText(box("Text4"), QStringLiteral(" \u00E9\u0100"));  // é fits the code page, Ā does not
+    // é fits the code page, Ā does not.
+    test::typeText(box("Text4"), QStringLiteral(" \u00E9\u0100"));
     EXPECT_EQ(box("Text4")->text(), QStringLiteral("Cambodia, 1984 \u00E9?"));
     EXPECT_EQ(project.secondLegend, "Cambodia, 1984 \xE9?");
     closeWithCloseBox();

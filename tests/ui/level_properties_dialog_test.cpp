@@ -31,12 +31,17 @@ protected:
         dialog->openSlot(slot);
     }
 
-    template <typename Control>
-    Control* control(const char* name) const { return controlOf<Control>(dialog, name); }
+    template <typename Control> Control* control(const char* name) const
+    {
+        return controlOf<Control>(dialog, name);
+    }
     QLineEdit* camera() const { return control<QLineEdit>("Text3"); }
     QComboBox* track() const { return control<QComboBox>("Combo1"); }
     QString slotNumber() const { return control<QLabel>("levnum")->text(); }
-    void click(const char* name) const { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
+    void click(const char* name) const
+    {
+        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
+    }
 
     /// The ticked boxes, Check1..Check8.
     QStringList ticked() const
@@ -114,7 +119,8 @@ TEST_F(LevelPropertiesDialogTest, RenamedLevelShowsItsNewNameInTitleAndBanner)
 
 TEST_F(LevelPropertiesDialogTest, ApplyWithoutChangesRewritesTheSameSlot)
 {
-    project.slot(5).levelData = "*fhbi,69395,-4283,29278,72285,-4304,29773,2";  // letters out of order
+    // The letters out of their usual order.
+    project.slot(5).levelData = "*fhbi,69395,-4283,29278,72285,-4304,29773,2";
     const ProjectState before = project;
     pressSlotButton(5);
     apply();
@@ -122,8 +128,9 @@ TEST_F(LevelPropertiesDialogTest, ApplyWithoutChangesRewritesTheSameSlot)
     EXPECT_EQ(slot.levelData, "*ihbf,69395,-4283,29278,72285,-4304,29773,2");
     EXPECT_EQ(slot.cameraLabel, "69395,-4283,29278,72285,-4304,29773,2");
     EXPECT_EQ(slot.audioTrack, "105");
-    EXPECT_TRUE(scriptHas(project, {"Name=\t\tCoastal Ruins", "Horizon=\tENABLED", "ColAddHorizon=\tENABLED",
-                                    "LensFlare=\t250000,-32000,110000,128,96,0"}));
+    EXPECT_TRUE(scriptHas(project,
+                          {"Name=\t\tCoastal Ruins", "Horizon=\tENABLED", "ColAddHorizon=\tENABLED",
+                           "LensFlare=\t250000,-32000,110000,128,96,0"}));
     project.slot(5).levelData = before.slot(5).levelData;
     EXPECT_EQ(project, before);  // nothing else touched
 }
@@ -163,7 +170,8 @@ TEST_F(LevelPropertiesDialogTest, ChosenTrackIsStoredAndThePlaceholderKeepsTheOl
     EXPECT_TRUE(scriptHas(project, {"Level=\t\tDATA\\COASTAL,107"}));
 
     pressSlotButton(5);
-    EXPECT_EQ(track()->currentText(), QStringLiteral("- Track Set -"));  // a new dialog starts afresh
+    // A new dialog starts afresh.
+    EXPECT_EQ(track()->currentText(), QStringLiteral("- Track Set -"));
     apply();
     EXPECT_EQ(project.slot(5).audioTrack, "107");
 }
@@ -221,7 +229,8 @@ TEST_F(LevelPropertiesDialogTest, TitleSlotAppliesToItsOwnFields)
     EXPECT_EQ(project.slot(1).cameraLabel, "1,2,3,4,5,6,7");
     EXPECT_EQ(project.slot(1).audioTrack, "102");
     EXPECT_EQ(project.slot(2), ProjectState::withDefaults().slot(2));
-    EXPECT_TRUE(scriptHas(project, {"[Title]", "LoadCamera=\t1,2,3,4,5,6,7", "Level=\t\tDATA\\TITLE,102"}));
+    EXPECT_TRUE(
+        scriptHas(project, {"[Title]", "LoadCamera=\t1,2,3,4,5,6,7", "Level=\t\tDATA\\TITLE,102"}));
 }
 
 TEST_F(LevelPropertiesDialogTest, CancelAndTheCloseBoxWriteNothing)
