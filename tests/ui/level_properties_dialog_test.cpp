@@ -9,6 +9,9 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <functional>
+#include <vector>
+
 namespace orvanta::ui {
 namespace {
 
@@ -233,18 +236,20 @@ TEST_F(LevelPropertiesDialogTest, TitleSlotAppliesToItsOwnFields)
         scriptHas(project, {"[Title]", "LoadCamera=\t1,2,3,4,5,6,7", "Level=\t\tDATA\\TITLE,102"}));
 }
 
-TEST_F(LevelPropertiesDialogTest, CancelAndTheCloseBoxWriteNothing)
+TEST_F(LevelPropertiesDialogTest, CancelTheCloseBoxAndEscapeWriteNothing)
 {
     const ProjectState before = project;
-    for (const bool useCloseBox : {false, true}) {
+    const std::vector<std::function<void()>> ways{
+        [this] { click("Command2"); },
+        [this] { dialog->close(); },
+        [this] { QTest::keyClick(camera(), Qt::Key_Escape); },
+    };
+    for (const auto& closeDialog : ways) {
         pressSlotButton(10);
         click("Check6");
         QTest::keyClicks(camera(), QStringLiteral("5"));
         chooseTrack("Title");
-        if (useCloseBox)
-            dialog->close();
-        else
-            click("Command2");
+        closeDialog();
         test::destroyClosedWindows();
         EXPECT_TRUE(dialog.isNull());
         EXPECT_EQ(project, before);
