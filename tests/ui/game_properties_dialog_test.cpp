@@ -52,6 +52,10 @@ TEST_F(GamePropertiesDialogTest, DefaultsAreShown)
     EXPECT_EQ(dialog->objectName(), QStringLiteral("Form7"));
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Game Properties"));
     EXPECT_FALSE(dialog->isModal());
+    EXPECT_EQ(dialog->size(), QSize(264, 286));
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    EXPECT_FALSE(dialog->windowFlags()
+                 & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(image(n)->display(), Display::Enabled) << n;
     EXPECT_EQ(image(5)->display(), Display::Disabled);

@@ -90,6 +90,9 @@ TEST_F(LevelPropertiesDialogTest, StockSlotNineOpensWithItsNameOptionsAndCamera)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->isModal());
     EXPECT_EQ(dialog->objectName(), QStringLiteral("Form2"));
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    EXPECT_FALSE(dialog->windowFlags()
+                 & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Angkor Wat Properties"));
     EXPECT_EQ(control<QLabel>("text1")->text(), QStringLiteral("Angkor Wat"));
     EXPECT_EQ(slotNumber(), QStringLiteral("9"));
