@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "model/field_names.h"
+#include "orvanta/version.h"
 #include "platform/text_file.h"
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
@@ -185,7 +186,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return 0;
         }
         if (command == "--version") {
-            out << "orvanta-cli " << ORVANTA_VERSION << '\n';
+            out << "orvanta-cli " << ORVANTA_VERSION_TEXT << '\n';
             return 0;
         }
         if (command == "compile")
