@@ -18,11 +18,19 @@ bool opensOnSingleClick(int packNumber)
     return packNumber == 8 || packNumber == 10;  // "City Pack" and "Library Pack"
 }
 
-QRect labelGeometry(int packNumber)
+// Two columns of six names, each label at least 81 by 17 pixels; a column
+// widens when the font needs it, so that no name is cut off.
+constexpr int kMargin = 8;
+constexpr int kLabelWidth = 81;
+constexpr int kLabelHeight = 17;
+constexpr int kColumnGap = 7;
+
+int columnWidth(const std::vector<QLabel*>& labels, int column)
 {
-    const int column = (packNumber - 1) / kPacksPerColumn;
-    const int row = (packNumber - 1) % kPacksPerColumn;
-    return {8 + 88 * column, 8 + 24 * row, 81, 17};
+    int width = kLabelWidth;
+    for (int row = 0; row < kPacksPerColumn; ++row)
+        width = std::max(width, labels[static_cast<std::size_t>(column * kPacksPerColumn + row)]->sizeHint().width());
+    return width;
 }
 
 bool isLeftButton(const QEvent* event)
@@ -38,18 +46,28 @@ ScriptPackBrowser::ScriptPackBrowser(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Script Data Packs"));
-    setFixedSize(185, 186);
 
     for (int pack = 1; pack <= kPackCount; ++pack) {
         auto* label = new QLabel(packCaption(pack), this);
         label->setObjectName(QStringLiteral("Label%1").arg(pack));
-        label->setGeometry(labelGeometry(pack));
         label->installEventFilter(this);
         labels_.push_back(label);
     }
+    const int leftWidth = columnWidth(labels_, 0);
+    const int rightWidth = columnWidth(labels_, 1);
+    const int rightX = std::max(96, kMargin + leftWidth + kColumnGap);
+    for (int pack = 1; pack <= kPackCount; ++pack) {
+        const bool left = pack <= kPacksPerColumn;
+        const int row = (pack - 1) % kPacksPerColumn;
+        labels_[static_cast<std::size_t>(pack - 1)]->setGeometry(
+            left ? kMargin : rightX, kMargin + 24 * row, left ? leftWidth : rightWidth, kLabelHeight);
+    }
+    const int width = std::max(185, rightX + rightWidth + kMargin);
+    setFixedSize(width, 186);
+
     auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
     closeButton->setObjectName(QStringLiteral("Command1"));
-    closeButton->setGeometry(8, 152, 169, 25);
+    closeButton->setGeometry(kMargin, 152, width - 2 * kMargin, 25);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace orvanta::ui {
 namespace {
 
@@ -67,9 +69,12 @@ ScriptPackEditor::ScriptPackEditor(ProjectState& project, QWidget* parent)
                                 QStringLiteral("Don't forget to replace inventory names in the inventory items box!"),
                                 QRect(200, 208, 177, 41));
     reminder->setWordWrap(true);
-    addSeparator(this, QRect(200, 258, 305, 4));
-    addLabel(this, "Label1", QStringLiteral("Editing Script Pack:"), QRect(200, 272, 104, 17));
-    packName_ = addLabel(this, "Label2", QStringLiteral("WAD"), QRect(304, 272, 108, 17));
+    addSeparator(this, QRect(200, 258, 208, 4));
+    QLabel* editing = addLabel(this, "Label1", QStringLiteral("Editing Script Pack:"), QRect(200, 272, 104, 17));
+    // The pack name follows the caption, also when the font makes it wider.
+    editing->resize(std::max(editing->width(), editing->sizeHint().width()), editing->height());
+    const int nameLeft = std::max(304, editing->geometry().right() + 5);
+    packName_ = addLabel(this, "Label2", QStringLiteral("WAD"), QRect(nameLeft, 272, 412 - nameLeft, 17));
     QPushButton* applyButton = addButton(this, "Command1", QStringLiteral("Apply"), QRect(416, 240, 89, 25));
     applyButton->setToolTip(
         QStringLiteral("Warning - Incorrect editing of script packs may result in game crashes!"));

@@ -85,10 +85,18 @@ TEST_F(ScriptPacksTest, BrowserListsTheTwelvePacksOnce)
         QStringLiteral("Karnak Pack"),  QStringLiteral("Coastal Pack"),  QStringLiteral("Catacomb Pack"),
         QStringLiteral("Cleopal Pack"), QStringLiteral("City Pack"),     QStringLiteral("Angkor Pack"),
         QStringLiteral("Library Pack"), QStringLiteral("Guard Pack"),    QStringLiteral("Newcity Pack")};
+    const int rightColumn = packLabel(7)->x();
     for (int pack = 1; pack <= kPackCount; ++pack) {
-        EXPECT_EQ(packLabel(pack)->text(), captions.at(pack - 1));
-        // Two columns of six.
-        EXPECT_EQ(packLabel(pack)->x(), pack <= 6 ? 8 : 96);
+        const QLabel* label = packLabel(pack);
+        EXPECT_EQ(label->text(), captions.at(pack - 1));
+        // Two columns of six, every name whole in the font of the day.
+        EXPECT_EQ(label->x(), pack <= 6 ? 8 : rightColumn);
+        EXPECT_EQ(label->y(), 8 + 24 * ((pack - 1) % 6));
+        EXPECT_GE(label->width(), label->sizeHint().width());
+        if (pack <= 6) {
+            EXPECT_LT(label->geometry().right(), rightColumn);
+        }
+        EXPECT_LE(label->geometry().right(), first->width());
     }
     EXPECT_EQ(first->findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("Close"));
 }
