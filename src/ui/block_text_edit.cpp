@@ -33,14 +33,20 @@ QString toEditorText(std::string_view bytes)
 
 std::string fromEditorText(const QString& rawText)
 {
+    // One pass of whole lines: QString::replace() with a longer text moves the
+    // rest of a multi-megabyte string again and again.
+    const QStringView raw(rawText);
     QString text;
-    text.reserve(rawText.size() + rawText.size() / 16);
-    for (QChar character : rawText) {
-        if (isLineBreak(character))
-            text += QStringLiteral("\r\n");
-        else
-            text += character;
+    text.reserve(raw.size() + raw.size() / 8);
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (isLineBreak(raw[i])) {
+            text.append(raw.sliced(lineStart, i - lineStart));
+            text.append(u"\r\n");
+            lineStart = i + 1;
+        }
     }
+    text.append(raw.sliced(lineStart));
     return toProjectText(text);
 }
 
