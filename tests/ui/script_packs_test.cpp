@@ -2,9 +2,12 @@
 // keyword macro of the same name.
 #include "model/project_state.h"
 
+#include "projectfile/project_file_reader.h"
+#include "projectfile/project_file_writer.h"
 #include "resources/stock_texts.h"
 #include "script/script_writer.h"
 #include "support/lines.h"
+#include "support/temp_folder.h"
 #include "support/mouse_and_keys.h"
 #include "ui/block_text_edit.h"
 #include "ui/script_pack_browser.h"
@@ -117,6 +120,29 @@ TEST_F(ScriptPacksTest, AngkorPackOpensWithItsOneLineAndTheInventoryList)
     EXPECT_EQ(inventoryBox()->document()->findBlockByNumber(129).text(), QStringLiteral("Jerrycan"));
 }
 
+TEST_F(ScriptPacksTest, EditorWarnsOnApplyAndTabsFromPackToButtonsToInventory)
+{
+    doubleClickPack(kAngkorPack);
+    const auto* apply = editor()->findChild<QPushButton*>(QStringLiteral("Command1"));
+    const auto* cancel = editor()->findChild<QPushButton*>(QStringLiteral("Command2"));
+    EXPECT_EQ(apply->text(), QStringLiteral("Apply"));
+    EXPECT_EQ(apply->toolTip(),
+              QStringLiteral("Warning - Incorrect editing of script packs may result in game crashes!"));
+    EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(editor()->findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+              QStringLiteral("Don't forget to replace inventory names in the inventory items box!"));
+
+    const auto nextInTabOrder = [](QWidget* widget) {
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
+        return widget;
+    };
+    EXPECT_EQ(nextInTabOrder(packBox()), apply);
+    EXPECT_EQ(nextInTabOrder(nextInTabOrder(packBox())), cancel);
+    EXPECT_EQ(nextInTabOrder(nextInTabOrder(nextInTabOrder(packBox()))), inventoryBox());
+}
+
 TEST_F(ScriptPacksTest, EditingGuardPackChangesOnlyItsPackAndTheInventory)
 {
     doubleClickPack(kGuardPack);
@@ -157,6 +183,14 @@ TEST_F(ScriptPacksTest, CancelAndTheCloseBoxStoreNothing)
     EXPECT_EQ(inventoryBox()->document()->firstBlock().text(), QStringLiteral("Uzi"));
     typeInto(inventoryBox(), QStringLiteral("Spare Key"));
     editor()->close();
+    flushDeletes();
+    EXPECT_EQ(editor(), nullptr);
+    EXPECT_EQ(project, defaults);
+
+    // Escape is Cancel too, and destroys the editor like it.
+    doubleClickPack(kHeaderPack);
+    typeInto(packBox(), QStringLiteral("; banner"));
+    QTest::keyClick(packBox(), Qt::Key_Escape);
     flushDeletes();
     EXPECT_EQ(editor(), nullptr);
     EXPECT_EQ(project, defaults);
@@ -225,6 +259,21 @@ TEST_F(ScriptPacksTest, UntouchedPacksSurviveOpenAndApplyByteForByte)
     doubleClickPack(kTut1Pack);
     press(editor(), "Command1");
     EXPECT_EQ(project, odd);
+}
+
+TEST_F(ScriptPacksTest, AnAppliedPackSurvivesLoadingAProject)
+{
+    test::TempFolder folder;
+    const std::string projectFile = (folder / "saved.txt").string();
+    ASSERT_FALSE(saveProjectFile(defaults, projectFile).has_value());
+
+    doubleClickPack(kGuardPack);
+    typeLineInto(packBox(), QStringLiteral("Key=\t\t9,Spare Key,\t$0000"));
+    press(editor(), "Command1");
+    const ProjectState edited = project;
+    ASSERT_EQ(loadProjectFile(projectFile, project).status, LoadStatus::Loaded);
+    EXPECT_EQ(project.level(10).scriptPack, edited.level(10).scriptPack);
+    EXPECT_EQ(project.inventoryItems, edited.inventoryItems);
 }
 
 TEST(ScriptPackTable, PacksMapToTheHeaderAndTheLevelsInOrder)
