@@ -33,6 +33,21 @@ int columnWidth(const std::vector<QLabel*>& labels, int column)
     return width;
 }
 
+/// Places the labels and returns the window width that holds them.
+int placeInColumns(const std::vector<QLabel*>& labels)
+{
+    const int leftWidth = columnWidth(labels, 0);
+    const int rightWidth = columnWidth(labels, 1);
+    const int rightX = std::max(96, kMargin + leftWidth + kColumnGap);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const bool left = i < kPacksPerColumn;
+        const int row = static_cast<int>(i) % kPacksPerColumn;
+        labels[i]->setGeometry(left ? kMargin : rightX, kMargin + 24 * row, left ? leftWidth : rightWidth,
+                               kLabelHeight);
+    }
+    return std::max(185, rightX + rightWidth + kMargin);
+}
+
 bool isLeftButton(const QEvent* event)
 {
     return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -53,16 +68,7 @@ ScriptPackBrowser::ScriptPackBrowser(QWidget* parent)
         label->installEventFilter(this);
         labels_.push_back(label);
     }
-    const int leftWidth = columnWidth(labels_, 0);
-    const int rightWidth = columnWidth(labels_, 1);
-    const int rightX = std::max(96, kMargin + leftWidth + kColumnGap);
-    for (int pack = 1; pack <= kPackCount; ++pack) {
-        const bool left = pack <= kPacksPerColumn;
-        const int row = (pack - 1) % kPacksPerColumn;
-        labels_[static_cast<std::size_t>(pack - 1)]->setGeometry(
-            left ? kMargin : rightX, kMargin + 24 * row, left ? leftWidth : rightWidth, kLabelHeight);
-    }
-    const int width = std::max(185, rightX + rightWidth + kMargin);
+    const int width = placeInColumns(labels_);
     setFixedSize(width, 186);
 
     auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
