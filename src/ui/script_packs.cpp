@@ -1,0 +1,80 @@
+// ProjectState first: its member `slots` must be read before Qt defines the
+// keyword macro of the same name.
+#include "model/project_state.h"
+
+#include "ui/script_packs.h"
+
+#include "ui/script_pack_browser.h"
+#include "ui/script_pack_editor.h"
+#include "ui/single_window.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace orvanta::ui {
+namespace {
+
+constexpr std::array<const char*, kPackCount> kPackCaptions{
+    "Header Pack",  "Tut1 Pack",    "Settomb Pack", "Karnak Pack",  "Coastal Pack", "Catacomb Pack",
+    "Cleopal Pack", "City Pack",    "Angkor Pack",  "Library Pack", "Guard Pack",   "Newcity Pack"};
+
+void checkPackNumber(int packNumber)
+{
+    if (packNumber < 1 || packNumber > kPackCount)
+        throw std::out_of_range("script pack number out of range");
+}
+
+} // namespace
+
+QString packCaption(int packNumber)
+{
+    checkPackNumber(packNumber);
+    return QString::fromLatin1(kPackCaptions[static_cast<std::size_t>(packNumber - 1)]);
+}
+
+std::string& packText(ProjectState& project, int packNumber)
+{
+    checkPackNumber(packNumber);
+    // Pack k (2..12) belongs to level k - 1, whatever WAD that level loads.
+    return packNumber == 1 ? project.scriptHeader : project.level(packNumber - 1).scriptPack;
+}
+
+ScriptPacks::ScriptPacks(ProjectState& project, QWidget* mainWindow)
+    : project_(project)
+    , mainWindow_(mainWindow)
+{
+}
+
+ScriptPacks::~ScriptPacks()
+{
+    delete editor_.data();
+    delete browser_.data();
+}
+
+ScriptPackBrowser* ScriptPacks::browser() const
+{
+    return browser_;
+}
+
+ScriptPackEditor* ScriptPacks::editor() const
+{
+    return editor_;
+}
+
+void ScriptPacks::openBrowser()
+{
+    bool created = false;
+    openSingleWindow(browser_, &created, mainWindow_);
+    if (created)
+        connect(browser_, &ScriptPackBrowser::packRequested, this, &ScriptPacks::openPack);
+}
+
+void ScriptPacks::openPack(int packNumber)
+{
+    const QString caption = packCaption(packNumber);
+    const std::string& text = packText(project_, packNumber);
+    openSingleWindow(editor_, nullptr, project_, mainWindow_);
+    editor_->showPack(caption, text);
+}
+
+} // namespace orvanta::ui

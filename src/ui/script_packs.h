@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <string>
+
+class QWidget;
+
+namespace orvanta {
+struct ProjectState;
+}
+
+namespace orvanta::ui {
+
+class ScriptPackBrowser;
+class ScriptPackEditor;
+
+/// The twelve script packs: 1 is the Header Pack (the script header), 2..12
+/// are the packs of levels 1..11.
+inline constexpr int kPackCount = 12;
+
+/// The name of pack 1..12 as the browser shows it, e.g. "Header Pack".
+QString packCaption(int packNumber);
+/// The project field that holds pack 1..12.
+std::string& packText(ProjectState& project, int packNumber);
+
+/// The script pack browser and editor of one main window. Both windows exist at
+/// most once and are destroyed when closed; the editor outlives the browser.
+/// Not parented: the main window holds it as a member (or a unique_ptr).
+class ScriptPacks : public QObject {
+    Q_OBJECT
+public:
+    ScriptPacks(ProjectState& project, QWidget* mainWindow);
+    ~ScriptPacks() override;
+    ScriptPacks(const ScriptPacks&) = delete;
+    ScriptPacks& operator=(const ScriptPacks&) = delete;
+
+    /// Shows the browser, creating it if needed, or brings it to the front.
+    void openBrowser();
+    /// Shows pack 1..12 in the editor, creating the editor if needed; an open
+    /// editor's pack box is replaced without storing anything.
+    void openPack(int packNumber);
+
+    /// The open windows, or null.
+    ScriptPackBrowser* browser() const;
+    ScriptPackEditor* editor() const;
+
+private:
+    ProjectState& project_;
+    QWidget* mainWindow_;
+    QPointer<ScriptPackBrowser> browser_;
+    QPointer<ScriptPackEditor> editor_;
+};
+
+} // namespace orvanta::ui
