@@ -18,10 +18,6 @@ LoadScriptDialog::LoadScriptDialog(ProjectState& project, QWidget* parent)
     setWindowTitle(QStringLiteral("Load Script"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    // A long path must not widen the fixed-size dialog; the tip shows it whole.
-    controls_.address->setMinimumWidth(161);
-    controls_.address->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    controls_.address->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(8, 8, 5, 5);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTreeWidget>
@@ -91,6 +92,26 @@ QLabel* namedLabel(const char* name, const QString& caption, QWidget* parent)
     label->setObjectName(QString::fromLatin1(name));
     return label;
 }
+
+/// Shows a path in a fixed width: a long one loses its beginning, so the
+/// file name stays in sight; text() keeps it whole.
+class PathLabel : public QLabel {
+public:
+    explicit PathLabel(QWidget* parent) : QLabel(parent)
+    {
+        setObjectName(QStringLiteral("address"));
+        setMinimumWidth(161);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideLeft, contentsRect().width()));
+    }
+};
 
 QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent)
 {
@@ -246,7 +267,7 @@ ProjectFileControls makeProjectFileControls(QDialog* dialog)
         new ProjectFileChooser(nameBox, dialog),
         namedButton("Command1", QStringLiteral("Ok"), dialog),
         namedButton("Command2", QStringLiteral("Cancel"), dialog),
-        namedLabel("address", {}, dialog),
+        new PathLabel(dialog),
     };
     controls.ok->setDefault(true);
     QObject::connect(controls.cancel, &QPushButton::clicked, dialog, &QDialog::close);
