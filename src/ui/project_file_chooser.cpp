@@ -191,7 +191,7 @@ ProjectFileChooser::ProjectFileChooser(QLineEdit* nameBox, QWidget* parent)
 void ProjectFileChooser::setCurrentFolder(const QString& folder)
 {
     folder_ = normalFolder(folder);
-    folderOnDrive_.insert(QStorageInfo(folder_).rootPath(), folder_);
+    folderOnDrive_.insert(driveOf(folder_), folder_);
     selectDriveOf(folder_);
     showFolderTree();
     showFiles();
@@ -206,21 +206,41 @@ std::string ProjectFileChooser::takeChosenPath()
 void ProjectFileChooser::showDrives()
 {
     drives_->clear();
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady() && drives_->findData(volume.rootPath()) < 0)
-            drives_->addItem(QDir::toNativeSeparators(volume.rootPath()), volume.rootPath());
+    // The drive letters the game's own paths use, then the host's volumes.
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const std::string drive{letter, ':', '\\'};
+        if (const QString root = hostFolderText(drive); isFolder(root))
+            addDrive(QString::fromLatin1(drive.data(), 2), normalFolder(root));
     }
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid() && volume.isReady() && isFolder(volume.rootPath()))
+            addDrive(QDir::toNativeSeparators(volume.rootPath()), normalFolder(volume.rootPath()));
+    }
+}
+
+void ProjectFileChooser::addDrive(const QString& caption, const QString& root)
+{
+    if (drives_->findData(root) < 0)
+        drives_->addItem(caption, root);
+}
+
+QString ProjectFileChooser::driveOf(const QString& folder) const
+{
+    QString best;
+    for (int index = 0; index < drives_->count(); ++index) {
+        const QString root = drives_->itemData(index).toString();
+        const bool holds = folder == root || folder.startsWith(root.endsWith(u'/') ? root : root + u'/');
+        if (holds && root.size() > best.size())
+            best = root;
+    }
+    return best.isEmpty() ? QStorageInfo(folder).rootPath() : best;
 }
 
 void ProjectFileChooser::selectDriveOf(const QString& folder)
 {
-    const QString root = QStorageInfo(folder).rootPath();
-    int index = drives_->findData(root);
-    if (index < 0) {
-        drives_->addItem(QDir::toNativeSeparators(root), root);
-        index = drives_->count() - 1;
-    }
-    drives_->setCurrentIndex(index);
+    const QString root = driveOf(folder);
+    addDrive(QDir::toNativeSeparators(root), root);
+    drives_->setCurrentIndex(drives_->findData(root));
 }
 
 void ProjectFileChooser::onDriveActivated(int index)
@@ -253,7 +273,9 @@ void ProjectFileChooser::showFolderTree()
 void ProjectFileChooser::showFiles()
 {
     files_->clear();
-    files_->addItems(QDir(folder_).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    // Hidden files too: a name left empty is saved as ".txt".
+    files_->addItems(QDir(folder_).entryList({QStringLiteral("*.txt")}, QDir::Files | QDir::Hidden,
+                                             QDir::Name | QDir::IgnoreCase));
 }
 
 ProjectFileControls makeProjectFileControls(QDialog* dialog)

@@ -57,6 +57,9 @@ public:
 
 private:
     void showDrives();
+    void addDrive(const QString& caption, const QString& root);
+    /// The root of the listed drive that holds the folder.
+    QString driveOf(const QString& folder) const;
     void selectDriveOf(const QString& folder);
     void onDriveActivated(int index);
     void showFolderTree();

@@ -3,6 +3,7 @@
 #include "ui/project_dialog_support.h"
 #include "ui/text_conversion.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QTreeWidget>
@@ -38,14 +39,14 @@ TEST(ProjectFileChooser, OpensInTheScriptFolderThroughTheWinePrefixAndListsTextF
 {
     FakeWinePrefix prefix(kScriptFolder);  // "Script" on disk, "script" in the wanted text
     const fs::path script = prefix.driveC(kScriptFolder);
-    for (const char* name : {"b.txt", "A.TXT", "notes.doc", "txt"})
+    for (const char* name : {"b.txt", "A.TXT", ".txt", "notes.doc", "txt"})
         test::writeBytes(script / name, "x");
     fs::create_directory(script / "old.txt");
 
     QLineEdit nameBox;
     ProjectFileChooser chooser(&nameBox, nullptr);
     EXPECT_EQ(chooser.currentFolder(), qtext(script));
-    EXPECT_EQ(listed(&chooser), (QStringList{QStringLiteral("A.TXT"), QStringLiteral("b.txt")}));
+    EXPECT_EQ(listed(&chooser), (QStringList{QStringLiteral(".txt"), QStringLiteral("A.TXT"), QStringLiteral("b.txt")}));
     EXPECT_TRUE(child<QLabel>(&chooser, "startNote")->isHidden());
     EXPECT_EQ(child<QTreeWidget>(&chooser, "Dir1")->currentItem()->text(0), QStringLiteral("Script"));
 }
@@ -97,6 +98,25 @@ TEST(ProjectFileChooser, FolderTreeLeadsTheFileListAndAFileClickFillsTheNameBox)
     ASSERT_TRUE(test::clickFile(&chooser, QStringLiteral("mine.txt")));
     EXPECT_EQ(nameBox.text(), QStringLiteral("mine.txt"));
     EXPECT_EQ(chooser.takeChosenPath(), toProjectText(qtext(script / "Projects")) + "\\mine.txt");
+}
+
+TEST(ProjectFileChooser, DriveListOffersDriveCAndReturnsToTheFolderLastShownOnADrive)
+{
+    FakeWinePrefix prefix(kScriptFolder);
+    QLineEdit nameBox;
+    ProjectFileChooser chooser(&nameBox, nullptr);
+    auto* drives = child<QComboBox>(&chooser, "Drive1");
+    EXPECT_EQ(drives->currentText(), QStringLiteral("C:"));
+    const int root = drives->findData(QStringLiteral("/"));
+    ASSERT_GE(root, 0);
+
+    drives->setCurrentIndex(root);
+    Q_EMIT drives->activated(root);
+    EXPECT_EQ(chooser.currentFolder(), QStringLiteral("/"));
+    const int driveC = drives->findText(QStringLiteral("C:"));
+    drives->setCurrentIndex(driveC);
+    Q_EMIT drives->activated(driveC);
+    EXPECT_EQ(chooser.currentFolder(), qtext(prefix.driveC(kScriptFolder)));
 }
 
 TEST(ProjectFileChooser, NameBoxShowsWhatThePathCanHold)
