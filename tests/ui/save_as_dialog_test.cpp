@@ -3,6 +3,7 @@
 #include "projectfile/project_file_writer.h"
 #include "support/message_recorder.h"
 #include "ui/project_dialog_support.h"
+#include "ui/single_window.h"
 
 #include <QLabel>
 
@@ -55,6 +56,28 @@ TEST_F(SaveAsDialogTest, IsTheNamedFixedSizeDialogWithAHiddenAddress)
     QTest::mouseClick(child<QPushButton>(dialog_, "Command2"), Qt::LeftButton);
     EXPECT_TRUE(destroyed());
     EXPECT_TRUE(fs::is_empty(folder_));
+}
+
+TEST_F(SaveAsDialogTest, OpeningAgainKeepsTheOpenDialogAndOpeningAfterACloseStartsAfresh)
+{
+    QPointer<SaveAsDialog> window;
+    bool created = false;
+    openSingleWindow(window, &created, project_);
+    ASSERT_TRUE(created);
+    test::typeName(window, QStringLiteral("half typed"));
+    window->findChild<ProjectFileChooser*>()->setCurrentFolder(QStringLiteral("/"));
+
+    EXPECT_EQ(openSingleWindow(window, &created, project_), window.data());
+    EXPECT_FALSE(created);
+    EXPECT_EQ(child<QLineEdit>(window, "Text1")->text(), QStringLiteral("half typed"));
+
+    window->close();
+    EXPECT_TRUE(test::wasDestroyed(window.data()));
+    openSingleWindow(window, &created, project_);
+    EXPECT_TRUE(created);
+    EXPECT_TRUE(child<QLineEdit>(window, "Text1")->text().isEmpty());
+    EXPECT_EQ(window->findChild<ProjectFileChooser*>()->currentFolder(), test::qtext(folder_));
+    delete window.data();
 }
 
 TEST_F(SaveAsDialogTest, NameWithoutExtensionIsSavedWithTxtThenClosesAndConfirms)
