@@ -138,16 +138,16 @@ StartFolder findStartFolder(std::string_view folderText)
             continue;
         if (text == folderText)
             return {normalFolder(host), {}};
-        return {normalFolder(host), QStringLiteral("The folder \"%1\" was not found; showing \"%2\" instead.")
-                                        .arg(wanted, toDisplayText(text))};
+        const QString note = QStringLiteral("The folder \"%1\" was not found; showing \"%2\" instead.");
+        return {normalFolder(host), note.arg(wanted, toDisplayText(text))};
     }
-    return {normalFolder(QDir::homePath()),
-            QStringLiteral("The folder \"%1\" was not found; showing the home folder instead.").arg(wanted)};
+    const QString note = QStringLiteral("The folder \"%1\" was not found; showing the home folder instead.");
+    return {normalFolder(QDir::homePath()), note.arg(wanted)};
 }
 
 ProjectFileChooser::ProjectFileChooser(QLineEdit* nameBox, QWidget* parent)
-    : QWidget(parent), nameBox_(nameBox), drives_(new QComboBox(this)), folders_(new QTreeWidget(this)),
-      files_(new QListWidget(this)), note_(new QLabel(this))
+    : QWidget(parent), nameBox_(nameBox), drives_(new QComboBox(this)),
+      folders_(new QTreeWidget(this)), files_(new QListWidget(this)), note_(new QLabel(this))
 {
     drives_->setObjectName(QStringLiteral("Drive1"));
     folders_->setObjectName(QStringLiteral("Dir1"));
@@ -175,8 +175,9 @@ ProjectFileChooser::ProjectFileChooser(QLineEdit* nameBox, QWidget* parent)
     layout->addWidget(note_, 2, 0, 1, 2);
 
     connect(drives_, &QComboBox::activated, this, &ProjectFileChooser::onDriveActivated);
-    connect(folders_, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* item) { setCurrentFolder(item->data(0, kFolderRole).toString()); });
+    connect(folders_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        setCurrentFolder(item->data(0, kFolderRole).toString());
+    });
     connect(files_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { nameBox_->setText(item->text()); });
     keepRepresentable(nameBox_);
@@ -200,7 +201,8 @@ void ProjectFileChooser::setCurrentFolder(const QString& folder)
 std::string ProjectFileChooser::takeChosenPath()
 {
     nameBox_->setText(withProjectExtension(nameBox_->text()));
-    return joinPathText(toProjectText(QDir::toNativeSeparators(folder_)), toProjectText(nameBox_->text()));
+    return joinPathText(toProjectText(QDir::toNativeSeparators(folder_)),
+                        toProjectText(nameBox_->text()));
 }
 
 void ProjectFileChooser::showDrives()
@@ -229,7 +231,8 @@ QString ProjectFileChooser::driveOf(const QString& folder) const
     QString best;
     for (int index = 0; index < drives_->count(); ++index) {
         const QString root = drives_->itemData(index).toString();
-        const bool holds = folder == root || folder.startsWith(root.endsWith(u'/') ? root : root + u'/');
+        const QString inside = root.endsWith(u'/') ? root : root + u'/';
+        const bool holds = folder == root || folder.startsWith(inside);
         if (holds && root.size() > best.size())
             best = root;
     }
@@ -256,7 +259,8 @@ void ProjectFileChooser::showFolderTree()
     QTreeWidgetItem* parent = nullptr;
     for (const QString& path : folderChain(folder_)) {
         const QString name = QFileInfo(path).fileName();
-        QTreeWidgetItem* item = folderItem(path, name.isEmpty() ? QDir::toNativeSeparators(path) : name);
+        const QString caption = name.isEmpty() ? QDir::toNativeSeparators(path) : name;
+        QTreeWidgetItem* item = folderItem(path, caption);
         if (parent == nullptr)
             folders_->addTopLevelItem(item);
         else

@@ -19,7 +19,8 @@ namespace orvanta::ui {
 
 /// The folder the project file dialogs open in, as the level editor package
 /// names it; found on the host through the drive mapping.
-inline constexpr std::string_view kProjectStartFolder = "C:\\Program Files\\Core Design\\trle\\script";
+inline constexpr std::string_view kProjectStartFolder =
+    "C:\\Program Files\\Core Design\\trle\\script";
 
 /// The name a project file is saved or looked up under: ".txt" is appended
 /// unless the name already ends in exactly ".txt" (letter case counts).

@@ -38,7 +38,7 @@ ProjectState editedProject()
         options.set(LevelOption::Lensflare, k % 2 == 0);
         options.set(LevelOption::Lightning, k % 3 == 0);
         std::string camera = decodeLevelData(slot.levelData).camera;
-        if (std::find(kSlotsWithNewCamera.begin(), kSlotsWithNewCamera.end(), k) != kSlotsWithNewCamera.end()) {
+        if (std::ranges::find(kSlotsWithNewCamera, k) != kSlotsWithNewCamera.end()) {
             camera = "1,2,3,4,5,6," + n;
             slot.cameraLabel = camera;
         }

@@ -46,7 +46,8 @@ TEST(ProjectFileChooser, OpensInTheScriptFolderThroughTheWinePrefixAndListsTextF
     QLineEdit nameBox;
     ProjectFileChooser chooser(&nameBox, nullptr);
     EXPECT_EQ(chooser.currentFolder(), qtext(script));
-    EXPECT_EQ(listed(&chooser), (QStringList{QStringLiteral(".txt"), QStringLiteral("A.TXT"), QStringLiteral("b.txt")}));
+    const QStringList expected{QStringLiteral(".txt"), QStringLiteral("A.TXT"), QStringLiteral("b.txt")};
+    EXPECT_EQ(listed(&chooser), expected);
     EXPECT_TRUE(child<QLabel>(&chooser, "startNote")->isHidden());
     EXPECT_EQ(child<QTreeWidget>(&chooser, "Dir1")->currentItem()->text(0), QStringLiteral("Script"));
 }

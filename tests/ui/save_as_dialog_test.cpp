@@ -84,7 +84,8 @@ TEST_F(SaveAsDialogTest, NameWithoutExtensionIsSavedWithTxtThenClosesAndConfirms
 {
     saveAs(QStringLiteral("myproject"));
     EXPECT_EQ(nameBox(), QStringLiteral("myproject.txt"));
-    EXPECT_EQ(child<QLabel>(dialog_, "address")->text(), test::qtext(folder_) + QStringLiteral("\\myproject.txt"));
+    EXPECT_EQ(child<QLabel>(dialog_, "address")->text(),
+              test::qtext(folder_) + QStringLiteral("\\myproject.txt"));
     EXPECT_TRUE(destroyed());
     EXPECT_EQ(test::readBytes(folder_ / "myproject.txt"), projectFileText(project_));
     EXPECT_EQ(messages_.texts(), QStringList{kSaved});
