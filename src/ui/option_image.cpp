@@ -55,7 +55,7 @@ void OptionImage::mouseReleaseEvent(QMouseEvent* event)
                        && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
-        emit clicked();
+        Q_EMIT clicked();
 }
 
 } // namespace orvanta::ui

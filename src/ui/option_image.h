@@ -22,7 +22,7 @@ public:
     void setDisplay(Display display);
     QSize sizeHint() const override { return kOptionPictureSize; }
 
-signals:
+Q_SIGNALS:
     void clicked();
 
 protected:

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/project_state.h"
+#include "ui/project_file_chooser.h"
+
+#include <QDialog>
+
+namespace orvanta::ui {
+
+/// "Save As" (`Form8`): writes the whole project, as it is at the moment of
+/// "Ok", to a project file picked by folder and name. Modeless; destroyed
+/// when closed, so every opening starts afresh in the script folder.
+class SaveAsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SaveAsDialog(const ProjectState& project, QWidget* parent = nullptr);
+
+private:
+    void save();
+
+    const ProjectState& project_;
+    ProjectFileControls controls_;
+};
+
+} // namespace orvanta::ui
