@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl-dev            # the desktop program
     libgtest-dev libgmock-dev          # unit and widget tests
     libbenchmark-dev                   # benchmarks
-    xvfb xauth                         # the end-to-end test's own X server
+    xvfb xauth x11-utils               # the end-to-end test's own X server, xwininfo
 )
 
 missing=()
