@@ -1,7 +1,8 @@
 // Saves pictures of the main window for the documentation:
-//   orvanta_screenshot OUTPUT.png [compile-to]
+//   orvanta_screenshot OUTPUT.png [MENU-ENTRY]
 // Run it with QT_QPA_PLATFORM=offscreen (and QT_SCALE_FACTOR=2 for a
-// high-density picture). With "compile-to" the Compile To panel is shown.
+// high-density picture). With a menu entry ("ctoo", "set", "about",
+// "readme"), the entry is chosen first and the window it opens is pictured.
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -20,8 +21,19 @@ int main(int argc, char** argv)
     }
     orvanta::ui::MainWindow window;
     window.show();
-    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("compile-to"))
-        window.action(QStringLiteral("ctoo"))->trigger();
+    QWidget* pictured = &window;
+    if (argc > 2) {
+        QAction* entry = window.action(QString::fromLocal8Bit(argv[2]));
+        if (entry == nullptr) {
+            std::fprintf(stderr, "no menu entry %s\n", argv[2]);
+            return 2;
+        }
+        entry->trigger();
+        for (QWidget* child : window.findChildren<QWidget*>()) {
+            if (child->isWindow() && child->isVisible())
+                pictured = child;
+        }
+    }
     QApplication::processEvents();
-    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return pictured->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -1,6 +1,9 @@
 #include "ui/readme_window.h"
 
 #include <QFile>
+#include <QFontDatabase>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,8 +28,14 @@ ReadmeWindow::ReadmeWindow(QWidget* parent)
     auto* text = new QPlainTextEdit(readmeText(), this);
     text->setObjectName(QStringLiteral("Text1"));
     text->setReadOnly(true);
-    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text->setMinimumSize(text->fontMetrics().averageCharWidth() * 72, text->fontMetrics().lineSpacing() * 24);
+    // The text is laid out in lines of at most 78 columns: show it in a fixed
+    // font wide enough for them, so its line breaks stay where they are.
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const QFontMetrics metrics = text->fontMetrics();
+    const int frameAndScrollBar = 2 * text->frameWidth() + text->verticalScrollBar()->sizeHint().width() +
+                                  2 * static_cast<int>(text->document()->documentMargin());
+    text->setMinimumSize(metrics.horizontalAdvance(QString(80, QLatin1Char('M'))) + frameAndScrollBar,
+                         metrics.lineSpacing() * 28);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
