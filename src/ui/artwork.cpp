@@ -91,7 +91,7 @@ QIcon slotArrowIcon()
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
+    for (int size : {16, 32, 48})
         icon.addPixmap(scenePixmap(size, 1.0, true));
     return icon;
 }

@@ -14,14 +14,29 @@
 namespace orvanta::ui {
 namespace {
 
-/// Wide enough for the longest default level name, never narrower than the
-/// classic 161 pixels.
-int nameBoxWidth(const QLineEdit& box, const ProjectState& defaults)
+/// The width of the widest of some texts in a widget's font.
+int widestText(const QWidget& widget, const QStringList& texts)
 {
     int widest = 0;
-    for (const LevelSlot& slot : defaults.slots)
-        widest = std::max(widest, box.fontMetrics().horizontalAdvance(toDisplayText(slot.levelName)));
-    return std::max(161, widest + box.fontMetrics().averageCharWidth() * 3);
+    for (const QString& text : texts)
+        widest = std::max(widest, widget.fontMetrics().horizontalAdvance(text));
+    return widest;
+}
+
+QStringList defaultLevelNames()
+{
+    QStringList names;
+    for (const LevelSlot& slot : ProjectState::withDefaults().slots)
+        names << toDisplayText(slot.levelName);
+    return names;
+}
+
+QStringList wadList()
+{
+    QStringList wads;
+    for (const char* wad : kWadList)
+        wads << QString::fromLatin1(wad);
+    return wads;
 }
 
 } // namespace
@@ -38,10 +53,18 @@ LevelRows::LevelRows(ProjectState& project, QWidget* parent)
     grid->setContentsMargins(5, 8, 5, 8);
     grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(3);
-    const ProjectState defaults = ProjectState::withDefaults();
+    // Every row is measured alike, so the sizes are worked out once: the name
+    // boxes fit the longest default name (never narrower than 161 pixels), the
+    // WAD boxes the longest list entry.
+    const QStringList wads = wadList();
+    const QIcon arrow = slotArrowIcon();
+    const int averageCharWidth = fontMetrics().averageCharWidth();
+    const int nameWidth = std::max(161, widestText(*this, defaultLevelNames()) + 3 * averageCharWidth);
+    const int wadLength = (widestText(*this, wads) + averageCharWidth - 1) / averageCharWidth + 1;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        Row row = makeRow(slot);
-        row.name->setMinimumWidth(nameBoxWidth(*row.name, defaults));
+        Row row = makeRow(slot, wads, arrow);
+        row.name->setMinimumWidth(nameWidth);
+        row.wad->setMinimumContentsLength(wadLength);
         grid->addWidget(row.name, slot - 1, 0);
         grid->addWidget(row.wad, slot - 1, 1);
         grid->addWidget(row.button, slot - 1, 2);
@@ -51,7 +74,7 @@ LevelRows::LevelRows(ProjectState& project, QWidget* parent)
     refreshFromProject();
 }
 
-LevelRows::Row LevelRows::makeRow(int slot)
+LevelRows::Row LevelRows::makeRow(int slot, const QStringList& wads, const QIcon& arrow)
 {
     Row row;
     row.name = new QLineEdit(this);
@@ -60,14 +83,13 @@ LevelRows::Row LevelRows::makeRow(int slot)
 
     row.wad = new QComboBox(this);
     row.wad->setObjectName(QStringLiteral("Combo%1").arg(slot));
-    for (const char* wad : kWadList)
-        row.wad->addItem(QString::fromLatin1(wad));
+    row.wad->addItems(wads);
     bindToProjectField(row.wad, [this, slot](std::string bytes) { project_.slot(slot).wadName = std::move(bytes); });
-    row.wad->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    row.wad->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     row.button = new QPushButton(this);
     row.button->setObjectName(QStringLiteral("Command%1").arg(slot));
-    row.button->setIcon(slotArrowIcon());
+    row.button->setIcon(arrow);
     row.button->setIconSize(QSize(16, 12));
     row.button->setMinimumWidth(41);
     row.button->setAccessibleName(QStringLiteral("Level properties of slot %1").arg(slot));

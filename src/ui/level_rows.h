@@ -7,6 +7,7 @@
 #include <array>
 
 class QComboBox;
+class QIcon;
 class QLineEdit;
 class QPushButton;
 
@@ -35,7 +36,7 @@ private:
         QPushButton* button = nullptr;
     };
 
-    Row makeRow(int slot);
+    Row makeRow(int slot, const QStringList& wads, const QIcon& arrow);
 
     ProjectState& project_;
     std::array<Row, kSlotCount> rows_{};

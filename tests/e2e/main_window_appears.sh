@@ -18,22 +18,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The first display number nobody holds.
-display=99
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display number itself and writes it to the given file
+# descriptor, so parallel runs never race for the same number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 server=$!
-export DISPLAY=":$display"
 tries=0
-until xwininfo -root >/dev/null 2>&1; do
+until [ -s "$work/display" ] && xwininfo -root -display ":$(cat "$work/display")" >/dev/null 2>&1; do
     tries=$((tries + 1))
     if [ $tries -gt 200 ] || ! kill -0 "$server" 2>/dev/null; then
-        echo "Xvfb did not start on $DISPLAY:"; cat "$work/xvfb.log"; exit 1
+        echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1
     fi
     sleep 0.05
 done
+export DISPLAY=":$(cat "$work/display")"
 
 cd "$work" || exit 1
 QT_QPA_PLATFORM=xcb "$program" >"$work/orvanta.log" 2>&1 &
