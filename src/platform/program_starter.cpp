@@ -52,10 +52,13 @@ std::optional<FileError> startDetached(std::string_view pathText, const fs::path
 
 std::optional<FileError> startProgram(std::string_view pathText)
 {
-    const fs::path host = hostPath(pathText);
+    if (pathText.empty())
+        return cannotStart(pathText, {}, "no program path is given");
     std::error_code error;
+    // A relative path names a file of the current folder, never one found on the PATH.
+    const fs::path host = fs::absolute(hostPath(pathText), error);
     const fs::file_status status = fs::status(host, error);
-    if (pathText.empty() || !fs::exists(status))
+    if (!fs::exists(status))
         return cannotStart(pathText, host, "the file does not exist");
     if (fs::is_directory(status))
         return cannotStart(pathText, host, "it is a folder, not a program");

@@ -43,6 +43,22 @@ TEST(ProgramStarter, StartsTheProgramAloneWithoutArgumentsOrShell)
     EXPECT_FALSE(fs::exists(fs::current_path() / "x"));
 }
 
+TEST(ProgramStarter, ARelativePathNamesAFileOfTheCurrentFolder)
+{
+    TempFolder temp;
+    fs::create_directory(temp / "bin");
+    writeStandInProgram(temp / "bin" / "easy.sh", temp / "from-path");
+    writeStandInProgram(temp / "easy.sh", temp / "from-folder");
+    const PathVariable path((temp / "bin").string());
+    const fs::path saved = fs::current_path();
+    fs::current_path(temp.path());
+    const auto error = platform::startProgram("easy.sh");
+    fs::current_path(saved);
+    EXPECT_FALSE(error.has_value());
+    ASSERT_TRUE(waitForRecord(temp / "from-folder"));
+    EXPECT_FALSE(fs::exists(temp / "from-path"));
+}
+
 TEST(ProgramStarter, NamesThePathOfWhatCannotBeStarted)
 {
     TempFolder temp;
@@ -52,7 +68,7 @@ TEST(ProgramStarter, NamesThePathOfWhatCannotBeStarted)
         const char* reason;
     };
     for (const Case& c : {Case{temp / "missing.sh", "does not exist"}, Case{temp.path(), "folder"},
-                          Case{temp / "plain.sh", "not executable"}, Case{fs::path(), "does not exist"}}) {
+                          Case{temp / "plain.sh", "not executable"}, Case{fs::path(), "no program path"}}) {
         SCOPED_TRACE(c.path.string());
         const auto error = platform::startProgram(c.path.string());
         ASSERT_TRUE(error.has_value());
