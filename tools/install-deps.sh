@@ -8,6 +8,8 @@ packages=(
     libgtest-dev libgmock-dev          # unit and widget tests
     libbenchmark-dev libx11-dev        # benchmarks (the start-up probe watches the X server)
     xvfb xauth x11-utils               # the end-to-end test's own X server, xwininfo
+    clang libclang-rt-dev              # libFuzzer targets
+    dpkg-dev file                      # the Debian package and its test
 )
 
 missing=()

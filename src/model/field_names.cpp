@@ -46,8 +46,10 @@ void addTextBoxFields(FieldTable& table)
         {"Text29", &ProjectState::easylifeLocation},
         {"Text30", &ProjectState::compileToFolder},
     }};
-    for (const auto& [name, member] : others)
-        table.emplace_back(name, [member](ProjectState& p) -> std::string& { return p.*member; });
+    for (const auto& entry : others) {
+        std::string ProjectState::*member = entry.second;
+        table.emplace_back(entry.first, [member](ProjectState& p) -> std::string& { return p.*member; });
+    }
 }
 
 void addGameFields(FieldTable& table)

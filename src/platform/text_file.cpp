@@ -77,9 +77,9 @@ std::optional<std::string> writeTemporary(const fs::path& temporary, const fs::p
     struct stat existing {};
     if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
         (void)::fchmod(fd, existing.st_mode & 07777);  // keep the replaced file's permissions
+    // No fsync: the rename alone makes the replacement all-or-nothing for a
+    // program that dies mid-write, and syncing would cost more than the write.
     reason = writeAll(fd, bytes);
-    if (!reason && ::fsync(fd) != 0)
-        reason = systemReason(errno);
     if (::close(fd) != 0 && !reason)
         reason = systemReason(errno);
     return reason;

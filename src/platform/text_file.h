@@ -19,8 +19,8 @@ struct FileContents {
 };
 
 /// Creates or replaces one file. The bytes go to a temporary file beside the
-/// target, are flushed to disk, and the temporary file is renamed over the
-/// target: after a failure at any step the old file is still whole.
+/// target, which is then renamed over the target: after a failure at any step,
+/// or if the program dies while writing, the old file is still whole.
 std::optional<FileError> replaceFile(std::string_view pathText, std::string_view bytes);
 
 /// Replaces several files: every one is staged before the first is renamed, so

@@ -43,15 +43,13 @@ QPixmap arrowPixmap(qreal ratio)
 }
 
 /// A desert scene in a square of side 1 (the painter is scaled to the size).
-void paintScene(QPainter& painter, bool withSky)
+void paintScene(QPainter& painter)
 {
-    if (withSky) {
-        QLinearGradient sky(0, 0, 0, 1);
-        sky.setColorAt(0, QColor(40, 70, 140));
-        sky.setColorAt(0.7, QColor(230, 150, 70));
-        painter.fillRect(QRectF(0, 0, 1, 1), sky);
-        painter.fillRect(QRectF(0, 0.82, 1, 0.18), QColor(200, 160, 90));
-    }
+    QLinearGradient sky(0, 0, 0, 1);
+    sky.setColorAt(0, QColor(40, 70, 140));
+    sky.setColorAt(0.7, QColor(230, 150, 70));
+    painter.fillRect(QRectF(0, 0, 1, 1), sky);
+    painter.fillRect(QRectF(0, 0.82, 1, 0.18), QColor(200, 160, 90));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 210, 60));
     painter.drawEllipse(QPointF(0.72, 0.28), 0.14, 0.14);
@@ -68,13 +66,13 @@ void paintScene(QPainter& painter, bool withSky)
     painter.drawRect(QRectF(0.46, 0.76, 0.08, 0.12));
 }
 
-QPixmap scenePixmap(int logicalSize, qreal ratio, bool withSky)
+QPixmap scenePixmap(int logicalSize, qreal ratio)
 {
     QPixmap pixmap = blankPixmap(QSize(logicalSize, logicalSize), ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(logicalSize, logicalSize);
-    paintScene(painter, withSky);
+    paintScene(painter);
     return pixmap;
 }
 
@@ -90,15 +88,16 @@ QIcon slotArrowIcon()
 
 QIcon programIcon()
 {
+    // The pictures the desktop entry uses too; loaded when a size is asked for.
     QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addPixmap(scenePixmap(size, 1.0, true));
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/orvanta/icons/orvanta-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 
 QPixmap aboutPicture(int logicalSize, qreal devicePixelRatio)
 {
-    return scenePixmap(logicalSize, devicePixelRatio, true);
+    return scenePixmap(logicalSize, devicePixelRatio);
 }
 
 } // namespace orvanta::ui

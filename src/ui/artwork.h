@@ -9,10 +9,10 @@ namespace orvanta::ui {
 /// screens so that it stays sharp when the display is scaled.
 QIcon slotArrowIcon();
 
-/// The program's window icon: a stepped pyramid under a sun disc.
+/// The program's window icon, the same as its desktop icon.
 QIcon programIcon();
 
-/// The About window's picture, the icon's scene at large size.
+/// The About window's picture: a stepped pyramid under a sun disc.
 QPixmap aboutPicture(int logicalSize, qreal devicePixelRatio);
 
 } // namespace orvanta::ui

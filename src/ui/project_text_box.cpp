@@ -1,5 +1,6 @@
 #include "ui/project_text_box.h"
 
+#include "ui/representable_text.h"
 #include "ui/text_conversion.h"
 
 #include <QComboBox>
@@ -10,24 +11,14 @@
 
 namespace orvanta::ui {
 
-void keepStorable(QLineEdit* box, std::function<void(const QString& text)> edited)
-{
-    box->setMaxLength(std::numeric_limits<int>::max());
-    QObject::connect(box, &QLineEdit::textEdited, box, [box, edited = std::move(edited)](const QString& text) {
-        const QString storable = replaceUnrepresentable(text);
-        if (storable != text) {
-            const int cursor = box->cursorPosition();
-            box->setText(storable);
-            box->setCursorPosition(cursor);
-        }
-        if (edited)
-            edited(storable);
-    });
-}
-
 void bindToProjectField(QLineEdit* box, StoreText store)
 {
-    keepStorable(box, [store = std::move(store)](const QString& text) { store(toProjectText(text)); });
+    keepRepresentable(box);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    // toProjectText turns each character keepRepresentable replaces into the
+    // same "?", so what is stored is what the box shows.
+    QObject::connect(box, &QLineEdit::textEdited, box,
+                     [store = std::move(store)](const QString& text) { store(toProjectText(text)); });
 }
 
 void bindToProjectField(QComboBox* box, StoreText store)

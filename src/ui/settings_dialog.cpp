@@ -1,6 +1,6 @@
 #include "ui/settings_dialog.h"
 
-#include "ui/project_text_box.h"
+#include "ui/representable_text.h"
 #include "ui/text_conversion.h"
 
 #include <QHBoxLayout>
@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <limits>
 
 namespace orvanta::ui {
 namespace {
@@ -17,7 +19,8 @@ QLineEdit* pathBox(const char* name, QWidget* parent)
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setMinimumWidth(281);
-    keepStorable(box);
+    keepRepresentable(box);
+    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 

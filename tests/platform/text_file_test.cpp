@@ -13,11 +13,6 @@ namespace fs = std::filesystem;
 using test::readBytes;
 using test::TempFolder;
 
-std::size_t entriesIn(const fs::path& folder)
-{
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
 TEST(TextFile, ReplacesWholeAndKeepsPermissions)
 {
     TempFolder folder;
@@ -27,7 +22,7 @@ TEST(TextFile, ReplacesWholeAndKeepsPermissions)
     ASSERT_FALSE(replaceFile(file.string(), std::string("short\r\n\0\xFF", 9)));
     EXPECT_EQ(readBytes(file), std::string("short\r\n\0\xFF", 9));
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(entriesIn(folder.path()), 1U);
+    EXPECT_EQ(test::entryCount(folder.path()), 1U);
 }
 
 TEST(TextFile, WritesThroughALinkAndKeepsTheLink)
@@ -53,7 +48,7 @@ TEST(TextFile, FailuresNameThePathAndLeaveTheOldFileWhole)
         EXPECT_NE(error->message.find(target), std::string::npos) << error->message;
     }
     EXPECT_EQ(readBytes(folder / "keep.txt"), "old content");
-    EXPECT_EQ(entriesIn(folder.path()), 2U) << "no temporary file is left behind";
+    EXPECT_EQ(test::entryCount(folder.path()), 2U) << "no temporary file is left behind";
 }
 
 TEST(TextFile, DeviceFilesAreNeverReplaced)

@@ -59,7 +59,7 @@ TEST(ScriptFiles, FailureOnTheSecondFileLeavesTheFirstUntouched)
     ASSERT_TRUE(error);
     EXPECT_NE(error->message.find("English.txt"), std::string::npos) << error->message;
     EXPECT_EQ(readBytes(folder / "Script.txt"), "old script");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2)
+    EXPECT_EQ(test::entryCount(folder.path()), 2U)
         << "no temporary file is left behind";
 }
 

@@ -39,6 +39,11 @@ void writeBytes(const fs::path& file, std::string_view bytes)
     ASSERT_TRUE(out.good()) << "cannot write " << file;
 }
 
+std::size_t entryCount(const fs::path& folder)
+{
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
 fs::path testData(std::string_view relative) { return fs::path(ORVANTA_TEST_DATA) / relative; }
 
 } // namespace orvanta::test

@@ -28,6 +28,8 @@ private:
 std::string readBytes(const std::filesystem::path& file);
 /// Writes exact bytes to a file.
 void writeBytes(const std::filesystem::path& file, std::string_view bytes);
+/// How many entries a folder holds (temporary files left behind show here).
+std::size_t entryCount(const std::filesystem::path& folder);
 /// A file of the test data folder (tests/...).
 std::filesystem::path testData(std::string_view relative);
 

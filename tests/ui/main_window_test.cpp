@@ -27,6 +27,7 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsInAllTwelveRows)
 {
     EXPECT_EQ(window.objectName(), QStringLiteral("Form1"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Orvanta 3.0"));
+    EXPECT_FALSE(window.windowIcon().pixmap(32).isNull());
     const ProjectState defaults = ProjectState::withDefaults();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         SCOPED_TRACE(slot);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+namespace orvanta::ui {
+
+/// Places a control at its designed position (pixels at 96 dpi), widened to
+/// its caption when the user's font needs more room than the design gave.
+void placeControl(QWidget* control, QRect designed);
+
+/// An etched separator line, horizontal when wider than tall.
+QWidget* addSeparator(QWidget* parent, QRect designed);
+
+} // namespace orvanta::ui

@@ -1,0 +1,61 @@
+#include "ui/option_image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace orvanta::ui {
+
+OptionImage::OptionImage(OptionPicture initialLook, QWidget* parent)
+    : QWidget(parent), initialLook_(initialLook)
+{
+    setFixedSize(kOptionPictureSize);
+    updateAccessibleName();
+}
+
+void OptionImage::updateAccessibleName()
+{
+    setAccessibleName(shownPicture() == OptionPicture::Enabled ? QStringLiteral("Enabled")
+                                                               : QStringLiteral("Disabled"));
+}
+
+void OptionImage::setDisplay(Display display)
+{
+    display_ = display;
+    updateAccessibleName();
+    update();
+}
+
+OptionPicture OptionImage::shownPicture() const
+{
+    switch (display_) {
+    case Display::Enabled:
+        return OptionPicture::Enabled;
+    case Display::Disabled:
+        return OptionPicture::Disabled;
+    case Display::Initial:
+        break;
+    }
+    return initialLook_;
+}
+
+void OptionImage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, optionPicture(shownPicture(), devicePixelRatioF()));
+}
+
+void OptionImage::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void OptionImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        Q_EMIT clicked();
+}
+
+} // namespace orvanta::ui

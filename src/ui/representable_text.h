@@ -1,0 +1,12 @@
+#pragma once
+
+class QLineEdit;
+
+namespace orvanta::ui {
+
+/// Makes a box that feeds a project field replace, as the user types, every
+/// character the project's code page cannot hold with "?", so that what the
+/// box shows is exactly what is stored.
+void keepRepresentable(QLineEdit* box);
+
+} // namespace orvanta::ui
