@@ -60,7 +60,9 @@ LevelRows::LevelRows(ProjectState& project, QWidget* parent)
     const QIcon arrow = slotArrowIcon();
     const int averageCharWidth = fontMetrics().averageCharWidth();
     const int nameWidth = std::max(161, widestText(*this, defaultLevelNames()) + 3 * averageCharWidth);
-    const int wadLength = (widestText(*this, wads) + averageCharWidth - 1) / averageCharWidth + 1;
+    // The combo box counts its minimum contents in widths of an "x".
+    const int xWidth = std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('x')));
+    const int wadLength = (widestText(*this, wads) + xWidth - 1) / xWidth;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         Row row = makeRow(slot, wads, arrow);
         row.name->setMinimumWidth(nameWidth);
