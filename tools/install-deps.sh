@@ -6,8 +6,8 @@ packages=(
     cmake ninja-build g++ pkgconf
     qt6-base-dev libgl-dev            # the desktop program
     libgtest-dev libgmock-dev          # unit and widget tests
-    libbenchmark-dev                   # benchmarks
-    xvfb xauth                         # the end-to-end test's own X server
+    libbenchmark-dev libx11-dev        # benchmarks (the start-up probe watches the X server)
+    xvfb xauth x11-utils               # the end-to-end test's own X server, xwininfo
     clang libclang-rt-dev              # libFuzzer targets
     dpkg-dev file                      # the Debian package and its test
 )

@@ -1,0 +1,15 @@
+// The desktop program: the main window with all defaults, then the event loop.
+#include "ui/artwork.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvanta"));
+    QApplication::setWindowIcon(orvanta::ui::programIcon());
+    orvanta::ui::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

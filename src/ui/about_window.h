@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QWidget>
+
+namespace orvanta::ui {
+
+/// "About Orvanta": a picture, the product name, the version and the credits.
+class AboutWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AboutWindow(QWidget* parent = nullptr);
+};
+
+} // namespace orvanta::ui

@@ -1,0 +1,206 @@
+#include "ui/main_window.h"
+
+#include "platform/message_box.h"
+#include "platform/program_starter.h"
+#include "script/script_files.h"
+#include "ui/about_window.h"
+#include "ui/artwork.h"
+#include "ui/compile_to_panel.h"
+#include "ui/level_rows.h"
+#include "ui/readme_window.h"
+#include "ui/settings_dialog.h"
+#include "ui/single_window.h"
+#include "ui/text_conversion.h"
+#include "ui/tool_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QGridLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace orvanta::ui {
+namespace {
+
+void reportFailure(QWidget* parent, const FileError& error, const QString& consequence = {})
+{
+    const QString reason = QString::fromStdString(error.message);
+    platform::showMessage(parent, consequence.isEmpty() ? reason : consequence + QStringLiteral("\n\n") + reason);
+}
+
+/// The thin grey-over-white rule under the menu bar.
+QFrame* topRule(QWidget* parent)
+{
+    auto* rule = new QFrame(parent);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    return rule;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), project_(ProjectState::withDefaults())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Orvanta 3.0"));
+    setWindowIcon(programIcon());
+
+    auto* central = new QWidget(this);
+    rows_ = new LevelRows(project_, central);
+    compileToPanel_ = new CompileToPanel(project_, central);
+    QSizePolicy panelPolicy = compileToPanel_->sizePolicy();
+    panelPolicy.setRetainSizeWhenHidden(true);  // the rows' area must fit the panel
+    compileToPanel_->setSizePolicy(panelPolicy);
+    compileToPanel_->hide();
+
+    auto* area = new QGridLayout;
+    area->addWidget(rows_, 0, 0);
+    area->addWidget(compileToPanel_, 0, 0);  // the same cell: the panel lies over the rows
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(topRule(central));
+    column->addLayout(area);
+    column->addStretch();
+    setCentralWidget(central);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+
+    connect(rows_, &LevelRows::slotButtonClicked, this, &MainWindow::slotButtonClicked);
+    buildMenus();
+    compileToPanel_->showFolder(QDir::currentPath());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::refreshRowsFromProject() { rows_->refreshFromProject(); }
+
+ToolBox* MainWindow::toolBox() const { return toolBox_; }
+
+QAction* MainWindow::action(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
+
+QMenu* MainWindow::addMenu(QMenu* into, const char* name, const QString& caption)
+{
+    QMenu* menu = into != nullptr ? into->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut)
+{
+    QAction* entry = menu->addAction(caption);
+    entry->setObjectName(QString::fromLatin1(name));
+    entry->setShortcut(shortcut);
+    return entry;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = addMenu(nullptr, "File", QStringLiteral("File"));
+    addEntry(file, "Save", QStringLiteral("Save"), Qt::CTRL | Qt::Key_S);
+    addEntry(file, "Load", QStringLiteral("Load"), Qt::CTRL | Qt::Key_L);
+    // Ctrl+X: a focused text box takes it as Cut first (its shortcut override).
+    connect(addEntry(file, "Quit", QStringLiteral("Quit"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
+            &MainWindow::quit);
+
+    QMenu* edit = addMenu(nullptr, "Edit", QStringLiteral("Edit"));
+    addEntry(edit, "properties", QStringLiteral("Game Properties"), Qt::Key_F5);
+    addEntry(edit, "scriptpacks", QStringLiteral("Script Packs"), Qt::Key_F6);
+    connect(addEntry(edit, "set", QStringLiteral("Settings")), &QAction::triggered, this, &MainWindow::openSettings);
+
+    QMenu* script = addMenu(nullptr, "Script", QStringLiteral("Script"));
+    connect(addEntry(script, "begin", QStringLiteral("Compile Scripts"), Qt::SHIFT | Qt::Key_F1), &QAction::triggered,
+            this, &MainWindow::compileScripts);
+    connect(addEntry(script, "ctoo", QStringLiteral("Compile Scripts to...")), &QAction::triggered, compileToPanel_,
+            [this] {
+                compileToPanel_->show();
+                compileToPanel_->raise();
+            });
+    connect(addEntry(script, "Restore", QStringLiteral("Restore Default Files"), Qt::SHIFT | Qt::Key_F2),
+            &QAction::triggered, this, &MainWindow::restoreDefaultFiles);
+
+    QMenu* features = addMenu(nullptr, "features", QStringLiteral("Features"));
+    QAction* toolBoxEntry = addEntry(features, "commontools", QStringLiteral("Tool Box"), Qt::SHIFT | Qt::Key_F3);
+    toolBoxEntry->setCheckable(true);
+    connect(toolBoxEntry, &QAction::triggered, this, &MainWindow::toggleToolBox);
+    addEntry(features, "wizard", QStringLiteral("Script Wizard"))->setEnabled(false);
+    QMenu* run = addMenu(features, "run", QStringLiteral("Run"));
+    addEntry(run, "tr4", QStringLiteral("Tomb Raider IV"))->setEnabled(false);
+    connect(addEntry(run, "easy", QStringLiteral("Easylife"), Qt::Key_F4), &QAction::triggered, this,
+            &MainWindow::runEasylife);
+
+    QMenu* help = addMenu(nullptr, "help", QStringLiteral("Help"));
+    // Ctrl+A: a focused text box takes it as Select All first.
+    connect(addEntry(help, "about", QStringLiteral("About"), Qt::CTRL | Qt::Key_A), &QAction::triggered, this,
+            [this] { openSingleWindow(about_, nullptr, this); });
+    connect(addEntry(help, "readme", QStringLiteral("Readme"), Qt::CTRL | Qt::Key_R), &QAction::triggered, this,
+            [this] { openSingleWindow(readme_, nullptr, this); });
+    addEntry(help, "addon", QStringLiteral("Run Add-on"))->setEnabled(false);
+}
+
+void MainWindow::compileScripts()
+{
+    if (const auto error = writeScriptFiles(project_, project_.scriptFolder)) {
+        reportFailure(this, *error, QStringLiteral("The script files were not compiled."));
+        return;
+    }
+    if (const auto error = platform::startProgram(project_.easylifeLocation)) {
+        reportFailure(this, *error,
+                      QStringLiteral("Script.txt and English.txt were written, but the Easylife compiler "
+                                     "could not be started, so the DAT files were not rebuilt."));
+        return;
+    }
+    platform::showMessage(this, QStringLiteral("DAT files rewritten - Script Files Compiled!"));
+}
+
+void MainWindow::restoreDefaultFiles()
+{
+    if (const auto error = restoreStockFiles(project_.scriptFolder))
+        reportFailure(this, *error, QStringLiteral("The default script files were not restored."));
+}
+
+void MainWindow::runEasylife()
+{
+    if (const auto error = platform::startProgram(project_.easylifeLocation))
+        reportFailure(this, *error);
+}
+
+void MainWindow::toggleToolBox(bool show)
+{
+    // The check mark follows this entry alone: a tool box closed by its close
+    // box leaves the mark set, and the next choice only clears it.
+    if (!show) {
+        if (toolBox_ != nullptr)
+            toolBox_->hide();
+        return;
+    }
+    bool created = false;
+    openSingleWindow(toolBox_, &created, this);
+    if (!created)
+        return;
+    connect(toolBox_, &ToolBox::gamePropertiesRequested, action(QStringLiteral("properties")), &QAction::trigger);
+    connect(toolBox_, &ToolBox::scriptPacksRequested, action(QStringLiteral("scriptpacks")), &QAction::trigger);
+    connect(toolBox_, &ToolBox::restoreRequested, this, &MainWindow::restoreDefaultFiles);
+    connect(toolBox_, &ToolBox::runEasylifeRequested, this, &MainWindow::runEasylife);
+}
+
+void MainWindow::openSettings()
+{
+    openSingleWindow(settings_, nullptr, project_, this)->fillFromProject();
+}
+
+void MainWindow::quit()
+{
+    // Ends the run at once: nothing is asked and nothing is saved.
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+} // namespace orvanta::ui

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "model/project_state.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QMenu;
+
+namespace orvanta::ui {
+
+class AboutWindow;
+class CompileToPanel;
+class LevelRows;
+class ReadmeWindow;
+class SettingsDialog;
+class ToolBox;
+
+/// The program's main window: the twelve level rows, the menus, and the one
+/// project of the run. Every other window reads the project from here and
+/// writes it back here.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    ProjectState& project() { return project_; }
+    const ProjectState& project() const { return project_; }
+
+    /// Shows the project's level names and WAD names in the rows again, after
+    /// something other than the rows changed them (loading a project).
+    void refreshRowsFromProject();
+
+    /// The menu entry of that object name ("Save", "properties", "File"...),
+    /// or nullptr.
+    QAction* action(const QString& objectName) const;
+
+    /// The tool box window while it exists.
+    ToolBox* toolBox() const;
+
+Q_SIGNALS:
+    /// The slot button of slot 1..12 was clicked.
+    void slotButtonClicked(int slot);
+
+private:
+    void buildMenus();
+    QMenu* addMenu(QMenu* into, const char* name, const QString& caption);
+    QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
+
+    void compileScripts();
+    void restoreDefaultFiles();
+    void runEasylife();
+    void toggleToolBox(bool show);
+    void openSettings();
+    void quit();
+
+    ProjectState project_;
+    LevelRows* rows_ = nullptr;
+    CompileToPanel* compileToPanel_ = nullptr;
+    QPointer<ToolBox> toolBox_;
+    QPointer<SettingsDialog> settings_;
+    QPointer<AboutWindow> about_;
+    QPointer<ReadmeWindow> readme_;
+};
+
+} // namespace orvanta::ui

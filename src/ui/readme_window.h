@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+namespace orvanta::ui {
+
+/// "Orvanta Readme": how to use the program, in a scrolling text box.
+class ReadmeWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ReadmeWindow(QWidget* parent = nullptr);
+};
+
+/// The read-me text, embedded in the program.
+QString readmeText();
+
+} // namespace orvanta::ui
