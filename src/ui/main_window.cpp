@@ -6,8 +6,13 @@
 #include "ui/about_window.h"
 #include "ui/artwork.h"
 #include "ui/compile_to_panel.h"
+#include "ui/game_properties_dialog.h"
+#include "ui/level_properties_dialog.h"
 #include "ui/level_rows.h"
+#include "ui/load_script_dialog.h"
 #include "ui/readme_window.h"
+#include "ui/save_as_dialog.h"
+#include "ui/script_packs.h"
 #include "ui/settings_dialog.h"
 #include "ui/single_window.h"
 #include "ui/text_conversion.h"
@@ -43,7 +48,8 @@ QFrame* topRule(QWidget* parent)
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), project_(ProjectState::withDefaults())
+    : QMainWindow(parent), project_(ProjectState::withDefaults()),
+      scriptPacks_(std::make_unique<ScriptPacks>(project_, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvanta 3.0"));
@@ -70,6 +76,7 @@ MainWindow::MainWindow(QWidget* parent)
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
     connect(rows_, &LevelRows::slotButtonClicked, this, &MainWindow::slotButtonClicked);
+    connect(this, &MainWindow::slotButtonClicked, this, &MainWindow::openLevelProperties);
     buildMenus();
     compileToPanel_->showFolder(QDir::currentPath());
 }
@@ -104,15 +111,19 @@ QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& capt
 void MainWindow::buildMenus()
 {
     QMenu* file = addMenu(nullptr, "File", QStringLiteral("File"));
-    addEntry(file, "Save", QStringLiteral("Save"), Qt::CTRL | Qt::Key_S);
-    addEntry(file, "Load", QStringLiteral("Load"), Qt::CTRL | Qt::Key_L);
+    connect(addEntry(file, "Save", QStringLiteral("Save"), Qt::CTRL | Qt::Key_S), &QAction::triggered, this,
+            &MainWindow::openSaveAs);
+    connect(addEntry(file, "Load", QStringLiteral("Load"), Qt::CTRL | Qt::Key_L), &QAction::triggered, this,
+            &MainWindow::openLoadScript);
     // Ctrl+X: a focused text box takes it as Cut first (its shortcut override).
     connect(addEntry(file, "Quit", QStringLiteral("Quit"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
             &MainWindow::quit);
 
     QMenu* edit = addMenu(nullptr, "Edit", QStringLiteral("Edit"));
-    addEntry(edit, "properties", QStringLiteral("Game Properties"), Qt::Key_F5);
-    addEntry(edit, "scriptpacks", QStringLiteral("Script Packs"), Qt::Key_F6);
+    connect(addEntry(edit, "properties", QStringLiteral("Game Properties"), Qt::Key_F5), &QAction::triggered, this,
+            &MainWindow::openGameProperties);
+    connect(addEntry(edit, "scriptpacks", QStringLiteral("Script Packs"), Qt::Key_F6), &QAction::triggered,
+            scriptPacks_.get(), &ScriptPacks::openBrowser);
     connect(addEntry(edit, "set", QStringLiteral("Settings")), &QAction::triggered, this, &MainWindow::openSettings);
 
     QMenu* script = addMenu(nullptr, "Script", QStringLiteral("Script"));
@@ -194,6 +205,26 @@ void MainWindow::toggleToolBox(bool show)
 void MainWindow::openSettings()
 {
     openSingleWindow(settings_, nullptr, project_, this)->fillFromProject();
+}
+
+void MainWindow::openLevelProperties(int slot)
+{
+    // One dialog for every slot: a press while it is open re-targets it.
+    if (levelProperties_.isNull())
+        levelProperties_ = new LevelPropertiesDialog(project_, this);
+    levelProperties_->openSlot(slot);
+}
+
+void MainWindow::openGameProperties() { openSingleWindow(gameProperties_, nullptr, project_, this); }
+
+void MainWindow::openSaveAs() { openSingleWindow(saveAs_, nullptr, std::as_const(project_), this); }
+
+void MainWindow::openLoadScript()
+{
+    bool created = false;
+    openSingleWindow(loadScript_, &created, project_, this);
+    if (created)
+        connect(loadScript_, &LoadScriptDialog::projectLoaded, this, &MainWindow::refreshRowsFromProject);
 }
 
 void MainWindow::quit()

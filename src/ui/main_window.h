@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 class QAction;
 class QMenu;
 
@@ -12,8 +14,13 @@ namespace orvanta::ui {
 
 class AboutWindow;
 class CompileToPanel;
+class GamePropertiesDialog;
+class LevelPropertiesDialog;
 class LevelRows;
+class LoadScriptDialog;
 class ReadmeWindow;
+class SaveAsDialog;
+class ScriptPacks;
 class SettingsDialog;
 class ToolBox;
 
@@ -42,7 +49,8 @@ public:
     ToolBox* toolBox() const;
 
 Q_SIGNALS:
-    /// The slot button of slot 1..12 was clicked.
+    /// The slot button of slot 1..12 was clicked; the level properties
+    /// dialog opens for that slot.
     void slotButtonClicked(int slot);
 
 private:
@@ -55,6 +63,10 @@ private:
     void runEasylife();
     void toggleToolBox(bool show);
     void openSettings();
+    void openLevelProperties(int slot);
+    void openGameProperties();
+    void openSaveAs();
+    void openLoadScript();
     void quit();
 
     ProjectState project_;
@@ -62,6 +74,11 @@ private:
     CompileToPanel* compileToPanel_ = nullptr;
     QPointer<ToolBox> toolBox_;
     QPointer<SettingsDialog> settings_;
+    QPointer<LevelPropertiesDialog> levelProperties_;
+    QPointer<GamePropertiesDialog> gameProperties_;
+    QPointer<SaveAsDialog> saveAs_;
+    QPointer<LoadScriptDialog> loadScript_;
+    std::unique_ptr<ScriptPacks> scriptPacks_;
     QPointer<AboutWindow> about_;
     QPointer<ReadmeWindow> readme_;
 };
