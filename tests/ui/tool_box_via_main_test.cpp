@@ -29,6 +29,7 @@ protected:
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_F3, Qt::ShiftModifier);
+        flushDeletes();  // a window closed by the choice is gone, as after any event loop pass
     }
     ui::PictureButton* button(const char* name) const
     {
@@ -106,6 +107,11 @@ TEST_F(ToolBoxViaMainTest, AfterItsCloseBoxTheNextChoiceClearsTheMarkAndTheOneAf
     EXPECT_TRUE(window.toolBox()->isVisible());
     EXPECT_EQ(faces(), (std::array<Face, 4>{Face::DesignTime, Face::DesignTime, Face::DesignTime, Face::DesignTime}));
     EXPECT_EQ(window.findChildren<ui::ToolBox*>().size(), 1);
+
+    // The fresh tool box reaches the main window's commands like the first.
+    QTest::mouseClick(button("Image2"), Qt::LeftButton);
+    ASSERT_NE(named("Form3"), nullptr);
+    EXPECT_TRUE(named("Form3")->isVisible());
 }
 
 TEST_F(ToolBoxViaMainTest, APressReleasedOutsideItsButtonRunsNothing)
