@@ -9,6 +9,7 @@
 #include "ui/text_conversion.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPushButton>
 
 namespace orvanta::test {
@@ -231,6 +232,47 @@ TEST_F(MainWindowProjectsTest, AScriptSourceIsNotAProjectFileAndTheRowsKeepTheir
     EXPECT_EQ(nameBox(window, 4)->cursorPosition(), 2);
     EXPECT_TRUE(nameBox(window, 4)->isUndoAvailable());
     EXPECT_TRUE(wadBox(window, 4)->lineEdit()->isUndoAvailable());
+}
+
+/// Pastes text into a box with Ctrl+V, replacing what it held.
+void paste(QLineEdit* box, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
+TEST_F(MainWindowProjectsTest, PastedLineBreaksBecomeBlanksSoASavedProjectLoadsBackInPlace)
+{
+    // Lines copied from elsewhere: a project value is one line of the file.
+    paste(nameBox(window, 3), QStringLiteral("Halls of\r\nThoth\n"));
+    paste(wadBox(window, 3)->lineEdit(), QStringLiteral("MY\rWAD"));
+    QTest::keyClick(&window, Qt::Key_F5);
+    QWidget* game = dialog("Form7");
+    ASSERT_NE(game, nullptr);
+    paste(child<QLineEdit>(game, "Text3"), QStringLiteral("Line one\nline two"));
+    game->close();
+    EXPECT_EQ(nameBox(window, 3)->text(), QStringLiteral("Halls of Thoth "));
+    EXPECT_EQ(window.project().slot(3).levelName, "Halls of Thoth ");
+    EXPECT_EQ(window.project().slot(3).wadName, "MY WAD");
+    EXPECT_EQ(window.project().firstLegend, "Line one line two");
+    const ProjectState pasted = window.project();
+    const QStringList rows = rowTexts();
+
+    ASSERT_TRUE(becomesActive(&window));
+    QPointer<QWidget> saveAs = openSaveAs();
+    ASSERT_NE(saveAs, nullptr);
+    typeName(saveAs, QStringLiteral("pasted"));
+    pressOk(saveAs);
+    retype(nameBox(window, 3), QStringLiteral("Changed since"));
+    QPointer<QWidget> load = openLoadScript();
+    ASSERT_NE(load, nullptr);
+    typeName(load, QStringLiteral("pasted"));
+    pressOk(load);
+    EXPECT_EQ(messages.texts().back(), QStringLiteral("Script file loaded!"));
+    EXPECT_EQ(window.project(), pasted);
+    EXPECT_EQ(rowTexts(), rows);
 }
 
 } // namespace
