@@ -145,8 +145,9 @@ void GamePropertiesDialog::load()
 void GamePropertiesDialog::storeTextsAsTyped()
 {
     for (std::size_t i = 0; i < textBoxes_.size(); ++i) {
-        connect(textBoxes_[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-            project_.*kTextRows[i].field = toProjectText(text);
+        // The box's text, not the signal's: a pasted line break was replaced in it.
+        connect(textBoxes_[i], &QLineEdit::textChanged, this, [this, i] {
+            project_.*kTextRows[i].field = toProjectText(textBoxes_[i]->text());
         });
     }
 }

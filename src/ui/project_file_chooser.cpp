@@ -1,6 +1,7 @@
 #include "ui/project_file_chooser.h"
 
 #include "platform/host_path.h"
+#include "ui/representable_text.h"
 #include "ui/text_conversion.h"
 
 #include <QComboBox>
@@ -72,12 +73,12 @@ QTreeWidgetItem* folderItem(const QString& path, const QString& caption)
     return item;
 }
 
-/// Keeps a box to the characters a path text can hold, replacing the others
+/// Keeps a box to one line of the characters a path text can hold, replacing the others
 /// visibly, so the path shown is the path used.
-void keepRepresentable(QLineEdit* box)
+void keepPathRepresentable(QLineEdit* box)
 {
     QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
-        const QString kept = replaceUnrepresentable(text);
+        const QString kept = replaceUnrepresentable(withoutLineBreaks(text));
         if (kept != text) {
             const int cursor = box->cursorPosition();
             box->setText(kept);
@@ -180,7 +181,7 @@ ProjectFileChooser::ProjectFileChooser(QLineEdit* nameBox, QWidget* parent)
     });
     connect(files_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { nameBox_->setText(item->text()); });
-    keepRepresentable(nameBox_);
+    keepPathRepresentable(nameBox_);
 
     showDrives();
     const StartFolder start = findStartFolder(kProjectStartFolder);

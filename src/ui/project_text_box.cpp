@@ -15,10 +15,11 @@ void bindToProjectField(QLineEdit* box, StoreText store)
 {
     keepRepresentable(box);
     box->setMaxLength(std::numeric_limits<int>::max());
-    // toProjectText turns each character keepRepresentable replaces into the
-    // same "?", so what is stored is what the box shows.
+    // Connected after keepRepresentable, and reading the box: what is stored
+    // is the text the box shows once line breaks and unrepresentable
+    // characters were replaced.
     QObject::connect(box, &QLineEdit::textEdited, box,
-                     [store = std::move(store)](const QString& text) { store(toProjectText(text)); });
+                     [box, store = std::move(store)] { store(toProjectText(box->text())); });
 }
 
 void bindToProjectField(QComboBox* box, StoreText store)

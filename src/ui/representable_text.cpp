@@ -3,19 +3,27 @@
 #include "ui/text_conversion.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace orvanta::ui {
+
+QString withoutLineBreaks(const QString& text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|\\r|\\n"));
+    QString oneLine = text;
+    return oneLine.replace(lineBreak, QStringLiteral(" "));
+}
 
 void keepRepresentable(QLineEdit* box)
 {
     QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-        const QString replaced = replaceUnrepresentable(text);
+        const QString replaced = replaceUnrepresentable(withoutLineBreaks(text));
         if (replaced == text)
             return;
-        // The replacement is one character for one, so the cursor stays put.
-        const int cursor = box->cursorPosition();
+        // The cursor stays after the same character: a CR LF before it counts once.
+        const QString beforeCursor = withoutLineBreaks(text.left(box->cursorPosition()));
         box->setText(replaced);
-        box->setCursorPosition(cursor);
+        box->setCursorPosition(static_cast<int>(beforeCursor.size()));
     });
 }
 
