@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include <limits>
 #include <utility>
 
 namespace orvanta::ui {
@@ -14,7 +13,6 @@ namespace orvanta::ui {
 void bindToProjectField(QLineEdit* box, StoreText store)
 {
     keepRepresentable(box);
-    box->setMaxLength(std::numeric_limits<int>::max());
     // toProjectText turns each character keepRepresentable replaces into the
     // same "?", so what is stored is what the box shows.
     QObject::connect(box, &QLineEdit::textEdited, box,

@@ -272,6 +272,19 @@ TEST_F(LevelEditingTest, CancelAndTheCloseBoxLeaveTheScriptAsItWas)
     EXPECT_EQ(compiled(), original);
 }
 
+TEST_F(LevelEditingTest, ALongCameraIsAppliedWhole)
+{
+    // Longer than a text box holds unless told otherwise.
+    const std::string camera = "1,2,3," + std::string(40000, '7');
+    window.project().slot(10).levelData = "*ih," + camera;
+    clickSlotButton(10);
+    apply();
+    // Compared as a whole: a failure prints no 40000 characters.
+    EXPECT_TRUE(window.project().slot(10).levelData == "*ih," + camera);
+    EXPECT_EQ(window.project().slot(10).cameraLabel.size(), camera.size());
+    EXPECT_TRUE(has(compiled(), {"LoadCamera=\t" + camera}));
+}
+
 // Game properties
 
 TEST_F(LevelEditingTest, GamePropertiesOpenFromMenuShortcutAndToolBoxShowingTheDefaults)
@@ -350,6 +363,18 @@ TEST_F(LevelEditingTest, AClearedTimeOutIsStoredAtOnceAndATypedLegendSurvivesThe
     EXPECT_TRUE(has(script, {"InputTimeout=\t"}));
     EXPECT_TRUE(has(script, {"Name=\t\tPlayable Tutorial Level",
                              "Legend=\t\tThe year 2000, somewhere in Egypt... Again"}));
+}
+
+TEST_F(LevelEditingTest, ALongLegendIsEditedWhole)
+{
+    const std::string legend(40000, 'L');
+    window.project().firstLegend = legend;
+    QTest::keyClick(&window, Qt::Key_F5);
+    QTest::keyClick(gameBox("Text3"), Qt::Key_End);
+    QTest::keyClick(gameBox("Text3"), Qt::Key_Backspace);
+    EXPECT_EQ(window.project().firstLegend.size(), legend.size() - 1);
+    QTest::keyClicks(gameBox("Text3"), QStringLiteral("!"));
+    EXPECT_TRUE(window.project().firstLegend == legend.substr(1) + "!");
 }
 
 /// Loads a project through the real "Load" dialog, from the folder it opens in.
