@@ -257,21 +257,6 @@ TEST_F(LevelEditingTest, TheTitleSlotWritesItsOwnFieldsIntoTheTitleSection)
     EXPECT_TRUE(has(script, {"[Title]", "LoadCamera=\t1,2,3,4,5,6,7", "Level=\t\tDATA\\TITLE,110"}));
 }
 
-TEST_F(LevelEditingTest, CancelAndTheCloseBoxLeaveTheScriptAsItWas)
-{
-    const std::string original = compiled();
-    clickSlotButton(4);
-    clickInLevelDialog("Check6");
-    chooseTrack("City");
-    clickInLevelDialog("Command2");
-    EXPECT_EQ(levelDialog(), nullptr);
-    clickSlotButton(4);
-    clickInLevelDialog("Check6");
-    levelDialog()->close();
-    EXPECT_EQ(levelDialog(), nullptr);
-    EXPECT_EQ(compiled(), original);
-}
-
 TEST_F(LevelEditingTest, ALongCameraIsAppliedWhole)
 {
     // Longer than a text box holds unless told otherwise.
@@ -328,10 +313,12 @@ TEST_F(LevelEditingTest, OpeningGamePropertiesAgainOnlyRaisesTheOpenDialog)
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(first));  // brought to the front
     entry("commontools")->trigger();
     QTest::mouseClick(controlOf<QWidget>(window.toolBox(), "Image1"), Qt::LeftButton);
     EXPECT_EQ(gameDialog(), first.data());
     EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(first));
     EXPECT_EQ(gameBox("Text2")->text(), QStringLiteral("$55"));  // not read again
     EXPECT_EQ(image(2)->display(), Display::Enabled);
     EXPECT_EQ(window.project().security, "$99");
