@@ -50,7 +50,10 @@ protected:
         EXPECT_LE(found.size(), 1);
         return found.isEmpty() ? nullptr : found.first();
     }
-    ui::LevelPropertiesDialog* levelDialog() const { return openDialog<ui::LevelPropertiesDialog>(); }
+    ui::LevelPropertiesDialog* levelDialog() const
+    {
+        return openDialog<ui::LevelPropertiesDialog>();
+    }
     ui::GamePropertiesDialog* gameDialog() const { return openDialog<ui::GamePropertiesDialog>(); }
 
     template <typename Control> Control* inLevelDialog(const char* name) const
@@ -92,7 +95,8 @@ protected:
 
     OptionImage* image(int n) const
     {
-        return controlOf<OptionImage>(gameDialog(), QStringLiteral("Image%1").arg(n).toLatin1().constData());
+        const QByteArray name = QStringLiteral("Image%1").arg(n).toLatin1();
+        return controlOf<OptionImage>(gameDialog(), name.constData());
     }
     QLineEdit* gameBox(const char* name) const { return controlOf<QLineEdit>(gameDialog(), name); }
     void clickImage(int n) const { QTest::mouseClick(image(n), Qt::LeftButton); }
@@ -175,7 +179,8 @@ TEST_F(LevelEditingTest, ANameTypedInTheMainWindowReachesTitleBannerAndScript)
     chooseTrack("Tomb of Set");
     apply();
     EXPECT_EQ(window.project().slot(5).audioTrack, "107");
-    EXPECT_TRUE(has(compiled(), {"Name=\t\tRuins", "Horizon=\tENABLED", "ColAddHorizon=\tENABLED"}));
+    EXPECT_TRUE(
+        has(compiled(), {"Name=\t\tRuins", "Horizon=\tENABLED", "ColAddHorizon=\tENABLED"}));
     EXPECT_TRUE(has(compiledTo(), {"Level=\t\tDATA\\COASTAL,107"}));
 }
 
@@ -229,7 +234,8 @@ TEST_F(LevelEditingTest, ReTargetingFromSlotThreeToSevenAppliesToSevenOnlyWithTh
     EXPECT_EQ(window.project(), expected);
     const std::string script = compiled();
     EXPECT_EQ(script, scriptText(expected));
-    EXPECT_TRUE(has(script, {"LoadCamera=\t37674,-6560,48511,37886,-6404,47204,18", "Level=\t\tDATA\\CLEOPAL,108"}));
+    EXPECT_TRUE(has(script, {"LoadCamera=\t37674,-6560,48511,37886,-6404,47204,18",
+                             "Level=\t\tDATA\\CLEOPAL,108"}));
 
     // The next opening starts afresh: the placeholder, which keeps the track.
     clickSlotButton(7);
@@ -254,7 +260,8 @@ TEST_F(LevelEditingTest, TheTitleSlotWritesItsOwnFieldsIntoTheTitleSection)
     EXPECT_EQ(window.project(), expected);
     const std::string script = compiled();
     EXPECT_EQ(script, scriptText(expected));
-    EXPECT_TRUE(has(script, {"[Title]", "LoadCamera=\t1,2,3,4,5,6,7", "Level=\t\tDATA\\TITLE,110"}));
+    EXPECT_TRUE(
+        has(script, {"[Title]", "LoadCamera=\t1,2,3,4,5,6,7", "Level=\t\tDATA\\TITLE,110"}));
 }
 
 TEST_F(LevelEditingTest, ALongCameraIsAppliedWhole)
@@ -415,7 +422,7 @@ TEST_F(LoadedProjectTest, ASwitchHoldingAnotherTextKeepsItsInitialPictureAndIgno
     EXPECT_TRUE(has(script, {"Title=\tDISABLED"}));
 }
 
-TEST_F(LoadedProjectTest, AProjectLoadedWhileTheDialogIsOpenIsNotShownAndAKeystrokeOverwritesOnlyItsField)
+TEST_F(LoadedProjectTest, AProjectLoadedWhileOpenIsNotShownAndAKeystrokeOverwritesOnlyItsField)
 {
     QTest::keyClick(&window, Qt::Key_F5);
     const QPointer<ui::GamePropertiesDialog> dialog = gameDialog();
