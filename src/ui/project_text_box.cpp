@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include <limits>
 #include <utility>
 
 namespace orvanta::ui {
@@ -14,7 +13,6 @@ namespace orvanta::ui {
 void bindToProjectField(QLineEdit* box, StoreText store)
 {
     keepRepresentable(box);
-    box->setMaxLength(std::numeric_limits<int>::max());
     // Connected after keepRepresentable, and reading the box: what is stored
     // is the text the box shows once line breaks and unrepresentable
     // characters were replaced.

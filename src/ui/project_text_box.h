@@ -12,8 +12,8 @@ namespace orvanta::ui {
 using StoreText = std::function<void(std::string bytes)>;
 
 /// Makes a one-line box feed a project field as the user types: characters
-/// the code page cannot hold show as the "?" that is stored (keepRepresentable),
-/// and the box has no length limit of its own. Setting the text from code
+/// the code page cannot hold show as the "?" that is stored, and the box has
+/// no length limit of its own (both keepRepresentable). Setting the text from code
 /// stores nothing.
 void bindToProjectField(QLineEdit* box, StoreText store);
 

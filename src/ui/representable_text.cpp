@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 
+#include <limits>
+
 namespace orvanta::ui {
 
 QString withoutLineBreaks(const QString& text)
@@ -16,6 +18,9 @@ QString withoutLineBreaks(const QString& text)
 
 void keepRepresentable(QLineEdit* box)
 {
+    // A field loaded from a file may be longer than a box holds by default;
+    // cutting it on display would store the cut text at the next keystroke.
+    box->setMaxLength(std::numeric_limits<int>::max());
     QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
         const QString replaced = replaceUnrepresentable(withoutLineBreaks(text));
         if (replaced == text)

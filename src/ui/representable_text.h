@@ -14,7 +14,8 @@ QString withoutLineBreaks(const QString& text);
 /// Makes a one-line box that feeds a project field replace, as the user types
 /// or pastes, every character the project's code page cannot hold with "?"
 /// and every line break with a blank, so that what the box shows is exactly
-/// what is stored. Whoever stores the box's text reads text() after this has
+/// what is stored. The box gets no length limit of its own: it holds the whole
+/// field, however long. Whoever stores the box's text reads text() after this has
 /// run, not the text a change signal carried.
 void keepRepresentable(QLineEdit* box);
 

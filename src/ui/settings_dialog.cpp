@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <limits>
 
 namespace orvanta::ui {
 namespace {
@@ -20,7 +19,6 @@ QLineEdit* pathBox(const char* name, QWidget* parent)
     box->setObjectName(QString::fromLatin1(name));
     box->setMinimumWidth(281);
     keepRepresentable(box);
-    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
