@@ -145,9 +145,10 @@ void GamePropertiesDialog::load()
 void GamePropertiesDialog::storeTextsAsTyped()
 {
     for (std::size_t i = 0; i < textBoxes_.size(); ++i) {
-        connect(textBoxes_[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-            project_.*kTextRows[i].field = toProjectText(text);
-        });
+        // The box's text, not the signal's: an edit signals its own text after
+        // the "?" replacement has already changed the box.
+        connect(textBoxes_[i], &QLineEdit::textChanged, this,
+                [this, i] { project_.*kTextRows[i].field = toProjectText(textBoxes_[i]->text()); });
     }
 }
 

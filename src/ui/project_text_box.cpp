@@ -15,10 +15,10 @@ void bindToProjectField(QLineEdit* box, StoreText store)
 {
     keepRepresentable(box);
     box->setMaxLength(std::numeric_limits<int>::max());
-    // toProjectText turns each character keepRepresentable replaces into the
-    // same "?", so what is stored is what the box shows.
+    // Stores the box's text as keepRepresentable left it, not the text as
+    // edited: what is stored is what the box shows.
     QObject::connect(box, &QLineEdit::textEdited, box,
-                     [store = std::move(store)](const QString& text) { store(toProjectText(text)); });
+                     [box, store = std::move(store)] { store(toProjectText(box->text())); });
 }
 
 void bindToProjectField(QComboBox* box, StoreText store)
