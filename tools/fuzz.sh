@@ -14,6 +14,10 @@ cmake --build "$build" --target project_file_fuzzer level_data_fuzzer compile_fu
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+# Inputs that crash or hang are kept outside the throwaway folder, to be
+# turned into seeds once fixed.
+artifacts="$build/artifacts"
+mkdir -p "$artifacts"
 # A project file whose first level name is one 50 MB line.
 python3 - "$root/tests/golden/defaults/project.txt" "$work/long_line.txt" <<'PY'
 import sys
@@ -32,7 +36,7 @@ for target in project_file level_data compile; do
     fi
     echo "== $target: fuzzing for ${seconds}s"
     "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-        -artifact_prefix="$work/" -print_final_stats=1 "$corpus" 2>&1 |
+        -artifact_prefix="$artifacts/$target-" -print_final_stats=1 "$corpus" 2>&1 |
         grep -E '^(Done|stat::number_of_executed_units|==|SUMMARY)' || true
-    [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzzer $target failed"; exit 1; }
+    [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzzer $target failed; input kept in $artifacts"; exit 1; }
 done

@@ -1,7 +1,6 @@
 #include "platform/program_starter.h"
 
 #include "platform/host_path.h"
-#include "ui/text_conversion.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,6 +12,10 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace orvanta::platform {
 namespace fs = std::filesystem;
@@ -26,13 +29,35 @@ FileError cannotStart(std::string_view pathText, const fs::path& host, const std
 
 QString toQString(const fs::path& path) { return QString::fromStdString(path.string()); }
 
-/// Whether a target needs the Windows loader: batch files and Windows programs.
-[[maybe_unused]] bool isWindowsProgram(const fs::path& host)
+std::string lowerCaseExtension(const fs::path& host)
 {
     std::string extension = host.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".bat" || extension == ".cmd" || extension == ".exe";
+    return extension;
+}
+
+bool isBatchFile(const fs::path& host)
+{
+    const std::string extension = lowerCaseExtension(host);
+    return extension == ".bat" || extension == ".cmd";
+}
+
+/// Whether a target needs the Windows loader: batch files and Windows programs.
+[[maybe_unused]] bool isWindowsProgram(const fs::path& host)
+{
+    return isBatchFile(host) || lowerCaseExtension(host) == ".exe";
+}
+
+/// A batch file is run by cmd, which reads its own path as a command line: a
+/// quote would end the quoted path and let the rest run as commands, and "%"
+/// or "!" would expand variables into another path. Such a path is refused.
+bool isSafeForCommandInterpreter(const fs::path& host)
+{
+    const std::string text = host.string();
+    return std::none_of(text.begin(), text.end(), [](unsigned char c) {
+        return c < 0x20 || c == '"' || c == '%' || c == '!';
+    });
 }
 
 std::optional<FileError> startDetached(std::string_view pathText, const fs::path& host, const QString& program,
@@ -55,13 +80,20 @@ std::optional<FileError> startProgram(std::string_view pathText)
     if (pathText.empty())
         return cannotStart(pathText, {}, "no program path is given");
     std::error_code error;
-    // A relative path names a file of the current folder, never one found on the PATH.
+    // A relative path names a file of the current folder, never one found on
+    // the PATH; made absolute, a name starting with "-" cannot pass for an option.
     const fs::path host = fs::absolute(hostPath(pathText), error);
+    if (error)
+        return cannotStart(pathText, hostPath(pathText), error.message());
     const fs::file_status status = fs::status(host, error);
-    if (!fs::exists(status))
+    if (status.type() == fs::file_type::not_found)
         return cannotStart(pathText, host, "the file does not exist");
+    if (error || status.type() == fs::file_type::none)
+        return cannotStart(pathText, host, error.message());
     if (fs::is_directory(status))
         return cannotStart(pathText, host, "it is a folder, not a program");
+    if (isBatchFile(host) && !isSafeForCommandInterpreter(host))
+        return cannotStart(pathText, host, "a batch file path must not hold quotes, \"%\", \"!\" or control characters");
 
 #ifdef _WIN32
     return startDetached(pathText, host, toQString(host), {});
@@ -70,11 +102,10 @@ std::optional<FileError> startProgram(std::string_view pathText)
         const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
         if (wine.isEmpty())
             return cannotStart(pathText, host, "Windows programs are started with wine, which is not on the PATH");
-        return startDetached(pathText, host, wine, {ui::toDisplayText(pathText)});
+        // The checked absolute host path, so that wine runs exactly this file.
+        return startDetached(pathText, host, wine, {toQString(host)});
     }
-    using fs::perms;
-    const perms executeBits = perms::owner_exec | perms::group_exec | perms::others_exec;
-    if ((status.permissions() & executeBits) == perms::none)
+    if (!fs::is_regular_file(status) || ::access(host.c_str(), X_OK) != 0)
         return cannotStart(pathText, host, "the file is not executable");
     return startDetached(pathText, host, toQString(host), {});
 #endif

@@ -19,7 +19,12 @@ QString toDisplayText(std::string_view projectText)
 
 bool isRepresentable(QChar character)
 {
-    return windows1252::fromUnicode(character.unicode()).has_value();
+    // The C1 controls that stand for the five bytes the code page leaves
+    // undefined keep a loaded field's bytes intact, but are never typed in.
+    const char16_t code = character.unicode();
+    if (code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D)
+        return false;
+    return windows1252::fromUnicode(code).has_value();
 }
 
 std::string toProjectText(const QString& displayText)

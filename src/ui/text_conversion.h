@@ -15,7 +15,8 @@ QString toDisplayText(std::string_view projectText);
 /// hold becomes "?", the same character replaceUnrepresentable() shows.
 std::string toProjectText(const QString& displayText);
 
-/// Whether a character can be stored in a project field.
+/// Whether a character may be typed into a project field: one the code page
+/// defines. The bytes it leaves undefined only come from loaded files.
 bool isRepresentable(QChar character);
 
 /// The text with every character the code page cannot hold replaced by "?".

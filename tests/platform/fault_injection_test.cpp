@@ -5,6 +5,7 @@
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
 #include "script/script_files.h"
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,6 @@
 #include <csignal>
 #include <filesystem>
 #include <random>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,31 +31,6 @@ ProjectState projectWithBigPacks(char fill)
     return project;
 }
 
-/// Limits the size of every file this process writes, as a full disk would:
-/// writes past the limit fail with EFBIG (for root too).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST(FaultInjection, AFullDiskLeavesTheOldFilesWhole)
 {
     TempFolder folder;
@@ -65,7 +40,7 @@ TEST(FaultInjection, AFullDiskLeavesTheOldFilesWhole)
     ASSERT_FALSE(saveProjectFile(ProjectState::withDefaults(), project));
     const std::string oldProject = readBytes(project);
     {
-        const FileSizeLimit full(64 * 1024);
+        const test::FileSizeLimit full(64 * 1024);
         const auto compileError = writeScriptFiles(projectWithBigPacks('x'), folder.text());
         ASSERT_TRUE(compileError);
         EXPECT_NE(compileError->message.find("Script.txt"), std::string::npos) << compileError->message;

@@ -1,10 +1,8 @@
 #include "platform/program_starter.h"
 
+#include "support/path_variable.h"
 #include "support/stand_in_program.h"
 #include "support/temp_folder.h"
-
-#include <QByteArray>
-#include <QtGlobal>
 
 #include <gtest/gtest.h>
 
@@ -14,21 +12,6 @@ namespace orvanta::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-/// Sets PATH for one test and puts it back afterwards.
-class PathVariable {
-public:
-    explicit PathVariable(const std::string& value) : saved_(qgetenv("PATH"))
-    {
-        qputenv("PATH", QByteArray::fromStdString(value));
-    }
-    ~PathVariable() { qputenv("PATH", saved_); }
-    PathVariable(const PathVariable&) = delete;
-    PathVariable& operator=(const PathVariable&) = delete;
-
-private:
-    QByteArray saved_;
-};
 
 TEST(ProgramStarter, StartsTheProgramAloneWithoutArgumentsOrShell)
 {
