@@ -1,31 +1,41 @@
 // Saves pictures of the main window for the documentation:
-//   orvanta_screenshot OUTPUT.png [MENU-ENTRY]
+//   orvanta_screenshot [--dark] OUTPUT.png [MENU-ENTRY]
 // Run it with QT_QPA_PLATFORM=offscreen (and QT_SCALE_FACTOR=2 for a
 // high-density picture). With a menu entry ("ctoo", "set", "about",
 // "readme"), the entry is chosen first and the window it opens is pictured.
+// --dark pictures it under a dark colour scheme (the Fusion style, which
+// follows the palette throughout).
+#include "ui/dark_palette.h"
 #include "ui/main_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
+#include <QStyleFactory>
 
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: orvanta_screenshot OUTPUT.png [compile-to]\n");
+    QStringList args = QApplication::arguments().mid(1);
+    if (args.removeAll(QStringLiteral("--dark")) > 0) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(orvanta::ui::darkPalette());
+    }
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: orvanta_screenshot [--dark] OUTPUT.png [MENU-ENTRY]\n");
         return 2;
     }
     orvanta::ui::MainWindow window;
     window.show();
     QWidget* pictured = &window;
-    if (argc > 2) {
-        QAction* entry = window.action(QString::fromLocal8Bit(argv[2]));
+    if (args.size() > 1) {
+        QAction* entry = window.action(args[1]);
         if (entry == nullptr) {
-            std::fprintf(stderr, "no menu entry %s\n", argv[2]);
+            std::fprintf(stderr, "no menu entry %s\n", qPrintable(args[1]));
             return 2;
         }
         entry->trigger();
@@ -35,5 +45,5 @@ int main(int argc, char** argv)
         }
     }
     QApplication::processEvents();
-    return pictured->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return pictured->grab().save(args[0]) ? 0 : 1;
 }
