@@ -8,7 +8,8 @@ foreach(size 16 32 48 64 128 256)
     install(FILES "${PROJECT_SOURCE_DIR}/data/icons/orvanta-${size}.png"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps" RENAME orvanta.png)
 endforeach()
-install(FILES "${PROJECT_SOURCE_DIR}/data/orvanta-cli.1" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+install(FILES "${PROJECT_SOURCE_DIR}/data/orvanta.1" "${PROJECT_SOURCE_DIR}/data/orvanta-cli.1"
+        DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orvanta)

@@ -1,9 +1,12 @@
 // Saves pictures of the main window for the documentation:
-//   orvanta_screenshot OUTPUT.png [MENU-ENTRY]
+//   orvanta_screenshot [--dark] OUTPUT.png [MENU-ENTRY]
 // Run it with QT_QPA_PLATFORM=offscreen (and QT_SCALE_FACTOR=2 for a
 // high-density picture). With a menu entry ("ctoo", "set", "about",
 // "readme", "properties") or a slot button ("Command9"), the entry is chosen
-// or the button clicked first and the window it opens is pictured.
+// or the button clicked first and the window it opens is pictured. --dark
+// pictures it under a dark colour scheme (the Fusion style, which follows the
+// palette throughout).
+#include "ui/dark_palette.h"
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -11,21 +14,28 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
+#include <QStyleFactory>
 
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: orvanta_screenshot OUTPUT.png [MENU-ENTRY | SLOT-BUTTON]\n");
+    QStringList args = QApplication::arguments().mid(1);
+    if (args.removeAll(QStringLiteral("--dark")) > 0) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(orvanta::ui::darkPalette());
+    }
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: orvanta_screenshot [--dark] OUTPUT.png [MENU-ENTRY | SLOT-BUTTON]\n");
         return 2;
     }
     orvanta::ui::MainWindow window;
     window.show();
     QWidget* pictured = &window;
-    if (argc > 2) {
-        const QString name = QString::fromLocal8Bit(argv[2]);
+    if (args.size() > 1) {
+        const QString& name = args[1];
         QAction* entry = window.action(name);
         auto* slotButton = window.centralWidget()->findChild<QPushButton*>(name);
         if (entry != nullptr) {
@@ -33,7 +43,7 @@ int main(int argc, char** argv)
         } else if (slotButton != nullptr) {
             slotButton->click();
         } else {
-            std::fprintf(stderr, "no menu entry or slot button %s\n", argv[2]);
+            std::fprintf(stderr, "no menu entry or slot button %s\n", qPrintable(name));
             return 2;
         }
         for (QWidget* child : window.findChildren<QWidget*>()) {
@@ -42,5 +52,5 @@ int main(int argc, char** argv)
         }
     }
     QApplication::processEvents();
-    return pictured->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return pictured->grab().save(args[0]) ? 0 : 1;
 }

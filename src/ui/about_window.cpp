@@ -1,5 +1,6 @@
 #include "ui/about_window.h"
 
+#include "orvanta/version.h"
 #include "ui/artwork.h"
 
 #include <QHBoxLayout>
@@ -22,7 +23,7 @@ QLabel* label(const char* name, const QString& text, QWidget* parent)
 } // namespace
 
 AboutWindow::AboutWindow(QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("About Orvanta"));
@@ -53,7 +54,7 @@ AboutWindow::AboutWindow(QWidget* parent)
 
     auto* text = new QVBoxLayout;
     text->addWidget(product);
-    text->addWidget(label("Label2", QStringLiteral("Beta Ver.3.0"), this));
+    text->addWidget(label("Label2", QStringLiteral(ORVANTA_VERSION_TEXT), this));
     text->addSpacing(8);
     text->addWidget(credits);
     text->addStretch();

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 namespace orvanta::ui {
 
 /// "About Orvanta": a picture, the product name, the version and the credits.
-class AboutWindow : public QWidget {
+class AboutWindow : public QDialog {
     Q_OBJECT
 
 public:

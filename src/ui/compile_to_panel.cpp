@@ -10,6 +10,7 @@
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStorageInfo>
@@ -36,15 +37,19 @@ CompileToPanel::CompileToPanel(ProjectState& project, QWidget* parent)
     target_->setObjectName(QStringLiteral("Text30"));
     bindToProjectField(target_, [this](std::string bytes) { project_.compileToFolder = std::move(bytes); });
 
-    auto* compileButton = new QPushButton(QStringLiteral("Compile"), this);
-    compileButton->setObjectName(QStringLiteral("Command13"));
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("Command14"));
+    compileButton_ = new QPushButton(QStringLiteral("Compile"), this);
+    compileButton_->setObjectName(QStringLiteral("Command13"));
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("Command14"));
+    // As in a dialog: Enter presses the focused button, else "Compile".
+    compileButton_->setDefault(true);
+    compileButton_->setAutoDefault(true);
+    cancelButton_->setAutoDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(compileButton);
-    buttons->addWidget(cancelButton);
+    buttons->addWidget(compileButton_);
+    buttons->addWidget(cancelButton_);
     auto* column = new QVBoxLayout(this);
     column->addWidget(drives_);
     column->addWidget(folders_, 1);
@@ -52,8 +57,23 @@ CompileToPanel::CompileToPanel(ProjectState& project, QWidget* parent)
     column->addLayout(buttons);
 
     connect(drives_, &QComboBox::activated, this, &CompileToPanel::chooseDrive);
-    connect(compileButton, &QPushButton::clicked, this, &CompileToPanel::compile);
-    connect(cancelButton, &QPushButton::clicked, this, &QWidget::hide);
+    connect(compileButton_, &QPushButton::clicked, this, &CompileToPanel::compile);
+    connect(cancelButton_, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void CompileToPanel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        compileButton_->click();
+        return;
+    case Qt::Key_Escape:
+        cancelButton_->click();
+        return;
+    default:
+        QGroupBox::keyPressEvent(event);
+    }
 }
 
 void CompileToPanel::showEvent(QShowEvent* event)

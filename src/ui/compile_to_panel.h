@@ -7,6 +7,7 @@
 class QComboBox;
 class QFileSystemModel;
 class QLineEdit;
+class QPushButton;
 class QTreeView;
 
 namespace orvanta::ui {
@@ -26,6 +27,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    /// Enter that no control took is "Compile"; Escape is "Cancel".
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     /// The drive list and folder tree are filled when the panel is first shown,
@@ -42,6 +45,8 @@ private:
     QTreeView* folders_ = nullptr;
     QFileSystemModel* folderModel_ = nullptr;
     QLineEdit* target_ = nullptr;
+    QPushButton* compileButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace orvanta::ui

@@ -1,7 +1,10 @@
 #include "ui/option_image.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace orvanta::ui {
 
@@ -9,6 +12,7 @@ OptionImage::OptionImage(OptionPicture initialLook, QWidget* parent)
     : QWidget(parent), initialLook_(initialLook)
 {
     setFixedSize(kOptionPictureSize);
+    setFocusPolicy(Qt::StrongFocus);
     updateAccessibleName();
 }
 
@@ -41,7 +45,20 @@ OptionPicture OptionImage::shownPicture() const
 void OptionImage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, optionPicture(shownPicture(), devicePixelRatioF()));
+    painter.drawPixmap(0, 0, optionPicture(shownPicture(), devicePixelRatioF(), palette().color(backgroundRole())));
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void OptionImage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
+        Q_EMIT clicked();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void OptionImage::mousePressEvent(QMouseEvent* event)

@@ -8,7 +8,8 @@ namespace orvanta::ui {
 
 /// A clickable picture of a game option. Besides "Enabled" and "Disabled" it
 /// has an initial picture of its own, shown until one of the two is set; an
-/// image still showing it counts as showing neither.
+/// image still showing it counts as showing neither. It takes the keyboard
+/// focus too, and Space clicks it.
 class OptionImage : public QWidget {
     Q_OBJECT
 
@@ -29,6 +30,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     OptionPicture shownPicture() const;

@@ -8,7 +8,7 @@
 
 namespace orvanta::ui {
 
-QPixmap optionPicture(OptionPicture picture, qreal devicePixelRatio)
+QPixmap optionPicture(OptionPicture picture, qreal devicePixelRatio, const QColor& background)
 {
     const bool enabled = picture == OptionPicture::Enabled;
     QPixmap pixmap(static_cast<int>(std::ceil(kOptionPictureSize.width() * devicePixelRatio)),
@@ -28,7 +28,11 @@ QPixmap optionPicture(OptionPicture picture, qreal devicePixelRatio)
     const int flags = Qt::AlignLeft | Qt::AlignVCenter;
     painter.setPen(QColor(0x20, 0x20, 0x20));
     painter.drawText(area.translated(3, 1), flags, word);
-    painter.setPen(enabled ? QColor(0x00, 0xB0, 0x00) : QColor(0xE0, 0x00, 0x00));
+    const bool dark = background.lightnessF() < 0.5;
+    if (enabled)
+        painter.setPen(dark ? QColor(0x30, 0xE0, 0x30) : QColor(0x00, 0xB0, 0x00));
+    else
+        painter.setPen(dark ? QColor(0xFF, 0x48, 0x48) : QColor(0xE0, 0x00, 0x00));
     painter.drawText(area.translated(2, 0), flags, word);
     return pixmap;
 }

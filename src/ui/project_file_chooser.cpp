@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -181,6 +182,10 @@ ProjectFileChooser::ProjectFileChooser(QLineEdit* nameBox, QWidget* parent)
     });
     connect(files_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { nameBox_->setText(item->text()); });
+    // Enter on a file chooses it: the name first, then the dialog's "Ok".
+    connect(files_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { nameBox_->setText(item->text()); });
+    folders_->installEventFilter(this);
     keepPathRepresentable(nameBox_);
 
     showDrives();
@@ -188,6 +193,21 @@ ProjectFileChooser::ProjectFileChooser(QLineEdit* nameBox, QWidget* parent)
     note_->setText(start.note);
     note_->setVisible(!start.note.isEmpty());
     setCurrentFolder(start.folder);
+}
+
+bool ProjectFileChooser::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter in the folder tree opens the current folder and ends there: it is
+    // moving about, not the dialog's "Ok".
+    if (watched == folders_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (QTreeWidgetItem* item = folders_->currentItem())
+                setCurrentFolder(item->data(0, kFolderRole).toString());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ProjectFileChooser::setCurrentFolder(const QString& folder)

@@ -56,6 +56,9 @@ public:
     /// folder, a backslash and that name, in the project's encoding.
     std::string takeChosenPath();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showDrives();
     void addDrive(const QString& caption, const QString& root);

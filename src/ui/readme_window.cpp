@@ -20,7 +20,7 @@ QString readmeText()
 }
 
 ReadmeWindow::ReadmeWindow(QWidget* parent)
-    : QWidget(parent, Qt::Dialog)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Orvanta Readme"));

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 namespace orvanta::ui {
 
 /// "Orvanta Readme": how to use the program, in a scrolling text box.
-class ReadmeWindow : public QWidget {
+class ReadmeWindow : public QDialog {
     Q_OBJECT
 
 public:

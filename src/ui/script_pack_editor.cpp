@@ -29,7 +29,6 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text, Q
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
     button->setGeometry(geometry);
     return button;
 }
@@ -79,6 +78,7 @@ ScriptPackEditor::ScriptPackEditor(ProjectState& project, QWidget* parent)
     applyButton->setToolTip(
         QStringLiteral("Warning - Incorrect editing of script packs may result in game crashes!"));
     QPushButton* cancelButton = addButton(this, "Command2", QStringLiteral("Cancel"), QRect(416, 272, 89, 25));
+    applyButton->setDefault(true);
 
     setTabOrder(packBox_, applyButton);
     setTabOrder(applyButton, cancelButton);

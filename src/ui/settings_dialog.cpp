@@ -39,7 +39,7 @@ QPushButton* button(const char* name, const QString& text, QWidget* parent)
 } // namespace
 
 SettingsDialog::SettingsDialog(ProjectState& project, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), project_(project)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), project_(project)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Program Settings:"));

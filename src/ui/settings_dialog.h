@@ -2,7 +2,7 @@
 
 #include "model/project_state.h"
 
-#include <QWidget>
+#include <QDialog>
 
 class QLineEdit;
 
@@ -11,7 +11,7 @@ namespace orvanta::ui {
 /// "Program Settings:": the script folder and the Easylife location. "Apply"
 /// stores both texts as typed and closes; "Cancel" or the close box closes
 /// without storing.
-class SettingsDialog : public QWidget {
+class SettingsDialog : public QDialog {
     Q_OBJECT
 
 public:

@@ -14,7 +14,8 @@ dpkg -x "$deb" "$work/root"
 fail() { echo "FAIL: $*"; exit 1; }
 for file in usr/bin/orvanta-cli usr/share/applications/orvanta.desktop \
             usr/share/icons/hicolor/scalable/apps/orvanta.svg \
-            usr/share/icons/hicolor/48x48/apps/orvanta.png usr/share/man/man1/orvanta-cli.1; do
+            usr/share/icons/hicolor/48x48/apps/orvanta.png usr/share/man/man1/orvanta-cli.1 \
+            usr/share/man/man1/orvanta.1; do
     [ -e "$work/root/$file" ] || fail "$file is not in the package"
 done
 if [ -e "$build/src/app/orvanta" ]; then
@@ -24,5 +25,6 @@ if [ -e "$build/src/app/orvanta" ]; then
     [[ "$depends" == *libqt6widgets6* ]] || fail "the package does not depend on the Qt widgets runtime"
 fi
 "$work/root/usr/bin/orvanta-cli" --help | grep -q "orvanta-cli compile" || fail "orvanta-cli --help did not run"
-"$work/root/usr/bin/orvanta-cli" --version
+version="$("$work/root/usr/bin/orvanta-cli" --version)"
+[ "$version" = "orvanta-cli Beta Ver.3.0" ] || fail "orvanta-cli --version printed \"$version\""
 echo "package $(basename "$deb") passed"

@@ -1,12 +1,16 @@
 // Saves pictures of the dialogs as a level builder first sees them, for the
-// documentation: dialog_screenshots <folder> [suffix]. Run it once plainly and
-// once with QT_SCALE_FACTOR=2 and the suffix "@2x".
+// documentation: dialog_screenshots [--dark] <folder> [suffix]. Run it once
+// plainly and once with QT_SCALE_FACTOR=2 and the suffix "@2x"; --dark pictures
+// them under a dark colour scheme (suffix "-dark").
+#include "ui/dark_palette.h"
 #include "ui/game_properties_dialog.h"
 #include "ui/level_properties_dialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QStringList>
+#include <QStyleFactory>
 
 #include <cstdio>
 
@@ -26,12 +30,17 @@ bool save(QWidget& window, const QString& folder, const QString& name, const QSt
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: dialog_screenshots <folder> [suffix]\n");
+    QStringList args = QApplication::arguments().mid(1);
+    if (args.removeAll(QStringLiteral("--dark")) > 0) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(orvanta::ui::darkPalette());
+    }
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: dialog_screenshots [--dark] <folder> [suffix]\n");
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QString folder = args[0];
+    const QString suffix = args.size() > 1 ? args[1] : QString();
 
     orvanta::ProjectState project = orvanta::ProjectState::withDefaults();
     auto* levelProperties = new orvanta::ui::LevelPropertiesDialog(project);

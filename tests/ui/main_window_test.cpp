@@ -1,4 +1,5 @@
 #include "ui/main_window_fixture.h"
+#include "orvanta/version.h"
 
 #include "model/project_state.h"
 #include "script/script_writer.h"
@@ -298,10 +299,9 @@ TEST_F(MainWindowTest, AboutAndReadmeShowTheirTexts)
     QWidget* about = find("Form5");
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), QStringLiteral("About Orvanta"));
-    QStringList labels;
-    for (QLabel* label : about->findChildren<QLabel*>())
-        labels << label->text();
-    EXPECT_TRUE(labels.contains(QStringLiteral("Beta Ver.3.0")));
+    // The same version text as orvanta-cli --version.
+    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral(ORVANTA_VERSION_TEXT));
+    EXPECT_EQ(QStringLiteral(ORVANTA_VERSION_TEXT), QStringLiteral("Beta Ver.3.0"));
     EXPECT_EQ(about->findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("Ok"));
 
     entry("readme")->trigger();
