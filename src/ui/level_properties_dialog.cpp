@@ -109,10 +109,10 @@ void LevelPropertiesDialog::createControls()
 
     int optionColumnRight = 0;
     for (std::size_t i = 0; i < kOptionBoxes.size(); ++i) {
-        const OptionBox& spec = kOptionBoxes[i];
-        auto* box = new QCheckBox(QString::fromLatin1(spec.caption), this);
-        box->setObjectName(QString::fromLatin1(spec.name));
-        placeControl(box, {8, spec.top, spec.option == LevelOption::IncludeInScript ? 97 : 89, 17});
+        const OptionBox& option = kOptionBoxes[i];
+        auto* box = new QCheckBox(QString::fromLatin1(option.caption), this);
+        box->setObjectName(QString::fromLatin1(option.name));
+        placeControl(box, {8, option.top, option.option == LevelOption::IncludeInScript ? 97 : 89, 17});
         optionBoxes_[i] = box;
         optionColumnRight = std::max(optionColumnRight, box->geometry().right());
     }

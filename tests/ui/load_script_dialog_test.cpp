@@ -108,34 +108,6 @@ TEST_F(LoadScriptDialogTest, IsTheNamedFixedSizeDialogAndCancelChangesNothing)
     EXPECT_EQ(project_, before);
 }
 
-TEST_F(LoadScriptDialogTest, LoadsTheFieldsTheFileCarriesAndKeepsPacksHeaderAndCameraLabels)
-{
-    const ProjectState other = otherProject();
-    test::writeBytes(folder_ / "other.txt", projectFileText(other));
-    ProjectState expected = project_;
-    for (int k = 1; k <= kSlotCount; ++k) {
-        expected.slot(k).levelName = other.slot(k).levelName;
-        expected.slot(k).wadName = other.slot(k).wadName;
-        expected.slot(k).audioTrack = other.slot(k).audioTrack;
-        expected.slot(k).levelData = other.slot(k).levelData;
-    }
-    expected.firstLegend = other.firstLegend;
-    expected.secondLegend = other.secondLegend;
-    expected.switches = other.switches;
-    expected.inputTimeout = other.inputTimeout;
-    expected.security = other.security;
-    expected.scriptFolder = other.scriptFolder;
-    expected.easylifeLocation = other.easylifeLocation;
-
-    open();
-    ASSERT_TRUE(test::clickFile(dialog_, QStringLiteral("other.txt")));
-    test::pressOk(dialog_);
-    EXPECT_EQ(project_, expected);
-    EXPECT_TRUE(destroyed());
-    EXPECT_EQ(messages_.texts(), QStringList{kLoaded});
-    EXPECT_EQ(messagesWhenLoaded_, std::vector<qsizetype>{0}) << "the windows refresh before the message";
-}
-
 TEST_F(LoadScriptDialogTest, ATypedNameWithoutExtensionIsLookedUpWithTxt)
 {
     const ProjectState other = otherProject();
@@ -144,26 +116,6 @@ TEST_F(LoadScriptDialogTest, ATypedNameWithoutExtensionIsLookedUpWithTxt)
     load(QStringLiteral("saved"));
     EXPECT_EQ(project_.level(1).levelName, other.level(1).levelName);
     EXPECT_EQ(messages_.texts(), QStringList{kLoaded});
-}
-
-TEST_F(LoadScriptDialogTest, TheScriptSourcesAreNotProjectFilesAndChangeNothing)
-{
-    test::writeBytes(folder_ / "Script.txt", resources::stockScript());
-    test::writeBytes(folder_ / "English.txt", resources::stockEnglish());
-    const ProjectState before = project_;
-    open();
-    for (const QString& name : {QStringLiteral("Script.txt"), QStringLiteral("English.txt")}) {
-        ASSERT_TRUE(test::clickFile(dialog_, name));
-        test::pressOk(dialog_);
-        EXPECT_EQ(messages_.texts().back(), kNotProject);
-        EXPECT_EQ(nameBox(), name);
-        expectRefused(before);
-    }
-    load(QStringLiteral("Script"));
-    EXPECT_EQ(messages_.texts(), (QStringList{kNotProject, kNotProject, kNotProject}));
-    EXPECT_EQ(nameBox(), QStringLiteral("Script.txt"));
-    EXPECT_EQ(address(), test::qtext(folder_) + QStringLiteral("\\Script.txt"));
-    expectRefused(before);
 }
 
 TEST_F(LoadScriptDialogTest, AFileThatCannotBeReadWholeNamesThePathAndChangesNothing)

@@ -58,28 +58,6 @@ TEST_F(SaveAsDialogTest, IsTheNamedFixedSizeDialogWithAHiddenAddress)
     EXPECT_TRUE(fs::is_empty(folder_));
 }
 
-TEST_F(SaveAsDialogTest, OpeningAgainKeepsTheOpenDialogAndOpeningAfterACloseStartsAfresh)
-{
-    QPointer<SaveAsDialog> window;
-    bool created = false;
-    openSingleWindow(window, &created, project_);
-    ASSERT_TRUE(created);
-    test::typeName(window, QStringLiteral("half typed"));
-    window->findChild<ProjectFileChooser*>()->setCurrentFolder(QStringLiteral("/"));
-
-    EXPECT_EQ(openSingleWindow(window, &created, project_), window.data());
-    EXPECT_FALSE(created);
-    EXPECT_EQ(child<QLineEdit>(window, "Text1")->text(), QStringLiteral("half typed"));
-
-    window->close();
-    EXPECT_TRUE(test::wasDestroyed(window.data()));
-    openSingleWindow(window, &created, project_);
-    EXPECT_TRUE(created);
-    EXPECT_TRUE(child<QLineEdit>(window, "Text1")->text().isEmpty());
-    EXPECT_EQ(window->findChild<ProjectFileChooser*>()->currentFolder(), test::qtext(folder_));
-    delete window.data();
-}
-
 TEST_F(SaveAsDialogTest, NameWithoutExtensionIsSavedWithTxtThenClosesAndConfirms)
 {
     saveAs(QStringLiteral("myproject"));
@@ -111,17 +89,6 @@ TEST_F(SaveAsDialogTest, AFilePickedFromTheListIsReplacedWhole)
     test::pressOk(dialog_);
     EXPECT_EQ(test::readBytes(folder_ / "old.txt"), projectFileText(project_));
     EXPECT_EQ(messages_.texts(), QStringList{kSaved});
-}
-
-TEST_F(SaveAsDialogTest, EditsMadeWhileTheDialogIsOpenAreSaved)
-{
-    test::typeName(dialog_, QStringLiteral("later"));
-    project_.level(3).levelName = "Edited after opening";
-    project_.gameSwitch(5) = "0";
-    test::pressOk(dialog_);
-    const std::string saved = test::readBytes(folder_ / "later.txt");
-    EXPECT_EQ(saved, projectFileText(project_));
-    EXPECT_NE(saved.find("\r\nEdited after opening\r\n"), std::string::npos);
 }
 
 TEST_F(SaveAsDialogTest, AWriteThatFailsNamesThePathKeepsTheDialogAndTheOldFile)

@@ -104,22 +104,6 @@ TEST_F(ScriptPacksTest, BrowserListsTheTwelvePacksOnce)
     EXPECT_EQ(first->findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("Close"));
 }
 
-TEST_F(ScriptPacksTest, AngkorPackOpensWithItsOneLineAndTheInventoryList)
-{
-    doubleClickPack(kAngkorPack);
-    ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(editor()->objectName(), QStringLiteral("Form4"));
-    EXPECT_EQ(editor()->windowTitle(), QStringLiteral("Script Pack Edit"));
-    EXPECT_TRUE(editor()->isVisible());
-    EXPECT_EQ(packName(), QStringLiteral("Angkor Pack"));
-    EXPECT_EQ(packBox()->toPlainText(),
-              QStringLiteral("Puzzle=\t\t1,Golden Skull,\t$0001,$0180,$9000,$0000,$0000,$0002\n"));
-    // 130 lines, each ended by a line break, and the empty line after the last.
-    EXPECT_EQ(inventoryBox()->blockCount(), 131);
-    EXPECT_EQ(inventoryBox()->document()->firstBlock().text(), QStringLiteral("Uzi"));
-    EXPECT_EQ(inventoryBox()->document()->findBlockByNumber(129).text(), QStringLiteral("Jerrycan"));
-}
-
 TEST_F(ScriptPacksTest, EditorWarnsOnApplyAndTabsFromPackToButtonsToInventory)
 {
     doubleClickPack(kAngkorPack);
@@ -141,32 +125,6 @@ TEST_F(ScriptPacksTest, EditorWarnsOnApplyAndTabsFromPackToButtonsToInventory)
     EXPECT_EQ(nextInTabOrder(packBox()), apply);
     EXPECT_EQ(nextInTabOrder(nextInTabOrder(packBox())), cancel);
     EXPECT_EQ(nextInTabOrder(nextInTabOrder(nextInTabOrder(packBox()))), inventoryBox());
-}
-
-TEST_F(ScriptPacksTest, EditingGuardPackChangesOnlyItsPackAndTheInventory)
-{
-    doubleClickPack(kGuardPack);
-    typeLineInto(packBox(), QStringLiteral("Key=\t\t9,Spare Key,\t$0000"));
-    typeLineInto(inventoryBox(), QStringLiteral("Spare Key"));
-    press(editor(), "Command1");
-
-    ProjectState expected = defaults;
-    expected.level(10).scriptPack = "Key=\t\t9,Spare Key,\t$0000\r\n" + defaults.level(10).scriptPack;
-    expected.inventoryItems = "Spare Key\r\n" + defaults.inventoryItems;
-    EXPECT_EQ(project, expected);
-    EXPECT_EQ(editor(), nullptr);
-}
-
-TEST_F(ScriptPacksTest, AnEmptiedPackIsStoredAndWritesAnEmptyLine)
-{
-    doubleClickPack(kTut1Pack);
-    QTest::keyClick(packBox(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(packBox(), Qt::Key_Delete);
-    press(editor(), "Command1");
-
-    EXPECT_EQ(project.level(1).scriptPack, "");
-    EXPECT_TRUE(test::containsRun(test::linesOf(scriptText(project)),
-                                  {"Horizon=\tENABLED", "", "LoadCamera=\t11088,-1100,28896,11119,-1399,31486,0"}));
 }
 
 TEST_F(ScriptPacksTest, CancelAndTheCloseBoxStoreNothing)
@@ -232,18 +190,6 @@ TEST_F(ScriptPacksTest, CityAndLibraryOpenOnASingleClickTheOthersOnADoubleClick)
     }
 }
 
-TEST_F(ScriptPacksTest, ApplyStillWorksAfterTheBrowserWasClosed)
-{
-    clickPack(kLibraryPack);
-    press(browser(), "Command1");
-    EXPECT_EQ(packs.browser(), nullptr);
-    ASSERT_NE(editor(), nullptr);
-    EXPECT_TRUE(editor()->isVisible());
-    typeLineInto(packBox(), QStringLiteral("; checked"));
-    press(editor(), "Command1");
-    EXPECT_EQ(project.level(9).scriptPack, "; checked\r\n" + defaults.level(9).scriptPack);
-}
-
 TEST_F(ScriptPacksTest, UntouchedPacksSurviveOpenAndApplyByteForByte)
 {
     for (int pack = 1; pack <= kPackCount; ++pack) {
@@ -259,21 +205,6 @@ TEST_F(ScriptPacksTest, UntouchedPacksSurviveOpenAndApplyByteForByte)
     doubleClickPack(kTut1Pack);
     press(editor(), "Command1");
     EXPECT_EQ(project, odd);
-}
-
-TEST_F(ScriptPacksTest, AnAppliedPackSurvivesLoadingAProject)
-{
-    test::TempFolder folder;
-    const std::string projectFile = (folder / "saved.txt").string();
-    ASSERT_FALSE(saveProjectFile(defaults, projectFile).has_value());
-
-    doubleClickPack(kGuardPack);
-    typeLineInto(packBox(), QStringLiteral("Key=\t\t9,Spare Key,\t$0000"));
-    press(editor(), "Command1");
-    const ProjectState edited = project;
-    ASSERT_EQ(loadProjectFile(projectFile, project).status, LoadStatus::Loaded);
-    EXPECT_EQ(project.level(10).scriptPack, edited.level(10).scriptPack);
-    EXPECT_EQ(project.inventoryItems, edited.inventoryItems);
 }
 
 TEST(ScriptPackTable, PacksMapToTheHeaderAndTheLevelsInOrder)

@@ -75,43 +75,6 @@ TEST_F(ToolBoxTest, AClickAsksForItsCommandOnce)
     EXPECT_EQ(button("Image5")->face(), Face::Raised);
 }
 
-TEST_F(ToolBoxTest, ReleasingOutsideRestoresTheFaceAndRunsNothing)
-{
-    PictureButton* image1 = button("Image1");
-    QTest::mousePress(image1, Qt::LeftButton);
-    EXPECT_EQ(image1->face(), Face::Pressed);
-    QTest::mouseRelease(image1, Qt::LeftButton, {}, QPoint(-20, 40));
-    EXPECT_EQ(image1->face(), Face::Raised);
-    EXPECT_EQ(requests(), kNone);
-}
-
-TEST_F(ToolBoxTest, RightAndMiddleButtonsChangeTheFaceButRunNothing)
-{
-    for (Qt::MouseButton mouseButton : {Qt::RightButton, Qt::MiddleButton}) {
-        PictureButton* image4 = button("Image4");
-        QTest::mousePress(image4, mouseButton);
-        EXPECT_EQ(image4->face(), Face::Pressed);
-        QTest::mouseRelease(image4, mouseButton);
-        EXPECT_EQ(image4->face(), Face::Raised);
-    }
-    EXPECT_EQ(requests(), kNone);
-}
-
-TEST_F(ToolBoxTest, HidingKeepsTheWindowAndItsFacesTheCloseBoxDestroysIt)
-{
-    QTest::mouseClick(button("Image2"), Qt::LeftButton);
-    toolBox->hide();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_FALSE(toolBox.isNull());
-    toolBox->show();
-    EXPECT_EQ(button("Image2")->face(), Face::Raised);
-    EXPECT_EQ(button("Image1")->face(), Face::DesignTime);
-
-    toolBox->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(toolBox.isNull());
-}
-
 TEST_F(ToolBoxTest, FacesAreDrawnAtTheScreensPixelRatio)
 {
     // At 200% a face is painted with 60 by 60 pixels of its own, not a 30 by
