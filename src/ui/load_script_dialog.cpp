@@ -18,16 +18,7 @@ LoadScriptDialog::LoadScriptDialog(ProjectState& project, QWidget* parent)
     setWindowTitle(QStringLiteral("Load Script"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(8, 8, 5, 5);
-    layout->addWidget(controls_.chooser, 0, 0, 1, 3);
-    layout->addWidget(controls_.nameLabel, 1, 0);
-    layout->addWidget(controls_.nameBox, 1, 1);
-    layout->addWidget(controls_.ok, 1, 2);
-    layout->addWidget(controls_.address, 2, 1);
-    layout->addWidget(controls_.cancel, 2, 2);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutProjectFileControls(this, controls_, AddressLine::UnderTheName);
 
     connect(controls_.ok, &QPushButton::clicked, this, &LoadScriptDialog::load);
 }

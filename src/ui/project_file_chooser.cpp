@@ -76,18 +76,6 @@ QTreeWidgetItem* folderItem(const QString& path, const QString& caption)
 
 /// Keeps a box to one line of the characters a path text can hold, replacing the others
 /// visibly, so the path shown is the path used.
-void keepPathRepresentable(QLineEdit* box)
-{
-    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
-        const QString kept = replaceUnrepresentable(withoutLineBreaks(text));
-        if (kept != text) {
-            const int cursor = box->cursorPosition();
-            box->setText(kept);
-            box->setCursorPosition(cursor);
-        }
-    });
-}
-
 QLabel* namedLabel(const char* name, const QString& caption, QWidget* parent)
 {
     auto* label = new QLabel(caption, parent);
@@ -181,18 +169,25 @@ ProjectFileChooser::ProjectFileChooser(QLineEdit* nameBox, QWidget* parent)
         setCurrentFolder(item->data(0, kFolderRole).toString());
     });
     connect(files_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { nameBox_->setText(item->text()); });
+            [this](QListWidgetItem* item) { chooseListedName(item->text()); });
     // Enter on a file chooses it: the name first, then the dialog's "Ok".
     connect(files_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { nameBox_->setText(item->text()); });
+            [this](QListWidgetItem* item) { chooseListedName(item->text()); });
     folders_->installEventFilter(this);
-    keepPathRepresentable(nameBox_);
+    keepRepresentable(nameBox_);
 
     showDrives();
     const StartFolder start = findStartFolder(kProjectStartFolder);
     note_->setText(start.note);
     note_->setVisible(!start.note.isEmpty());
     setCurrentFolder(start.folder);
+}
+
+void ProjectFileChooser::chooseListedName(const QString& name)
+{
+    // A host file name may hold characters the project's code page cannot:
+    // the box shows them as the "?" the path would be built with.
+    nameBox_->setText(replaceUnrepresentable(name));
 }
 
 bool ProjectFileChooser::eventFilter(QObject* watched, QEvent* event)
@@ -320,6 +315,22 @@ ProjectFileControls makeProjectFileControls(QDialog* dialog)
     QObject::connect(controls.cancel, &QPushButton::clicked, dialog, &QDialog::close);
     nameBox->setFocus();
     return controls;
+}
+
+void layOutProjectFileControls(QDialog* dialog, const ProjectFileControls& controls, AddressLine address)
+{
+    auto* layout = new QGridLayout(dialog);
+    layout->setContentsMargins(8, 8, 5, 5);
+    layout->addWidget(controls.chooser, 0, 0, 1, 3);
+    layout->addWidget(controls.nameLabel, 1, 0);
+    layout->addWidget(controls.nameBox, 1, 1);
+    layout->addWidget(controls.ok, 1, 2);
+    if (address == AddressLine::UnderTheName)
+        layout->addWidget(controls.address, 2, 1);
+    else
+        controls.address->hide();
+    layout->addWidget(controls.cancel, 2, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace orvanta::ui

@@ -61,6 +61,7 @@ protected:
 
 private:
     void showDrives();
+    void chooseListedName(const QString& name);
     void addDrive(const QString& caption, const QString& root);
     /// The root of the listed drive that holds the folder.
     QString driveOf(const QString& folder) const;
@@ -92,5 +93,12 @@ struct ProjectFileControls {
     QLabel* address;
 };
 ProjectFileControls makeProjectFileControls(QDialog* dialog);
+
+/// Where a dialog shows the path of its last "Ok".
+enum class AddressLine { Hidden, UnderTheName };
+
+/// Lays the controls out as both dialogs arrange them: the chooser on top,
+/// the name box with "Ok" beside it, "Cancel" under "Ok".
+void layOutProjectFileControls(QDialog* dialog, const ProjectFileControls& controls, AddressLine address);
 
 } // namespace orvanta::ui

@@ -22,16 +22,8 @@ SaveAsDialog::SaveAsDialog(const ProjectState& project, QWidget* parent)
     auto* addressCaption = new QLabel(QStringLiteral("Current Address:"), this);
     addressCaption->setObjectName(QStringLiteral("Label2"));
     addressCaption->hide();
-    controls_.address->hide();
 
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(8, 8, 5, 5);
-    layout->addWidget(controls_.chooser, 0, 0, 1, 3);
-    layout->addWidget(controls_.nameLabel, 1, 0);
-    layout->addWidget(controls_.nameBox, 1, 1);
-    layout->addWidget(controls_.ok, 1, 2);
-    layout->addWidget(controls_.cancel, 2, 2);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutProjectFileControls(this, controls_, AddressLine::Hidden);
 
     connect(controls_.ok, &QPushButton::clicked, this, &SaveAsDialog::save);
 }
