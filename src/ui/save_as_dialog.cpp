@@ -4,7 +4,6 @@
 #include "projectfile/project_file_writer.h"
 #include "ui/text_conversion.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
