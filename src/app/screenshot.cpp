@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
-#include <QStyleFactory>
 
 #include <cstdio>
 
@@ -23,10 +22,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments().mid(1);
-    if (args.removeAll(QStringLiteral("--dark")) > 0) {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(orvanta::ui::darkPalette());
-    }
+    orvanta::ui::useDarkSchemeIfAsked(args);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: orvanta_screenshot [--dark] OUTPUT.png [MENU-ENTRY | SLOT-BUTTON]\n");
         return 2;

@@ -1,6 +1,8 @@
 #include "ui/dark_palette.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QStyleFactory>
 
 namespace orvanta::ui {
 
@@ -27,6 +29,14 @@ QPalette darkPalette()
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, disabledText);
     return palette;
+}
+
+void useDarkSchemeIfAsked(QStringList& arguments)
+{
+    if (arguments.removeAll(QStringLiteral("--dark")) == 0)
+        return;
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(darkPalette());
 }
 
 } // namespace orvanta::ui

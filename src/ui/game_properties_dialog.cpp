@@ -60,9 +60,7 @@ void placeBeforeField(QLabel* label, QRect designed)
 } // namespace
 
 GamePropertiesDialog::GamePropertiesDialog(ProjectState& project, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      project_(project)
+    : QDialog(parent, kFixedDialogFlags), project_(project)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Game Properties"));

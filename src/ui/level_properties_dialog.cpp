@@ -84,9 +84,7 @@ QFont bannerFont()
 } // namespace
 
 LevelPropertiesDialog::LevelPropertiesDialog(ProjectState& project, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      project_(project)
+    : QDialog(parent, kFixedDialogFlags), project_(project)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("levelnamehere Properties"));

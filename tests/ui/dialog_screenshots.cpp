@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QPixmap>
 #include <QStringList>
-#include <QStyleFactory>
 
 #include <cstdio>
 
@@ -31,10 +30,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments().mid(1);
-    if (args.removeAll(QStringLiteral("--dark")) > 0) {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(orvanta::ui::darkPalette());
-    }
+    orvanta::ui::useDarkSchemeIfAsked(args);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: dialog_screenshots [--dark] <folder> [suffix]\n");
         return 2;
