@@ -2,6 +2,7 @@
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
 #include "support/lines.h"
+#include "support/loaded_fields.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -33,26 +34,6 @@ ProjectState unusualProject()
     project.security = "\t$56";
     project.scriptFolder = "D:\\Games\\trle\\Script\\";
     project.easylifeLocation = "C:\\tools\\Easy life.bat";
-    return project;
-}
-
-/// The project with the fields a load sets taken from `from`.
-ProjectState withLoadedFields(ProjectState project, const ProjectState& from)
-{
-    for (int k = 1; k <= kSlotCount; ++k) {
-        LevelSlot& slot = project.slot(k);
-        slot.levelName = from.slot(k).levelName;
-        slot.wadName = from.slot(k).wadName;
-        slot.audioTrack = from.slot(k).audioTrack;
-        slot.levelData = from.slot(k).levelData;
-    }
-    project.firstLegend = from.firstLegend;
-    project.secondLegend = from.secondLegend;
-    project.switches = from.switches;
-    project.inputTimeout = from.inputTimeout;
-    project.security = from.security;
-    project.scriptFolder = from.scriptFolder;
-    project.easylifeLocation = from.easylifeLocation;
     return project;
 }
 
@@ -101,9 +82,9 @@ TEST(ProjectFile, RoundTripRestoresEveryFieldTheReaderSetsAndNothingElse)
 
     ProjectState loaded = edited;
     ASSERT_EQ(readProjectText(projectFileText(saved), loaded).status, LoadStatus::Loaded);
-    EXPECT_EQ(loaded, withLoadedFields(edited, saved));
+    EXPECT_EQ(loaded, test::withLoadedFields(edited, saved));
     // Saving what was loaded gives the same field lines back, byte for byte.
-    EXPECT_EQ(projectFileText(loaded), projectFileText(withLoadedFields(edited, saved)));
+    EXPECT_EQ(projectFileText(loaded), projectFileText(test::withLoadedFields(edited, saved)));
 }
 
 TEST(ProjectFile, OnlyTheExactMagicLineIsAProjectFile)
@@ -148,7 +129,7 @@ TEST(ProjectFile, ASeparatorLineInsideAPackIsRefusedNotShifted)
     // A "**BREAKER**" line in a pack does not disturb the reader.
     saved.level(5).scriptPack = "**BREAKER**\r\n";
     ASSERT_EQ(readProjectText(projectFileText(saved), project).status, LoadStatus::Loaded);
-    EXPECT_EQ(project, withLoadedFields(ProjectState::withDefaults(), saved));
+    EXPECT_EQ(project, test::withLoadedFields(ProjectState::withDefaults(), saved));
 }
 
 TEST(ProjectFile, BareLineFeedsAndTrailingLinesAreAccepted)
@@ -159,7 +140,7 @@ TEST(ProjectFile, BareLineFeedsAndTrailingLinesAreAccepted)
         unix += line + "\n";
     ProjectState fromUnix = ProjectState::withDefaults();
     ASSERT_EQ(readProjectText(unix + "anything after the paths\n", fromUnix).status, LoadStatus::Loaded);
-    EXPECT_EQ(fromUnix, withLoadedFields(ProjectState::withDefaults(), saved));
+    EXPECT_EQ(fromUnix, test::withLoadedFields(ProjectState::withDefaults(), saved));
 }
 
 TEST(ProjectFile, BrokenSampleFilesLoadNothing)
@@ -179,7 +160,7 @@ TEST(ProjectFile, SaveAndLoadThroughFilesReportPaths)
     ASSERT_FALSE(saveProjectFile(unusualProject(), path));
     ProjectState project = ProjectState::withDefaults();
     ASSERT_EQ(loadProjectFile(path, project).status, LoadStatus::Loaded);
-    EXPECT_EQ(project, withLoadedFields(ProjectState::withDefaults(), unusualProject()));
+    EXPECT_EQ(project, test::withLoadedFields(ProjectState::withDefaults(), unusualProject()));
 
     const std::string missing = (folder / "missing.txt").string();
     const LoadResult result = loadProjectFile(missing, project);

@@ -3,6 +3,7 @@
 #include "projectfile/project_file_writer.h"
 #include "resources/stock_texts.h"
 #include "ui/level_rows.h"
+#include "support/loaded_fields.h"
 #include "ui/main_window_fixture.h"
 #include "ui/project_dialog_support.h"
 #include "ui/project_file_chooser.h"
@@ -177,18 +178,7 @@ TEST_F(MainWindowProjectsTest,
     window.project().inventoryItems = "Items in memory\r\n";
     window.project().scriptHeader = "Header in memory\r\n";
     window.project().slot(9).cameraLabel = "7,7,7";
-    ProjectState expected = window.project();
-    for (int k = 1; k <= kSlotCount; ++k) {
-        LevelSlot& slot = expected.slot(k);
-        slot.levelName = saved.slot(k).levelName;
-        slot.wadName = saved.slot(k).wadName;
-        slot.audioTrack = saved.slot(k).audioTrack;
-        slot.levelData = saved.slot(k).levelData;
-    }
-    expected.switches = saved.switches;
-    expected.firstLegend = saved.firstLegend;
-    expected.inputTimeout = saved.inputTimeout;
-    expected.scriptFolder = saved.scriptFolder;
+    const ProjectState expected = test::withLoadedFields(window.project(), saved);
 
     QPointer<QWidget> load = openLoadScript();
     ASSERT_NE(load, nullptr);
