@@ -9,7 +9,8 @@ packages=(
     libbenchmark-dev libx11-dev        # benchmarks (the start-up probe watches the X server)
     xvfb xauth x11-utils               # the end-to-end test's own X server, xwininfo
     clang libclang-rt-dev              # libFuzzer targets
-    dpkg-dev file                      # the Debian package and its test
+    dpkg-dev file                      # the Debian package and its test,
+    lintian appstream                  # with Debian's and AppStream's checks
 )
 
 missing=()
