@@ -29,7 +29,14 @@ PY
 for target in project_file level_data compile; do
     fuzzer="$build/tests/fuzz/${target}_fuzzer"
     corpus="$work/$target"
-    cp -r "$root/tests/fuzz/corpus/$target" "$corpus"
+    mkdir "$corpus"
+    if [ "$target" = level_data ]; then
+        cp "$root"/tests/fuzz/corpus/level_data/* "$corpus"
+    else
+        # Both read project files: the seeds, the golden projects and the broken samples.
+        cp "$root"/tests/fuzz/corpus/project_file/* "$root"/tests/project_files/broken/* "$corpus"
+        for golden in "$root"/tests/golden/*/; do cp "$golden/project.txt" "$corpus/golden-$(basename "$golden").txt"; done
+    fi
     if [ "$target" != level_data ]; then
         "$fuzzer" -rss_limit_mb=4096 -timeout=60 "$work/long_line.txt" 2>&1 | grep -E "^(Executed|==|SUMMARY)"
         [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzzer $target failed on the 50 MB line"; exit 1; }

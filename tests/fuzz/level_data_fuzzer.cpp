@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -14,9 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)passesIncludeTest(levelData);
     const DecodedLevelData decoded = decodeLevelData(levelData);
     const std::string encoded = encodeLevelData(decoded.options, decoded.camera);
-    if (!(decodeLevelData(encoded) == decoded))
-        std::abort();
-    if (passesIncludeTest(encoded) != decoded.options.has(LevelOption::IncludeInScript))
+    if (!(decodeLevelData(encoded) == decoded) ||
+        passesIncludeTest(encoded) != decoded.options.has(LevelOption::IncludeInScript))
         std::abort();
     return 0;
 }
