@@ -1,76 +1,72 @@
 #include "platform/text_file.h"
 #include "platform/text_lines.h"
-#include "support/temp_folder.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <csignal>
+#include <sys/resource.h>
 
-namespace orvanta {
+namespace orvanta::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readBytes;
-using test::TempFolder;
-
-TEST(TextFile, ReplacesWholeAndKeepsPermissions)
+TEST(TextFile, ReplacesTheWholeFileKeepingItsPermissionsAndLinks)
 {
-    TempFolder folder;
-    const fs::path file = folder / "a.txt";
-    test::writeBytes(file, std::string(10000, 'x'));
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_FALSE(replaceFile(file.string(), std::string("short\r\n\0\xFF", 9)));
-    EXPECT_EQ(readBytes(file), std::string("short\r\n\0\xFF", 9));
-    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(test::entryCount(folder.path()), 1U);
-}
-
-TEST(TextFile, WritesThroughALinkAndKeepsTheLink)
-{
-    TempFolder folder;
-    test::writeBytes(folder / "real.txt", "old");
+    test::TempFolder folder;
+    const fs::perms permissions = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    test::writeBytes(folder / "real.txt", std::string(10000, 'x'));
+    fs::permissions(folder / "real.txt", permissions);
     fs::create_symlink("real.txt", folder / "link.txt");
-    ASSERT_FALSE(replaceFile((folder / "link.txt").string(), "new"));
+    const std::string bytes("short\r\n\0\xFF", 9);
+    ASSERT_FALSE(replaceFile((folder / "link.txt").string(), bytes));
+    EXPECT_EQ(readBytes(folder / "real.txt"), bytes);
     EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
-    EXPECT_EQ(readBytes(folder / "real.txt"), "new");
+    EXPECT_EQ(fs::status(folder / "real.txt").permissions(), permissions);
+    EXPECT_EQ(test::entryCount(folder.path()), 2U);
 }
 
-TEST(TextFile, FailuresNameThePathAndLeaveTheOldFileWhole)
+TEST(TextFile, AFailedWriteNamesThePathAndLeavesTheOldFileWhole)
 {
-    TempFolder folder;
+    test::TempFolder folder;
     test::writeBytes(folder / "keep.txt", "old content");
     fs::create_directory(folder / "a folder.txt");
-    const std::string tooLong = (folder / std::string(300, 'n')).string();
-    for (const std::string& target : {(folder / "a folder.txt").string(), (folder / "gone" / "x.txt").string(),
-                                      tooLong, (folder / "keep.txt" / "under a file.txt").string()}) {
-        const auto error = replaceFile(target, "new content");
+    const std::string keep = (folder / "keep.txt").string();
+    const std::pair<std::string, std::string> cases[] = {
+        {(folder / "a folder.txt").string(), "write|a folder of that name is in the way"},
+        {(folder / "gone" / "x.txt").string(), "write|No such file or directory"},
+        {(folder / std::string(300, 'n')).string(), "replace|File name too long"},
+        {(folder / "keep.txt" / "under a file.txt").string(), "write|Not a directory"},
+        {"/dev/null", "write|it is not a regular file"},  // renaming over a device as root would destroy it
+        {keep, "write|File too large"},                   // a full disk
+    };
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    for (auto [target, message] : cases) {
+        const rlimit full{target == keep ? 64 * 1024 : unlimited.rlim_cur, unlimited.rlim_max};  // EFBIG past it
+        setrlimit(RLIMIT_FSIZE, &full);
+        const auto error = replaceFile(target, std::string(100'000, 'n'));
+        setrlimit(RLIMIT_FSIZE, &unlimited);
         ASSERT_TRUE(error) << target;
-        EXPECT_NE(error->message.find(target), std::string::npos) << error->message;
+        EXPECT_EQ(error->message, "Cannot " + message.replace(message.find('|'), 1, " \"" + target + "\": "));
     }
-    EXPECT_EQ(readBytes(folder / "keep.txt"), "old content");
+    EXPECT_EQ(readBytes(keep), "old content");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
     EXPECT_EQ(test::entryCount(folder.path()), 2U) << "no temporary file is left behind";
 }
 
-TEST(TextFile, DeviceFilesAreNeverReplaced)
+TEST(TextFile, ReadingGivesTheExactBytesOrNamesThePath)
 {
-    // Renaming over a device as root would destroy it.
-    const auto error = replaceFile("/dev/null", "text");
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->message.find("/dev/null"), std::string::npos);
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
-}
-
-TEST(TextFile, ReadingReportsMissingFilesAndFolders)
-{
-    TempFolder folder;
+    test::TempFolder folder;
     test::writeBytes(folder / "data.txt", std::string("a\0b\r\n", 5));
-    const auto bytes = readFileBytes((folder / "data.txt").string());
-    ASSERT_TRUE(bytes);
-    EXPECT_EQ(bytes.value(), std::string("a\0b\r\n", 5));
-    for (const fs::path& bad : {folder / "missing.txt", folder.path()}) {
-        const auto failed = readFileBytes(bad.string());
+    EXPECT_EQ(readFileBytes((folder / "data.txt").string()).value(), std::string("a\0b\r\n", 5));
+    for (const auto& [path, reason] : {std::pair{folder / "missing.txt", "No such file or directory"},
+                                       std::pair{folder.path(), "it is a folder, not a file"},
+                                       std::pair{fs::path("/proc/self/mem"), "Input/output error"}}) {  // read fails
+        const auto failed = readFileBytes(path.string());
         ASSERT_FALSE(failed);
-        EXPECT_NE(failed.error().message.find(bad.string()), std::string::npos) << failed.error().message;
+        EXPECT_EQ(failed.error().message, "Cannot read \"" + path.string() + "\": " + reason);
     }
 }
 
@@ -85,4 +81,4 @@ TEST(TextLines, SplitAtCrLfOrBareLfOnly)
 }
 
 } // namespace
-} // namespace orvanta
+} // namespace orvanta::test
