@@ -1,8 +1,4 @@
-// Test main for widget tests: one QApplication on the offscreen platform
-// (unless the environment names another), message boxes recorded instead of
-// shown, then GoogleTest.
-#include "platform/message_box.h"
-
+// Widget tests: a QApplication, on the offscreen platform unless the environment names another.
 #include <QApplication>
 
 #include <gtest/gtest.h>

@@ -1,19 +1,25 @@
 #pragma once
 
-#include <filesystem>
-#include <string>
-#include <string_view>
+#include "support/files.h"
+
+#include <QTest>
 
 namespace orvanta::test {
 
-/// Writes an executable shell script that records how it was started: it
-/// writes its argument count and then each argument, one per line, into the
-/// file `record` (a path in the same temporary folder, normally).
-std::filesystem::path writeStandInProgram(const std::filesystem::path& program,
-                                          const std::filesystem::path& record);
+/// A script that writes its argument count and arguments, a line each, into `record` (a path
+/// without quotes; written under another name and moved, so a record that exists is whole).
+inline std::filesystem::path writeStandInProgram(const std::filesystem::path& program, const std::filesystem::path& record)
+{
+    writeBytes(program, "#!/bin/sh\n{ echo \"$#\"; for a in \"$@\"; do echo \"$a\"; done; } > '" + record.string() +
+                            ".part'\n/bin/mv '" + record.string() + ".part' '" + record.string() + "'\n");
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    return program;
+}
 
-/// Waits, letting the event loop run, until a file exists and has ended in a
-/// newline; false when it does not appear within a generous limit.
-bool waitForRecord(const std::filesystem::path& record);
+/// Lets the event loop run until the record exists; false after a generous limit.
+inline bool waitForRecord(const std::filesystem::path& record)
+{
+    return QTest::qWaitFor([&record] { return std::filesystem::exists(record); }, 20000);
+}
 
 } // namespace orvanta::test

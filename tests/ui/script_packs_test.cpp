@@ -1,222 +1,83 @@
-// ProjectState first: its member `slots` must be read before Qt defines the
-// keyword macro of the same name.
-#include "model/project_state.h"
+// The script pack browser (Form3) and editor (Form4) as F6, the menu and the
+// tool box open them, with applied packs checked in the compiled files.
+#include "support/main_window_test.h"
 
-#include "projectfile/project_file_reader.h"
-#include "projectfile/project_file_writer.h"
-#include "resources/stock_texts.h"
-#include "script/script_writer.h"
-#include "support/lines.h"
-#include "support/temp_folder.h"
-#include "support/mouse_and_keys.h"
-#include "ui/block_text_edit.h"
-#include "ui/script_pack_browser.h"
-#include "ui/script_pack_editor.h"
-#include "ui/script_packs.h"
-
-#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTextBlock>
 
-#include <gtest/gtest.h>
-
-namespace orvanta::ui {
+namespace orvanta::test {
 namespace {
 
-using namespace std::string_literals;
-
-constexpr int kHeaderPack = 1;
-constexpr int kTut1Pack = 2;
-constexpr int kKarnakPack = 4;
-constexpr int kCoastalPack = 5;
-constexpr int kAngkorPack = 9;
-constexpr int kLibraryPack = 10;
-constexpr int kGuardPack = 11;
-
-/// Drives the two windows as a level builder would, on a project of its own.
-class ScriptPacksTest : public ::testing::Test {
+class ScriptPacksTest : public MainWindowTest {
 protected:
-    void TearDown() override { flushDeletes(); }
+    QWidget* editor() const { return opened("Form4"); }
+    QLabel* pack(int number) const { return child<QLabel>(opened("Form3"), QStringLiteral("Label%1").arg(number).toLatin1()); }
+    QPlainTextEdit* box(const char* name) const { return child<QPlainTextEdit>(editor(), name); }
 
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    QWidget* browser()
-    {
-        packs.openBrowser();
-        return packs.browser();
-    }
-    QLabel* packLabel(int pack) { return browser()->findChild<QLabel*>(QStringLiteral("Label%1").arg(pack)); }
-    void doubleClickPack(int pack) { test::doubleClick(packLabel(pack)); }
-    void clickPack(int pack) { QTest::mouseClick(packLabel(pack), Qt::LeftButton); }
-
-    QWidget* editor() const { return packs.editor(); }
-    QPlainTextEdit* box(const char* name) const
-    {
-        return editor()->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
-    }
-    QPlainTextEdit* packBox() const { return box("Text1"); }
-    QPlainTextEdit* inventoryBox() const { return box("Text2"); }
-    QString packName() const { return editor()->findChild<QLabel*>(QStringLiteral("Label2"))->text(); }
-    void press(QWidget* window, const char* buttonName)
-    {
-        QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(buttonName)), Qt::LeftButton);
-        flushDeletes();
-    }
-    void typeInto(QPlainTextEdit* target, const QString& text) { QTest::keyClicks(target, text); }
-    void typeLineInto(QPlainTextEdit* target, const QString& text)
-    {
-        typeInto(target, text);
-        QTest::keyClick(target, Qt::Key_Return);
-    }
-
-    const ProjectState defaults = ProjectState::withDefaults();
-    ProjectState project = ProjectState::withDefaults();
-    ScriptPacks packs{project, nullptr};
+    const ProjectState before = window.project();
 };
 
-TEST_F(ScriptPacksTest, BrowserListsTheTwelvePacksOnce)
+TEST_F(ScriptPacksTest, TheBrowserListsTwelvePacksInTwoColumnsAndOpensEachAsDesigned)
 {
-    QWidget* first = browser();
-    EXPECT_EQ(first->objectName(), QStringLiteral("Form3"));
-    EXPECT_EQ(first->windowTitle(), QStringLiteral("Script Data Packs"));
-    EXPECT_EQ(browser(), first);
-    const QStringList captions{
-        QStringLiteral("Header Pack"),  QStringLiteral("Tut1 Pack"),     QStringLiteral("Settomb Pack"),
-        QStringLiteral("Karnak Pack"),  QStringLiteral("Coastal Pack"),  QStringLiteral("Catacomb Pack"),
-        QStringLiteral("Cleopal Pack"), QStringLiteral("City Pack"),     QStringLiteral("Angkor Pack"),
-        QStringLiteral("Library Pack"), QStringLiteral("Guard Pack"),    QStringLiteral("Newcity Pack")};
-    const int rightColumn = packLabel(7)->x();
-    for (int pack = 1; pack <= kPackCount; ++pack) {
-        const QLabel* label = packLabel(pack);
-        EXPECT_EQ(label->text(), captions.at(pack - 1));
-        // Two columns of six, every name whole in the font of the day.
-        EXPECT_EQ(label->x(), pack <= 6 ? 8 : rightColumn);
-        EXPECT_EQ(label->y(), 8 + 24 * ((pack - 1) % 6));
-        EXPECT_GE(label->width(), label->sizeHint().width());
-        if (pack <= 6) {
-            EXPECT_LT(label->geometry().right(), rightColumn);
-        }
-        EXPECT_LE(label->geometry().right(), first->width());
+    keyOnMain(Qt::Key_F6);
+    QPointer<QWidget> browser = opened("Form3");
+    const QStringList captions = QStringLiteral("Header|Tut1|Settomb|Karnak|Coastal|Catacomb|Cleopal|City|Angkor|Library|"
+                                                "Guard|Newcity").split(u'|');
+    for (int number = 1; number <= 12; ++number) {
+        const QRect place = pack(number)->geometry();
+        EXPECT_EQ(pack(number)->text(), captions.at(number - 1) + QStringLiteral(" Pack"));
+        EXPECT_EQ(place.topLeft(), QPoint(number <= 6 ? 8 : pack(7)->x(), 8 + 24 * ((number - 1) % 6)));
+        EXPECT_TRUE(place.width() >= pack(number)->sizeHint().width() && place.right() <= browser->width());
+        EXPECT_TRUE(number > 6 || place.right() < pack(7)->x());
+        // City and Library open on a click, the others on a double click; the right button opens none.
+        QTest::mouseClick(pack(number), Qt::LeftButton);
+        doubleClick(pack(number), Qt::RightButton);
+        ASSERT_EQ(editor() != nullptr, number == 8 || number == 10) << number;
+        doubleClick(pack(number));
+        EXPECT_EQ(child<QLabel>(editor(), "Label2")->text(), pack(number)->text());
+        const std::string& text = number == 1 ? before.scriptHeader : before.level(number - 1).scriptPack;
+        EXPECT_EQ(box("Text1")->toPlainText(), QString::fromStdString(text).remove(u'\r'));
+        click(editor(), "Command2");
     }
-    EXPECT_EQ(first->findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("Close"));
+    browser->hide();  // as if behind the main window: the menu brings the same one back
+    entry("scriptpacks")->trigger();
+    EXPECT_TRUE(browser->isVisible());
+    click(browser, "Command1");
+    EXPECT_TRUE(browser.isNull());
 }
 
-TEST_F(ScriptPacksTest, EditorWarnsOnApplyAndTabsFromPackToButtonsToInventory)
+TEST_F(ScriptPacksTest, ApplyStoresThePackShownAndTheInventoryAndKeepsUntouchedBytes)
 {
-    doubleClickPack(kAngkorPack);
-    const auto* apply = editor()->findChild<QPushButton*>(QStringLiteral("Command1"));
-    const auto* cancel = editor()->findChild<QPushButton*>(QStringLiteral("Command2"));
-    EXPECT_EQ(apply->text(), QStringLiteral("Apply"));
-    EXPECT_EQ(apply->toolTip(),
+    keyOnMain(Qt::Key_F6);
+    doubleClick(pack(5));
+    EXPECT_EQ(child(editor(), "Command1")->toolTip(),
               QStringLiteral("Warning - Incorrect editing of script packs may result in game crashes!"));
-    EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(editor()->findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+    EXPECT_EQ(child<QLabel>(editor(), "Label4")->text(),
               QStringLiteral("Don't forget to replace inventory names in the inventory items box!"));
+    QTest::keyClicks(box("Text1"), QStringLiteral("lost\r"));
+    QTest::keyClicks(box("Text2"), QStringLiteral("Spare Key\r"));
+    doubleClick(pack(11));  // another pack: the pack's edits go, the inventory's stay
+    QTest::keyClicks(box("Text1"), QStringLiteral("Key=\t\t9,Spare Key,\t$0000\r"));
+    click(opened("Form3"), "Command1");
+    click(editor(), "Command1");  // Apply, with the browser gone
+    ProjectState expected = before;
+    expected.level(10).scriptPack = "Key=\t\t9,Spare Key,\t$0000\r\n" + before.level(10).scriptPack;
+    expected.inventoryItems = "Spare Key\r\n" + before.inventoryItems;
+    EXPECT_EQ(window.project(), expected);
+    EXPECT_TRUE(hasLines(compile(), {"Name=\t\tGuardian Of Semerkhet", "Horizon=\tENABLED", "Key=\t\t9,Spare Key,\t$0000"}));
+    EXPECT_TRUE(hasLines(readBytes(scriptFolder() / "English.txt"), {"", "Spare Key", "Uzi"}));
 
-    const auto nextInTabOrder = [](QWidget* widget) {
-        do
-            widget = widget->nextInFocusChain();
-        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
-        return widget;
-    };
-    EXPECT_EQ(nextInTabOrder(packBox()), apply);
-    EXPECT_EQ(nextInTabOrder(nextInTabOrder(packBox())), cancel);
-    EXPECT_EQ(nextInTabOrder(nextInTabOrder(nextInTabOrder(packBox()))), inventoryBox());
-}
-
-TEST_F(ScriptPacksTest, CancelAndTheCloseBoxStoreNothing)
-{
-    doubleClickPack(kGuardPack);
-    typeInto(inventoryBox(), QStringLiteral("Spare Key"));
-    typeInto(packBox(), QStringLiteral("Key="));
-    press(editor(), "Command2");
-    EXPECT_EQ(editor(), nullptr);
-    EXPECT_EQ(project, defaults);
-
-    // A fresh editor takes the list from the project again.
-    doubleClickPack(kHeaderPack);
-    EXPECT_EQ(inventoryBox()->document()->firstBlock().text(), QStringLiteral("Uzi"));
-    typeInto(inventoryBox(), QStringLiteral("Spare Key"));
-    editor()->close();
-    flushDeletes();
-    EXPECT_EQ(editor(), nullptr);
-    EXPECT_EQ(project, defaults);
-
-    // Escape is Cancel too, and destroys the editor like it.
-    doubleClickPack(kHeaderPack);
-    typeInto(packBox(), QStringLiteral("; banner"));
-    QTest::keyClick(packBox(), Qt::Key_Escape);
-    flushDeletes();
-    EXPECT_EQ(editor(), nullptr);
-    EXPECT_EQ(project, defaults);
-}
-
-TEST_F(ScriptPacksTest, OpeningAnotherPackDropsThePackEditsButKeepsTheInventoryEdits)
-{
-    doubleClickPack(kCoastalPack);
-    typeInto(packBox(), QStringLiteral("lost "));
-    typeLineInto(inventoryBox(), QStringLiteral("Mask"));
-    doubleClickPack(kKarnakPack);
-    EXPECT_EQ(packName(), QStringLiteral("Karnak Pack"));
-    typeInto(packBox(), QStringLiteral("Z"));
-    press(editor(), "Command1");
-
-    ProjectState expected = defaults;
-    expected.level(3).scriptPack = "Z" + defaults.level(3).scriptPack;
-    expected.inventoryItems = "Mask\r\n" + defaults.inventoryItems;
-    EXPECT_EQ(project, expected);
-}
-
-TEST_F(ScriptPacksTest, CityAndLibraryOpenOnASingleClickTheOthersOnADoubleClick)
-{
-    for (int pack = 1; pack <= kPackCount; ++pack) {
-        SCOPED_TRACE(pack);
-        const bool singleClick = pack == 8 || pack == kLibraryPack;
-        clickPack(pack);
-        ASSERT_EQ(editor() != nullptr, singleClick);
-        if (!singleClick) {
-            QTest::mouseClick(packLabel(pack), Qt::RightButton);
-            test::doubleClick(packLabel(pack), Qt::RightButton);
-            ASSERT_EQ(editor(), nullptr);
-            doubleClickPack(pack);
-            ASSERT_NE(editor(), nullptr);
-        }
-        EXPECT_EQ(packName(), packCaption(pack));
-        EXPECT_EQ(packBox()->toPlainText(), toEditorText(packText(project, pack)));
-        press(editor(), "Command2");
+    // Packs opened and applied untouched keep their bytes, line ends and 8-bit characters included.
+    window.project().level(1).scriptPack = std::string("Key=\t1\nKey=\t2\rKey=\t3 \0\x80\x81\xA0\xFF", 26);
+    window.project().inventoryItems = "Uzi\nPistols\r\r\n";
+    const ProjectState odd = window.project();
+    keyOnMain(Qt::Key_F6);
+    for (int number = 1; number <= 12; ++number) {
+        doubleClick(pack(number));
+        click(editor(), "Command1");
     }
-}
-
-TEST_F(ScriptPacksTest, UntouchedPacksSurviveOpenAndApplyByteForByte)
-{
-    for (int pack = 1; pack <= kPackCount; ++pack) {
-        packs.openPack(pack);
-        press(editor(), "Command1");
-    }
-    EXPECT_EQ(project, defaults);
-
-    // Bytes that do not follow the CR LF rule, and 8-bit characters.
-    project.level(1).scriptPack = "Key=\t1\nKey=\t2\rKey=\t3 \0\x80\x81\xA0\xFF"s;
-    project.inventoryItems = "Uzi\nPistols\r\r\n"s;
-    const ProjectState odd = project;
-    doubleClickPack(kTut1Pack);
-    press(editor(), "Command1");
-    EXPECT_EQ(project, odd);
-}
-
-TEST(ScriptPackTable, PacksMapToTheHeaderAndTheLevelsInOrder)
-{
-    ProjectState project = ProjectState::withDefaults();
-    EXPECT_EQ(&packText(project, 1), &project.scriptHeader);
-    EXPECT_EQ(&packText(project, 2), &project.level(1).scriptPack);
-    EXPECT_EQ(&packText(project, 12), &project.level(11).scriptPack);
-    EXPECT_EQ(packText(project, kAngkorPack), resources::defaultLevelPack(8));
-    EXPECT_THROW(packText(project, 13), std::out_of_range);
-    EXPECT_THROW(packCaption(0), std::out_of_range);
+    EXPECT_EQ(window.project(), odd);
 }
 
 } // namespace
-} // namespace orvanta::ui
+} // namespace orvanta::test

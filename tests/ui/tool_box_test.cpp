@@ -1,97 +1,76 @@
+// The tool box (Form10) as "Tool Box" (Shift+F3) shows it: its four buttons
+// reach the main window's commands on a left click only.
+#include "support/main_window_test.h"
+
+#include "resources/stock_texts.h"
 #include "ui/picture_button.h"
-#include "support/mouse_and_keys.h"
-#include "ui/tool_box.h"
 
-#include <QCoreApplication>
-#include <QImage>
-#include <QPointer>
 #include <QSignalSpy>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <memory>
-
-namespace orvanta::ui {
+namespace orvanta::test {
 namespace {
 
-using Face = PictureButton::Face;
-
-class ToolBoxTest : public ::testing::Test {
+class ToolBoxTest : public MainWindowTest {
 protected:
-    ToolBoxTest()
+    ui::PictureButton* button(const char* name) const { return child<ui::PictureButton>(window.toolBox(), name); }
+    /// The buttons' faces ("d"esign time, "r"aised, "p"ressed) and hints.
+    QString shown() const
     {
-        toolBox->show();
+        QString faces;
+        QStringList hints;
+        for (const char* name : {"Image1", "Image2", "Image4", "Image5"}) {
+            faces += QStringLiteral("drp").at(static_cast<int>(button(name)->face()));
+            hints << button(name)->toolTip();
+        }
+        return faces + u'|' + hints.join(u'|');
     }
-    ~ToolBoxTest() override { delete toolBox.data(); }
-
-    PictureButton* button(const char* name) const
-    {
-        return toolBox->findChild<PictureButton*>(QString::fromLatin1(name));
-    }
-    /// How often each of the four commands was asked for.
-    std::array<qsizetype, 4> requests() const
-    {
-        return {gameProperties.count(), scriptPacks.count(), restore.count(), runEasylife.count()};
-    }
-
-    QPointer<ToolBox> toolBox = new ToolBox;
-    QSignalSpy gameProperties{toolBox.data(), &ToolBox::gamePropertiesRequested};
-    QSignalSpy scriptPacks{toolBox.data(), &ToolBox::scriptPacksRequested};
-    QSignalSpy restore{toolBox.data(), &ToolBox::restoreRequested};
-    QSignalSpy runEasylife{toolBox.data(), &ToolBox::runEasylifeRequested};
-    static constexpr std::array<qsizetype, 4> kNone{0, 0, 0, 0};
 };
 
-TEST_F(ToolBoxTest, IsASmallCaptionlessToolWindowWithFourHintedButtons)
+TEST_F(ToolBoxTest, TheEntryShowsAndHidesOneToolBoxAndItsMarkFollowsTheEntryAlone)
 {
-    EXPECT_EQ(toolBox->objectName(), QStringLiteral("Form10"));
-    EXPECT_TRUE(toolBox->windowTitle().isEmpty());
-    EXPECT_EQ(toolBox->windowType(), Qt::Tool);
-    EXPECT_EQ(toolBox->size(), QSize(43, 113));
-    EXPECT_EQ(button("Image1")->toolTip(), QStringLiteral("Game Properties"));
-    EXPECT_EQ(button("Image2")->toolTip(), QStringLiteral("Edit Wad Packs"));
-    EXPECT_EQ(button("Image4")->toolTip(), QStringLiteral("Restore Default Scripts"));
-    EXPECT_EQ(button("Image5")->toolTip(), QStringLiteral("Run Easylife"));
-    for (const char* name : {"Image1", "Image2", "Image4", "Image5"})
-        EXPECT_EQ(button(name)->face(), Face::DesignTime) << name;
+    QAction* toggle = entry("commontools");
+    keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
+    QPointer<ui::ToolBox> first = window.toolBox();
+    EXPECT_TRUE(first->windowTitle().isEmpty() && first->windowType() == Qt::Tool && first->size() == QSize(43, 113));
+    EXPECT_EQ(shown(), QStringLiteral("dddd|Game Properties|Edit Wad Packs|Restore Default Scripts|Run Easylife"));
+    QTest::mouseClick(button("Image4"), Qt::RightButton);
+    QTest::mousePress(button("Image5"), Qt::MiddleButton);  // still held when hidden
+    keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_FALSE(first->isVisible() || toggle->isChecked());
+    keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_TRUE(window.toolBox() == first && first->isVisible() && toggle->isChecked() && shown().startsWith(QStringLiteral("ddrp|")));
+    first->close();  // its close box destroys it; the mark stays, and the next choice only clears it
+    keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_TRUE(first.isNull() && window.toolBox() == nullptr && !toggle->isChecked());
+    keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_TRUE(window.toolBox()->isVisible() && toggle->isChecked() && shown().startsWith(QStringLiteral("dddd|")));
 }
 
-TEST_F(ToolBoxTest, AClickAsksForItsCommandOnce)
+TEST_F(ToolBoxTest, ALeftClickOnAButtonRunsItsCommandOnce)
 {
-    const std::array<const char*, 4> names{"Image1", "Image2", "Image4", "Image5"};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        QTest::mouseClick(button(names[i]), Qt::LeftButton);
-        std::array<qsizetype, 4> expected = kNone;
-        expected[i] = 1;
-        EXPECT_EQ(requests(), expected) << names[i];
-        EXPECT_EQ(button(names[i])->face(), Face::Raised);
-        gameProperties.clear(), scriptPacks.clear(), restore.clear(), runEasylife.clear();
+    entry("commontools")->trigger();
+    for (const char* name : {"Image1", "Image2", "Image4", "Image5"}) {
+        QTest::mousePress(button(name), Qt::LeftButton);
+        QTest::mouseRelease(button(name), Qt::LeftButton, {}, QPoint(-20, 40));  // released outside
+        for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+            doubleClick(button(name), other);
     }
-    // A double click runs its command once, not twice.
-    test::doubleClick(button("Image5"));
-    EXPECT_EQ(runEasylife.count(), 1);
-    EXPECT_EQ(button("Image5")->face(), Face::Raised);
-}
+    EXPECT_TRUE(shown().startsWith(QStringLiteral("rrrr|")));
+    EXPECT_TRUE(opened("Form7") == nullptr && opened("Form3") == nullptr);
+    EXPECT_FALSE(std::filesystem::exists(scriptFolder() / "Script.txt") || std::filesystem::exists(compilerRecord()));
 
-TEST_F(ToolBoxTest, FacesAreDrawnAtTheScreensPixelRatio)
-{
-    // At 200% a face is painted with 60 by 60 pixels of its own, not a 30 by
-    // 30 picture doubled: some 2 by 2 block of device pixels is not one colour.
-    QImage image(60, 60, QImage::Format_RGB32);
-    image.setDevicePixelRatio(2);
-    button("Image5")->render(&image);
-    bool finerThanDoubled = false;
-    for (int y = 0; y < 60 && !finerThanDoubled; y += 2) {
-        for (int x = 0; x < 60 && !finerThanDoubled; x += 2) {
-            const QRgb corner = image.pixel(x, y);
-            finerThanDoubled = image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner ||
-                               image.pixel(x + 1, y + 1) != corner;
-        }
-    }
-    EXPECT_TRUE(finerThanDoubled);
+    click(window.toolBox(), "Image1");
+    click(window.toolBox(), "Image2");
+    EXPECT_TRUE(opened("Form7") != nullptr && opened("Form3") != nullptr);
+    click(window.toolBox(), "Image4");
+    EXPECT_EQ(readBytes(scriptFolder() / "Script.txt"), std::string(resources::stockScript()) + "\r\n");
+    EXPECT_EQ(readBytes(scriptFolder() / "English.txt"), std::string(resources::stockEnglish()) + "\r\n");
+    QSignalSpy starts(window.toolBox(), &ui::ToolBox::runEasylifeRequested);
+    doubleClick(button("Image5"));
+    EXPECT_EQ(starts.count(), 1);
+    EXPECT_TRUE(waitForRecord(compilerRecord()));
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 } // namespace
-} // namespace orvanta::ui
+} // namespace orvanta::test

@@ -1,0 +1,133 @@
+#pragma once
+
+// ProjectState first: its member `slots` must be read before Qt defines the keyword macro.
+#include "model/project_state.h"
+
+#include "platform/host_path.h"
+#include "platform/message_box.h"
+#include "support/environment.h"
+#include "support/stand_in_program.h"
+#include "ui/main_window.h"
+#include "ui/tool_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace orvanta::test {
+
+inline const QString kCompiled = QStringLiteral("DAT files rewritten - Script Files Compiled!");
+
+/// A named control of a window; fails the test when it is missing.
+template <typename Control = QWidget>
+Control* child(const QObject* window, const char* name)
+{
+    auto* control = window != nullptr ? window->findChild<Control*>(QString::fromLatin1(name)) : nullptr;
+    EXPECT_NE(control, nullptr) << "no control " << name;
+    return control;
+}
+
+/// Destroys the windows closed with WA_DeleteOnClose, as the event loop does between two user actions.
+inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+inline void click(const QObject* window, const char* button)
+{
+    QTest::mouseClick(child(window, button), Qt::LeftButton);
+    flushDeletes();
+}
+
+/// A double click as the window system delivers it: a click, then a double-click press and its release.
+inline void doubleClick(QWidget* widget, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mouseClick(widget, button);
+    QTest::mouseDClick(widget, button);
+    QTest::mouseRelease(widget, button);
+}
+
+/// Replaces a box's text by typing, each character as the text of a key
+/// event, as an input method delivers characters without a key of their own.
+inline void retype(QWidget* box, const QString& text)
+{
+    box->setFocus();  // Ctrl+A is Select All in the focused box, About elsewhere
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    for (QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(character), Qt::NoModifier);
+}
+
+/// A shown main window with message boxes recorded and a Wine prefix of its
+/// own, whose drive C holds the default script folder and C:\Easylife.bat;
+/// the "wine" on the PATH is a stand-in that writes compilerRecord().
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest()
+    {
+        platform::setMessageHandler([this](QWidget*, const QString& text) { messages << text; });
+        writeStandInProgram(temp / "wine", compilerRecord());
+        writeBytes(prefix.driveC("Easylife.bat"), "@echo off\r\n");
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    ~MainWindowTest() override { platform::setMessageHandler({}); }
+
+    template <typename Control = QWidget>
+    Control* find(const char* name) const { return child<Control>(&window, name); }
+    QAction* entry(const char* name) const
+    {
+        flushDeletes();
+        return find<QAction>(name);
+    }
+    /// Opens a window by its menu entry, a slot button ("Command5") or a pack label ("Label8").
+    QWidget* open(const char* how, const char* name)
+    {
+        if (qstrncmp(how, "Command", 7) == 0)
+            QTest::mouseClick(slotButton(QByteArray(how + 7).toInt()), Qt::LeftButton);
+        else if (qstrncmp(how, "Label", 5) == 0)
+            doubleClick(child(open("scriptpacks", "Form3"), how));
+        else
+            entry(how)->trigger();
+        return opened(name);
+    }
+    /// The shown window or panel of that name, or null.
+    QWidget* opened(const char* name) const
+    {
+        flushDeletes();
+        QWidget* found = window.findChild<QWidget*>(QString::fromLatin1(name));
+        return found != nullptr && found->isVisible() ? found : nullptr;
+    }
+    QLineEdit* nameBox(int slot) const { return find<QLineEdit>(slot == 1 ? "Text12" : ("Text" + std::to_string(slot - 1)).c_str()); }
+    QComboBox* wadBox(int slot) const { return find<QComboBox>(("Combo" + std::to_string(slot)).c_str()); }
+    QWidget* slotButton(int slot) const { return child(window.centralWidget(), ("Command" + std::to_string(slot)).c_str()); }
+    /// Presses a key while the main window is the active one, as its shortcuts need.
+    void keyOnMain(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, QWidget* target = nullptr)
+    {
+        flushDeletes();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
+        QTest::keyClick(target != nullptr ? target : &window, key, modifiers);
+        flushDeletes();
+    }
+    /// "Compile Scripts"; the Script.txt it wrote, once the compiler has started.
+    std::string compile()
+    {
+        std::filesystem::remove(compilerRecord());
+        entry("begin")->trigger();
+        EXPECT_EQ(messages.value(messages.size() - 1), kCompiled);
+        EXPECT_TRUE(waitForRecord(compilerRecord()));
+        return readBytes(hostPath(joinPathText(window.project().scriptFolder, "Script.txt")));
+    }
+    std::filesystem::path scriptFolder() const { return prefix.driveC(kScriptFolder); }
+    std::filesystem::path compilerRecord() const { return temp / "compiler-ran.txt"; }
+
+    TempFolder temp;
+    FakeWinePrefix prefix{kScriptFolder};
+    ScopedVariable path{"PATH", temp.text()};
+    QStringList messages;  ///< the texts of the message boxes shown
+    ui::MainWindow window;
+};
+
+} // namespace orvanta::test

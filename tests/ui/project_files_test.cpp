@@ -1,0 +1,130 @@
+// "Save" (Form8) and "Load" (Form12): the project file they write or read,
+// the rows a load refreshes, and the folder lists both dialogs share.
+#include "support/main_window_test.h"
+
+#include "projectfile/project_file_writer.h"
+#include "projectfile/project_file_reader.h"
+#include "ui/project_file_chooser.h"
+#include "ui/text_conversion.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
+
+namespace orvanta::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProjectFilesTest : public MainWindowTest {
+protected:
+    /// Save (Ctrl+S) or Load (Ctrl+L), pressed in a level name box as a user typing names would.
+    QWidget* open(Qt::Key key, const char* name)
+    {
+        keyOnMain(key, Qt::ControlModifier, nameBox(2));
+        return opened(name);
+    }
+    void choose(QWidget* dialog, const QString& name)
+    {
+        retype(child(dialog, "Text1"), name);
+        click(dialog, "Command1");
+    }
+    static QString files(QWidget* dialog)
+    {
+        QStringList names;
+        for (const QListWidgetItem* item : child<QListWidget>(dialog, "File1")->findItems({}, Qt::MatchContains))
+            names << item->text();
+        return names.join(u'|');
+    }
+};
+
+TEST_F(ProjectFilesTest, SaveWritesTheProjectAsItStandsAtOkAndLoadShowsItInTheRows)
+{
+    retype(nameBox(3), QStringLiteral("Typed before"));
+    QPointer<QWidget> save = open(Qt::Key_S, "Form8");
+    EXPECT_EQ(nameBox(2)->text(), QStringLiteral("Playable Tutorial Level")) << "the shortcut typed nothing";
+    QTest::keyClicks(child(save, "Text1"), QStringLiteral("myproject"));
+    retype(nameBox(5), QStringLiteral("Typed after, \u00e9"));  // with the dialog still open
+    retype(wadBox(7)->lineEdit(), QStringLiteral("LATERWAD"));
+    QTest::keyClick(child(save, "Text1"), Qt::Key_Return);
+    EXPECT_EQ(opened("Form8"), nullptr);
+    EXPECT_EQ(messages, QStringList{QStringLiteral("File saved successfully!")});
+    EXPECT_EQ(readBytes(scriptFolder() / "myproject.txt"), projectFileText(window.project()));
+
+    const ProjectState saved = window.project();
+    retype(nameBox(3), QStringLiteral("Typed since"));
+    window.project().level(2).scriptPack = "Pack in memory\r\n";  // what a project file does not carry
+    ProjectState expected = window.project();
+    readProjectText(readBytes(scriptFolder() / "myproject.txt"), expected);
+    QWidget* load = open(Qt::Key_L, "Form12");
+    auto* list = child<QListWidget>(load, "File1");
+    ASSERT_EQ(files(load), QStringLiteral("myproject.txt"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::keyClick(list, Qt::Key_Return);  // Enter on a file chooses it and loads
+    EXPECT_EQ(opened("Form12"), nullptr);
+    EXPECT_EQ(messages.last(), QStringLiteral("Script file loaded!"));
+    EXPECT_EQ(window.project(), expected);
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        EXPECT_EQ(ui::toProjectText(nameBox(slot)->text() + wadBox(slot)->currentText()),
+                  saved.slot(slot).levelName + saved.slot(slot).wadName);
+}
+
+TEST_F(ProjectFilesTest, AFileThatCannotBeReadOrWrittenIsNamedAndTheDialogAndTheProjectStay)
+{
+    const std::string whole = projectFileText(window.project());
+    writeBytes(scriptFolder() / "cut.txt", whole.substr(0, whole.size() - 40));
+    writeBytes(scriptFolder() / "Script.txt", "; Tomb Raider IV Script File\r\n");
+    fs::create_directory(scriptFolder() / "folder.txt");
+    retype(nameBox(4), QStringLiteral("Half typed"));
+    const ProjectState before = window.project();
+    const std::tuple<Qt::Key, const char*, QString, QString> cases[] = {
+        {Qt::Key_L, "Form12", QStringLiteral("missing"), QStringLiteral("\\missing.txt\" (")},
+        {Qt::Key_L, "Form12", QStringLiteral("cut.txt"), QStringLiteral("\\cut.txt\" (")},
+        {Qt::Key_L, "Form12", QStringLiteral("folder"), QStringLiteral("\\folder.txt\" (")},
+        {Qt::Key_L, "Form12", QStringLiteral("Script.txt"), QStringLiteral("Not an ORV file!")},
+        {Qt::Key_S, "Form8", QStringLiteral("folder"), QStringLiteral("\\folder.txt\" (")},
+        {Qt::Key_S, "Form8", QString(300, u'n'), QStringLiteral("nnn.txt\" (")},
+    };
+    for (const auto& [key, form, name, said] : cases) {
+        QWidget* dialog = open(key, form);
+        choose(dialog, name);
+        EXPECT_TRUE(messages.last().contains(said)) << messages.last().toStdString();
+        EXPECT_EQ(opened(form), dialog);
+    }
+    EXPECT_EQ(window.project(), before);
+    EXPECT_TRUE(nameBox(4)->isUndoAvailable()) << "the rows were not even set again";
+    choose(opened("Form8"), QStringLiteral("upper.TXT"));  // only ".txt" itself counts as the extension
+    EXPECT_TRUE(fs::exists(scriptFolder() / "upper.TXT.txt"));
+    EXPECT_EQ(entryCount(scriptFolder()), 4U) << "no temporary file is left behind";
+}
+
+TEST_F(ProjectFilesTest, TheListsShowTextFilesOfTheFolderOpenedInTheTreeOnTheDriveChosen)
+{
+    fs::rename(scriptFolder(), prefix.driveC("Program Files/Core Design/trle/Projects"));
+    QWidget* save = open(Qt::Key_S, "Form8");  // the nearest folder above the missing one, with a note
+    EXPECT_EQ(child<QLabel>(save, "startNote")->text(), QStringLiteral("The folder \"C:\\Program Files\\Core Design\\"
+                                                                     "trle\\script\" was not found; showing \"C:\\Program "
+                                                                     "Files\\Core Design\\trle\" instead."));
+    for (const char* name : {"b.txt", "A.TXT", ".txt", "notes.doc", "txt"})
+        writeBytes(prefix.driveC("Program Files/Core Design/trle/Projects") / name, "x");
+    fs::create_directory(prefix.driveC("Program Files/Core Design/trle/Projects/old.txt"));
+    auto* tree = child<QTreeWidget>(save, "Dir1");
+    EXPECT_EQ(tree->currentItem()->text(0), QStringLiteral("trle"));
+    tree->setCurrentItem(tree->findItems(QStringLiteral("Projects"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
+    EXPECT_EQ(files(save), QString()) << "choosing a folder only selects it";
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(files(save), QStringLiteral(".txt|A.TXT|b.txt"));
+    auto* drives = child<QComboBox>(save, "Drive1");
+    EXPECT_EQ(drives->currentText(), QStringLiteral("C:"));
+    for (const QString& drive : {QStringLiteral("/"), QStringLiteral("C:")}) {  // back to the folder last shown on C:
+        drives->setCurrentIndex(drives->findText(drive));
+        Q_EMIT drives->activated(drives->currentIndex());
+    }
+    choose(save, QStringLiteral("caf\u00e9 \u65e5"));
+    EXPECT_TRUE(fs::exists(prefix.driveC("Program Files/Core Design/trle/Projects/caf\u00e9 ?.txt")));
+    fs::remove(prefix.path() / "dosdevices" / "c:");  // without drive C: the home folder
+    EXPECT_TRUE(child<QLabel>(open(Qt::Key_L, "Form12"), "startNote")->text().endsWith(QStringLiteral("the home folder instead.")));
+}
+
+} // namespace
+} // namespace orvanta::test
