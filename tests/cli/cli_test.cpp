@@ -6,7 +6,9 @@
 
 #include <filesystem>
 #include <sstream>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace orvanta {
 namespace {
@@ -63,6 +65,9 @@ TEST(Cli, SaveLoadGetAndRestore)
 
 TEST(Cli, FileFailuresExitOneNamingThePath)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "stages its failures with POSIX permissions, /sys and /proc";
+#else
     TempFolder folder;
     const std::string missing = (folder / "missing").string();
     CliRun run = runCli({"compile", missing});
@@ -96,6 +101,7 @@ TEST(Cli, FileFailuresExitOneNamingThePath)
     run = runCli({"get", "--load", (folder / "Script.txt").string(), "Text1"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("Not an ORV file!"), std::string::npos) << run.err;
+#endif
 }
 
 TEST(Cli, WrongUsageExitsTwo)
