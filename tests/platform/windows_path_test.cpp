@@ -1,0 +1,40 @@
+#include "platform/text_file.h"
+#include "platform/windows1252.h"
+#include "support/system.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+std::wstring wideOf(std::string_view text)
+{
+    std::wstring wide;
+    for (const char c : text)
+        wide += static_cast<wchar_t>(windows1252::toUnicode(static_cast<unsigned char>(c)));
+    return wide;
+}
+
+TEST(WindowsPath, DrivePathTextsReachTheFilesTheyMean)
+{
+    if (!test::kOnWindows)
+        GTEST_SKIP() << "drive paths name Windows drives; on Linux they map into the Wine prefix (HostPath tests)";
+    test::TempFolder folder;
+    ASSERT_EQ(folder.text().substr(1, 2), ":\\");
+    std::string everyHighByte;
+    for (int byte = 0x80; byte <= 0xFF; ++byte)
+        everyHighByte += static_cast<char>(byte);
+    for (const std::string& name : {std::string("caf\xE9.txt"), std::string("\x80 100.txt"), everyHighByte}) {
+        const std::string text = folder.text() + "\\" + name;
+        ASSERT_FALSE(replaceFile(text, name));
+        EXPECT_EQ(test::readBytes(folder.path() / wideOf(name)), name);
+        const auto bytes = readFileBytes(text);
+        ASSERT_TRUE(bytes) << bytes.error().message;
+        EXPECT_EQ(bytes.value(), name);
+    }
+    EXPECT_EQ(test::entryCount(folder.path()), 3U);
+}
+
+} // namespace
+} // namespace orvanta
