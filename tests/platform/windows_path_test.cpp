@@ -34,6 +34,15 @@ TEST(WindowsPath, DrivePathTextsReachTheFilesTheyMean)
         EXPECT_EQ(bytes.value(), name);
     }
     EXPECT_EQ(test::entryCount(folder.path()), 3U);
+
+    // The system's reason follows the path as typed, on one line.
+    const std::string missing = folder.text() + "\\missing\xE9.txt";
+    const auto failed = readFileBytes(missing);
+    ASSERT_FALSE(failed);
+    const std::string& message = failed.error().message;
+    EXPECT_TRUE(message.starts_with("Cannot read \"" + windows1252::toUtf8(missing) + "\": ")) << message;
+    EXPECT_GT(message.size(), missing.size() + 20) << message;
+    EXPECT_EQ(message.find_first_of("\r\n"), std::string::npos) << message;
 }
 
 } // namespace
