@@ -27,30 +27,22 @@ printf 'Temple d\x92\xc9gypte' > "$work/level.txt"
 printf 'C:\\Program Files\\Jeux \xe9\x80\\Script' > "$work/folder.txt"
 names=(--set "Text1=@$work/level.txt" --set "Text23=@$work/pack.txt" --set "Text28=@$work/folder.txt")
 
-# One folder per case and system; the last one is named with é and €, given
-# to each program in its own system's encoding.
-for case in defaults names named-folder; do
-    mkdir -p "$work/linux/$case" "$work/windows/$case"
-done
-named="named-folder/Dossier é€"
-mkdir "$work/linux/$named" "$work/windows/$named"
-
-run_both() {  # CASE FOLDER_FOR_LINUX FOLDER_FOR_WINDOWS SETTINGS...
-    local case="$1" linux_folder="$2" windows_folder="$3"
-    shift 3
-    linux compile "$@" "$linux_folder" || fail "$case: Linux compile"
-    linux save "$@" "$work/linux/$case/project.txt" || fail "$case: Linux save"
-    windows compile "$@" "$windows_folder" || fail "$case: Windows compile"
-    windows save "$@" "$(windows_path "$work/windows/$case/project.txt")" || fail "$case: Windows save"
+# A folder per case and system; the last is named with é and €, which each
+# program is given in its own system's encoding.
+run_both() {  # CASE FOLDER SETTINGS...
+    local case="$1" folder="$2"
+    shift 2
+    mkdir -p "$work/linux/$folder" "$work/windows/$folder"
+    linux compile "$@" "$(printf %s "$work/linux/$folder" | iconv -t WINDOWS-1252)" &&
+        linux save "$@" "$work/linux/$case.txt" &&
+        windows compile "$@" "$(windows_path "$work/windows/$folder")" &&
+        windows save "$@" "$(windows_path "$work/windows/$case.txt")" || fail "$case: a command failed"
+    for file in "$folder/Script.txt" "$folder/English.txt" "$case.txt"; do
+        cmp "$work/linux/$file" "$work/windows/$file" || fail "$file differs"
+    done
 }
-run_both defaults "$work/linux/defaults" "$(windows_path "$work/windows/defaults")"
-run_both names "$work/linux/names" "$(windows_path "$work/windows/names")" "${names[@]}"
-run_both named-folder "$work/linux/named-folder/Dossier "$'\xe9\x80' \
-    "$(windows_path "$work/windows/$named")" "${names[@]}"
-
-for file in defaults/{Script,English,project}.txt names/{Script,English,project}.txt \
-            "$named/Script.txt" "$named/English.txt" named-folder/project.txt; do
-    cmp "$work/linux/$file" "$work/windows/$file" || fail "$file differs"
-done
+run_both defaults defaults
+run_both names names "${names[@]}"
+run_both named-folder "Dossier é€" "${names[@]}"
 grep -q $'Caf\xe9 \x80 \x9f\r\nSecond line \xa9' "$work/windows/names/Script.txt" || fail "the pack is not in Script.txt"
 echo "win64 zip: orvanta-cli.exe under wine wrote the same bytes as the Linux build (3 cases, 8 files)"

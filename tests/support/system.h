@@ -2,12 +2,12 @@
 
 namespace orvanta::test {
 
-/// Whether the tests run on Windows, for the tests that only make sense on one
-/// system: they skip elsewhere with GTEST_SKIP() and the reason.
+/// For tests that only make sense on one system: they skip on the other.
+inline constexpr bool kOnWindows =
 #ifdef _WIN32
-inline constexpr bool kOnWindows = true;
+    true;
 #else
-inline constexpr bool kOnWindows = false;
+    false;
 #endif
 
 } // namespace orvanta::test
