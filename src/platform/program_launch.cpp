@@ -61,7 +61,7 @@ FileOutcome<ProgramLaunch> launchOn(std::string_view pathText, const fs::path& h
     if (!isBatchFile(host))
         return ProgramLaunch{utf8(host), {}, folder, describePath(pathText, host)};
     const char* interpreter = std::getenv("ComSpec");
-    return ProgramLaunch{interpreter != nullptr && *interpreter != '\0' ? interpreter : "cmd.exe",
+    return ProgramLaunch{interpreter != nullptr ? interpreter : "cmd.exe",
                          {"/c", utf8(host)}, folder, describePath(pathText, host)};
 }
 

@@ -13,9 +13,9 @@ TEST(ProgramLaunch, WindowsHandsBatchFilesToTheCommandInterpreter)
         GTEST_SKIP() << "cmd.exe is Windows' own; elsewhere wine starts batch files (program starter tests)";
     test::TempFolder folder;
     const std::string base = folder.text() + "\\";
-    for (const char* name : {"Easylife.bat", "build.CMD", "tool.exe", "100%.bat"})
+    for (const char* name : {"Easylife.bat", "my build.CMD", "tool.exe", "100%.bat"})
         test::writeBytes(folder / name, "");
-    for (const std::string name : {"Easylife.bat", "build.CMD"}) {
+    for (const std::string name : {"Easylife.bat", "my build.CMD"}) {
         const auto batch = programLaunch(base + name);
         ASSERT_TRUE(batch) << batch.error().message;
         EXPECT_TRUE(batch.value().program.ends_with("cmd.exe")) << batch.value().program;
