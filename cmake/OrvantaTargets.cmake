@@ -1,5 +1,9 @@
 # Settings every target of ours shares: strict warnings, treated as errors.
 function(orvanta_strict_warnings target)
+    if(MSVC)  # a desktop build on Windows with Qt's MSVC kit
+        target_compile_options(${target} PRIVATE /W4 /WX /permissive-)
+        return()
+    endif()
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
     # GCC 12 at -O3 reports std::string concatenation as overlapping memcpy
     # (GCC bug 105329), a false positive fixed in GCC 13.

@@ -1,4 +1,14 @@
-# Installation of the desktop integration files and the Debian package.
+# Installation of the desktop integration files and the Debian package; for
+# Windows, the zip of orvanta-cli.exe.
+if(WIN32)
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME "orvanta-cli-${PROJECT_VERSION}-win64")
+    set(CPACK_STRIP_FILES ON)
+    install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION . RENAME LICENSE.txt)
+    include(CPack)
+    return()
+endif()
+
 include(GNUInstallDirs)
 include(PackageDocuments)
 

@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-dev              # libFuzzer targets
     dpkg-dev file                      # the Debian package and its test,
     lintian appstream                  # with Debian's and AppStream's checks
+    g++-mingw-w64-x86-64-posix googletest wine wine64  # the Windows cross build, tested under wine
 )
 
 missing=()

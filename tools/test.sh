@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Orvanta and runs every test: once in a
 # release build, the unit tests once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and each fuzzer for a bounded time.
+# UndefinedBehaviorSanitizer, each fuzzer for a bounded time, and last the
+# Windows cross build: its unit tests and the Windows zip under wine.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/install-deps.sh"
@@ -19,3 +20,4 @@ cmake --build "$root/build/sanitize" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$root/build/sanitize" --output-on-failure -j "$jobs" -L unit
 
+"$root/tools/test-windows.sh" "$root/build/release"

@@ -1,5 +1,6 @@
 #include "platform/host_path.h"
 
+#include "platform/native_file.h"
 #include "platform/windows1252.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ fs::path defaultWinePrefix()
 
 fs::path hostPath(std::string_view pathText, const fs::path&)
 {
-    return fs::path(std::string(pathText));
+    return fs::path(native::wideFromWindows1252(pathText));
 }
 
 #else
@@ -111,8 +112,9 @@ std::string describePath(std::string_view pathText, const fs::path& host)
 {
     const std::string text = windows1252::toUtf8(pathText);
     std::string description = "\"" + text + "\"";
-    if (host.string() != text)
-        description += " (" + host.string() + ")";
+    const std::u8string hostText = host.u8string();
+    if (std::string_view(reinterpret_cast<const char*>(hostText.data()), hostText.size()) != text)
+        description += " (" + std::string(hostText.begin(), hostText.end()) + ")";
     return description;
 }
 

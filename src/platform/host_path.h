@@ -14,7 +14,7 @@ std::string joinPathText(std::string_view folder, std::string_view fileName);
 std::filesystem::path defaultWinePrefix();
 
 /// The host path a path text names, worked out only when a file is opened.
-/// On Windows it is the text itself. Elsewhere the text is Windows-1252 and
+/// On Windows it is the text itself, read as Windows-1252. Elsewhere the text is Windows-1252 and
 /// becomes UTF-8, backslashes become slashes, and a drive path "X:\..." maps
 /// into the Wine prefix through its "dosdevices/x:" link. As on Windows, a
 /// component that does not exist as spelled but does in other letter case

@@ -3,6 +3,7 @@
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
 #include "support/files.h"
+#include "support/system.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,10 @@ TEST(ProjectFile, BrokenFilesLoadNothingAndSayWhy)
             expected.replace(at, 1, path);
         ProjectState project = kDefaults;
         const LoadResult result = loadProjectFile(path, project);
-        EXPECT_EQ(result.message, expected);
+        if (test::kOnWindows && expected.ends_with("No such file or directory"))  // the system's own words there
+            EXPECT_TRUE(result.message.starts_with("Cannot read \"" + path + "\": ")) << result.message;
+        else
+            EXPECT_EQ(result.message, expected);
         EXPECT_EQ(result.status, message == notProject ? LoadStatus::NotProjectFile : LoadStatus::Failed) << file;
         EXPECT_EQ(project, kDefaults) << file;
     }
