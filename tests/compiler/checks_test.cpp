@@ -1,0 +1,148 @@
+// Each check of a project names its field, and none fires on the defaults or
+// on any project of the test data.
+#include "compiler/game_files.h"
+#include "model/field_names.h"
+#include "projectfile/project_file_reader.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+
+namespace orvanta {
+namespace {
+
+struct CheckCase {
+    const char* what;
+    std::vector<std::pair<const char*, std::string>> fields;  // control, new value ("+" appends)
+    std::vector<std::string> problems;
+};
+
+ProjectState edited(const CheckCase& c)
+{
+    ProjectState project = ProjectState::withDefaults();
+    for (const auto& [control, value] : c.fields) {
+        std::string& field = *findField(project, control);
+        field = value.starts_with('+') ? field + value.substr(1) : value;
+    }
+    return project;
+}
+
+std::string repeated(const std::string& line, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += line;
+    return text;
+}
+
+const std::string kShift = ": every later string of English.txt moves by one and the game shows wrong texts";
+const std::string kItem = "\t$0000,$0400,$0000,$0000,$0000,$0002\r\n";
+
+const std::vector<CheckCase> kCases{
+    {"empty name of a level left out of the script", {{"data4", "*,"}, {"Text3", ""}},
+     {"English.txt:22: error: is empty" + kShift + " [Level 3 name (Text3)]"}},
+    {"empty title name and an all-comment name of an included level", {{"Text12", ""}, {"Text2", ";x"}},
+     {"English.txt:16: error: is empty" + kShift + " [Title name (Text12)]",
+      "English.txt:18: error: is all comment (it begins with \";\")" + kShift + " [Level 2 name (Text2)]"}},
+    {"\";\" in a level name and in a legend", {{"Text8", "Angkor;Wat"}, {"Text27", "Cambodia; 1984"}},
+     {"English.txt:13: error: holds \";\", which starts a comment: the game shows only \"Cambodia\" "
+      "[Second legend (Text27)]",
+      "English.txt:25: error: holds \";\", which starts a comment: the game shows only \"Angkor\" "
+      "[Level 8 name (Text8)]"}},
+    {"empty legend that a level uses", {{"Text26", ""}},
+     {"English.txt:14: error: is empty" + kShift + " [First legend (Text26)]"}},
+    {"a line break in a level name", {{"Text5", "Cata\r\ncombs"}},
+     {"English.txt:33: error: holds a line break" + kShift + " [Level 5 name (Text5)]"}},
+    {"a character the string encoding cannot hold", {{"Text4", "Coastal \xA5"}},
+     {"English.txt:30: error: holds the character \xA5 (byte 0xA5), which the game's string encoding turns "
+      "into the end of the string [Level 4 name (Text4)]"}},
+    {"load cameras that are not seven whole numbers", {{"Label9", "1,2,3"}, {"Label5", "1,2,3,4,5,6,x"}},
+     {"Script.txt:117: error: value 7 of LoadCamera= (\"x\") is not a whole number from 0 to 255 "
+      "[Coastal Ruins load camera (Label5)]",
+      "Script.txt:179: error: LoadCamera= takes 7 values (source x, y, z, target x, y, z and room), not 3 "
+      "[Angkor Wat load camera (Label9)]"}},
+    {"audio track, time-out and security that the format cannot hold",
+     {{"sound4", "abc"}, {"inputtimeout", "-1"}, {"security", "$100"}},
+     {"Script.txt:45: error: the input time-out \"-1\" is not a whole number from 0 to 4294967295 "
+      "[Input time-out (inputtimeout)]",
+      "Script.txt:47: error: the security value \"$100\" is not a number from 0 to 255 ($00-$FF) "
+      "[Security value (security)]",
+      "Script.txt:98: error: the audio track \"abc\" is not a whole number from 0 to 255 "
+      "[Temple Of Karnak audio track (sound4)]"}},
+    {"packs: unknown command, wrong count and form of values, item name missing from the strings",
+     {{"Text14", "+Bogus=\t1\r\nPuzzle=\t1,Golden Skull\r\nKey=\t13,Gate Key," + kItem +
+                     "Puzzle=\t2,Crystal Ball," + kItem}},
+     {"Script.txt:207: error: unknown command Bogus= in [Level] [Guard Pack (Text14), line 3]",
+      "Script.txt:208: error: Puzzle= takes 8 values (item number, name and six values), not 2 "
+      "[Guard Pack (Text14), line 4]",
+      "Script.txt:209: error: Key= item number \"13\" is not from 1 to 12 [Guard Pack (Text14), line 5]",
+      "Script.txt:210: error: the item name \"Crystal Ball\" is not among the strings of English.txt "
+      "[Guard Pack (Text14), line 6]"}},
+    {"Header Pack: an unknown option", {{"Text24", "+Bogus=\t1\r\n"}},
+     {"Script.txt:41: error: unknown command Bogus= in [Options] [Header Pack (Text24), line 41]"}},
+    {"the level data larger than SCRIPT.DAT holds", {{"Text15", repeated("Puzzle=\t1,Stone of Re," + kItem, 4400)}},
+     {"Script.txt: error: the levels' data take 67679 bytes; SCRIPT.DAT holds at most 65535 (fewer or shorter "
+      "item lines)"}},
+};
+
+std::vector<std::string> formatted(const std::vector<Problem>& problems)
+{
+    std::vector<std::string> lines;
+    for (const Problem& problem : problems)
+        lines.push_back(formatProblem(problem));
+    return lines;
+}
+
+TEST(ProjectChecks, EachCheckNamesItsField)
+{
+    for (const CheckCase& c : kCases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(formatted(checkProject(edited(c))), c.problems);
+    }
+}
+
+TEST(ProjectChecks, MissingLevelFilesWarnWhereThePackageFolderExists)
+{
+    test::TempFolder package;
+    std::filesystem::create_directories(package / "Script");
+    std::filesystem::create_directories(package / "data");
+    for (const char* wad : kWadList)
+        test::writeBytes(package / "data" / (std::string(wad) + ".tr4"), "");
+    std::filesystem::remove(package / "data" / "GUARD.tr4");
+    const std::string scriptFolder = (package / "Script").string();
+    EXPECT_EQ(formatted(checkProject(ProjectState::withDefaults(), packageFileCheck(scriptFolder))),
+              std::vector<std::string>{"Script.txt:209: warning: the level file DATA\\GUARD.TR4 is not in the "
+                                       "package folder [Guardian Of Semerkhet WAD (Combo11)]"});
+    EXPECT_FALSE(packageFileCheck((package / "Missing" / "Script").string()));
+}
+
+TEST(ProjectChecks, NoProblemInTheDefaultsOrAnyProjectOfTheTestData)
+{
+    // Three fuzz seeds hold real faults: a "\xA5" in the second legend, which
+    // the game's string encoding turns into the end of the string, and zero bytes.
+    const std::vector<std::string> yen{"English.txt:13: error: holds the character \xA5 (byte 0xA5), which the game's "
+                                       "string encoding turns into the end of the string [Second legend (Text27)]"};
+    const std::vector<std::string> zeros{
+        std::string("Script.txt:47: error: the security value \"\0", 43) +
+            "\" is not a number from 0 to 255 ($00-$FF) [Security value (security)]",
+        "English.txt:25: error: holds the byte 0, which would end the string early [Level 8 name (Text8)]"};
+    const std::map<std::string, std::vector<std::string>> expected{
+        {"eight_bit.txt", yen}, {"nul_bytes.txt", zeros}};
+    EXPECT_TRUE(checkProject(ProjectState::withDefaults()).empty());
+    for (const char* folder : {"golden", "fuzz/corpus", "project_files"}) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(test::testData(folder))) {
+            ProjectState project = ProjectState::withDefaults();
+            if (!entry.is_regular_file() || loadProjectFile(entry.path().string(), project).status != LoadStatus::Loaded)
+                continue;
+            SCOPED_TRACE(entry.path().string());
+            const auto known = expected.find(entry.path().filename().string());
+            EXPECT_EQ(formatted(checkProject(project)), known == expected.end() ? std::vector<std::string>{} : known->second);
+        }
+    }
+}
+
+} // namespace
+} // namespace orvanta
