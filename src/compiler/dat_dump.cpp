@@ -12,6 +12,7 @@ namespace {
 constexpr unsigned char kStringKey = 0xA5;
 constexpr std::size_t kScriptHeaderBytes = 56;
 constexpr std::size_t kLanguageHeaderBytes = 12;
+constexpr std::size_t kShownStringBytes = 1024;  // far above any game text
 
 /// Reads little-endian numbers from bytes, never past their end.
 class Reader {
@@ -36,13 +37,15 @@ public:
         const std::int64_t raw = *value;
         return spec.min < 0 && raw >= (std::int64_t{1} << (bits - 1)) ? raw - (std::int64_t{1} << bits) : raw;
     }
-    /// The bytes up to the next 0 (or the end), which is passed over.
-    std::string_view text()
+    /// The bytes up to the next 0, which is passed over, looking no further
+    /// than `limit` (an offset): a listing reads each byte a bounded number of times.
+    std::string_view text(std::size_t limit)
     {
-        const std::size_t from = std::min(at_, bytes_.size());
-        const std::size_t end = std::min(bytes_.find('\0', from), bytes_.size());
+        const std::string_view field = bytes_.substr(0, std::min(limit, bytes_.size()));
+        const std::size_t from = std::min(at_, field.size());
+        const std::size_t end = std::min(field.find('\0', from), field.size());
         at_ = end + 1;
-        return bytes_.substr(from, end - from);
+        return field.substr(from, end - from);
     }
     std::size_t at() const { return at_; }
 
@@ -101,15 +104,21 @@ std::optional<LanguageHeader> languageHeader(std::string_view bytes)
     return header;
 }
 
-/// Every string of a language .DAT, decoded, in the game's order.
+/// Every string of a language .DAT, decoded, in the game's order. Offsets
+/// may point anywhere: each string is found in one pass over the string bytes
+/// and listed up to kShownStringBytes.
 std::vector<std::string> languageStrings(std::string_view bytes, const LanguageHeader& header)
 {
+    const std::size_t first = std::min(kLanguageHeaderBytes + 2 * std::size_t{header.total()}, bytes.size());
+    const std::string_view area = bytes.substr(first);
+    std::vector<std::size_t> zeroAt(area.size() + 1, area.size());  // the next 0 from each byte on
+    for (std::size_t i = area.size(); i-- > 0;)
+        zeroAt[i] = area[i] == '\0' ? i : zeroAt[i + 1];
     std::vector<std::string> strings;
     Reader offsets(bytes, kLanguageHeaderBytes);
-    const std::size_t first = kLanguageHeaderBytes + 2 * std::size_t{header.total()};
     for (std::uint32_t i = 0; i < header.total(); ++i) {
-        const auto offset = offsets.u(2);
-        std::string text(Reader(bytes, first + offset.value_or(bytes.size())).text());
+        const std::size_t from = std::min<std::size_t>(offsets.u(2).value_or(0), area.size());
+        std::string text(area.substr(from, std::min(zeroAt[from] - from, kShownStringBytes)));
         for (char& c : text)
             c = static_cast<char>(static_cast<unsigned char>(c) ^ kStringKey);
         strings.push_back(std::move(text));
@@ -197,7 +206,7 @@ std::string ScriptDump::run()
     for (const char* platform : {"PSX", "PC"}) {
         std::string text = std::string(platform) + " extensions:";
         for (const char* kind : {"Level", "FMV", "Cut"}) {
-            text += std::string(" ") + kind + " " + quoted(Reader(bytes_, reader.at()).text());
+            text += std::string(" ") + kind + " " + quoted(Reader(bytes_, reader.at()).text(reader.at() + 5));
             reader.u(5);
         }
         reader.u(5);  // the unused fourth extension
@@ -214,13 +223,14 @@ std::string ScriptDump::run()
             line("! the offset tables end early");
             return out_;
         }
-        line("Level " + std::to_string(i) + ": " + quoted(Reader(bytes_, pathStart + *path).text()));
+        line("Level " + std::to_string(i) + ": " +
+             quoted(Reader(bytes_, pathStart + *path).text(pathStart + *pathBytes)));
         level(dataStart + *data, dataStart + *dataBytes);
     }
     Reader names(bytes_, dataStart + *dataBytes);
     std::string languages = "Language files:";
     while (names.at() < bytes_.size())
-        languages += " " + quoted(names.text());
+        languages += " " + quoted(names.text(bytes_.size()));
     line(languages);
     return out_;
 }
