@@ -1,6 +1,7 @@
 #include "compiler/dat_dump.h"
 
 #include "compiler/level_commands.h"
+#include "compiler/source_lines.h"
 
 #include <array>
 #include <cstdint>
@@ -63,24 +64,13 @@ std::string hex(std::uint32_t value, int digits)
     return "$" + text;
 }
 
-/// A string in quotes, with its line breaks, tabs, quotes and other control
-/// bytes as escapes; a backslash stays as it is.
+/// A string in quotes, with its control bytes as escapes and its quotes
+/// escaped; a backslash stays as it is.
 std::string quoted(std::string_view text)
 {
     std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n')
-            out += "\\n";
-        else if (c == '\t')
-            out += "\\t";
-        else if (c == '"')
-            out += "\\\"";
-        else if (byte < 0x20 || byte == 0x7F)
-            out += "\\x" + hex(byte, 2).substr(1);
-        else
-            out += c;
-    }
+    for (const char c : visible(text))
+        out += c == '"' ? std::string("\\\"") : std::string(1, c);
     return out + "\"";
 }
 

@@ -1,5 +1,6 @@
 #include "compiler/game_files.h"
 
+#include "compiler/language_file.h"
 #include "compiler/script_compiler.h"
 #include "compiler/source_lines.h"
 #include "model/field_names.h"
@@ -26,28 +27,36 @@ bool isNameOrLegend(const std::string& control)
     return controls.contains(control);
 }
 
-/// Names and legends as English.txt holds them: each must stay one string,
-/// or every string after it moves and the game shows the wrong texts.
-void checkStrings(const ProjectState& project, const LineOrigins& origins, std::vector<Problem>& problems)
+/// What is wrong with a name or legend that English.txt holds on `lines`
+/// lines: it must stay one string, or every string after it moves and the
+/// game shows the wrong texts; and it should read in the game as typed.
+std::optional<std::pair<Severity, std::string>> stringProblem(const std::string& value, int lines)
 {
     const std::string shift = ": every later string of English.txt moves by one and the game shows wrong texts";
+    const bool comment = value.find(';') != std::string::npos;
+    const std::string_view kept = trimmed(std::string_view(value).substr(0, value.find(';')));
+    if (lines > 1)
+        return std::pair(Severity::Error, "holds a line break" + shift);
+    if (kept.empty())
+        return std::pair(Severity::Error, (comment ? "is all comment (it begins with \";\")" : "is empty") + shift);
+    if (sectionName(kept))
+        return std::pair(Severity::Error, "reads as a section header" + shift);
+    if (comment)
+        return std::pair(Severity::Error,
+                         "holds \";\", which starts a comment: the game shows only \"" + std::string(kept) + "\"");
+    if (const std::string shown = gameText(kept); shown != kept)
+        return std::pair(Severity::Warning, "holds a label or an escape: the game shows \"" + shown + "\"");
+    return std::nullopt;
+}
+
+void checkStrings(const ProjectState& project, const LineOrigins& origins, std::vector<Problem>& problems)
+{
     for (const LineOrigins::Run& run : origins.runs()) {
         const FieldRef& field = run.fields.front();
         if (!isNameOrLegend(field.control))
             continue;
-        const std::string& value = *findField(project, field.control);
-        const std::string_view kept = trimmed(std::string_view(value).substr(0, value.find(';')));
-        std::string message;
-        if (run.lineCount > 1)
-            message = "holds a line break" + shift;
-        else if (kept.empty())
-            message = (value.find(';') == std::string::npos ? "is empty" : "is all comment (it begins with \";\")") +
-                      shift;
-        else if (value.find(';') != std::string::npos)
-            message = "holds \";\", which starts a comment: the game shows only \"" + std::string(kept) + "\"";
-        else
-            continue;
-        problems.push_back({Severity::Error, kEnglishFile, run.firstLine, message, field, -1});
+        if (auto problem = stringProblem(*findField(project, field.control), run.lineCount))
+            problems.push_back({problem->first, kEnglishFile, run.firstLine, std::move(problem->second), field, -1});
     }
 }
 
@@ -66,9 +75,12 @@ void placeInProject(Problem& problem, const LineOrigins& scriptOrigins, const Li
     problem.field = problem.value >= 0 && value < fields.size() ? fields[value] : fields.front();
 }
 
-/// One problem a field: the first found speaks for it.
+/// One problem a field: the first found speaks for it, an error before a
+/// warning, so that a build that fails always says why.
 void dropRepeats(std::vector<Problem>& problems)
 {
+    std::stable_partition(problems.begin(), problems.end(),
+                          [](const Problem& p) { return p.severity == Severity::Error; });
     std::set<std::pair<std::string, int>> seen;
     std::erase_if(problems, [&seen](const Problem& p) {
         return p.field && !seen.emplace(p.field->control, p.field->line).second;
@@ -79,15 +91,18 @@ int fileRank(const std::string& file) { return file == kScriptFile ? 0 : file ==
 
 } // namespace
 
-PackageFileCheck packageFileCheck(std::string_view scriptFolderText)
+std::string packageFolderText(std::string_view scriptFolderText)
 {
     const std::string_view folder = scriptFolderText.substr(0, scriptFolderText.find_last_not_of("\\/") + 1);
     const auto cut = folder.find_last_of("\\/");
-    if (cut == std::string_view::npos)
-        return {};
-    std::string package(folder.substr(0, cut));
+    return cut == std::string_view::npos ? std::string() : std::string(folder.substr(0, cut));
+}
+
+PackageFileCheck packageFileCheck(std::string_view scriptFolderText)
+{
+    std::string package = packageFolderText(scriptFolderText);
     std::error_code error;
-    if (!std::filesystem::is_directory(hostPath(package), error))
+    if (package.empty() || !std::filesystem::is_directory(hostPath(package), error))
         return {};
     return [package](std::string_view pathInPackage) {
         std::error_code ignored;

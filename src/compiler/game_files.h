@@ -16,6 +16,10 @@ namespace orvanta {
 /// package folder ("DATA\TUT1.TR4").
 using PackageFileCheck = std::function<bool(std::string_view pathInPackage)>;
 
+/// The package folder: the folder text above a script folder text ("...\trle"
+/// for "...\trle\Script"), or empty when there is none.
+std::string packageFolderText(std::string_view scriptFolderText);
+
 /// The check for the package folder above a script folder text, or none when
 /// that folder does not exist.
 PackageFileCheck packageFileCheck(std::string_view scriptFolderText);

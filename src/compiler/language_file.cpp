@@ -18,9 +18,9 @@ void addProblem(std::vector<Problem>& problems, const std::string& file, int lin
 
 bool isHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
 
-/// A string line as the game holds it: a leading "LABEL:" dropped, and the
-/// escapes \n, \t and \xHH turned into their bytes.
-std::string gameString(std::string_view text)
+} // namespace
+
+std::string gameText(std::string_view text)
 {
     const auto colon = text.find(':');
     if (colon != std::string_view::npos && colon > 0 &&
@@ -50,6 +50,8 @@ std::string gameString(std::string_view text)
     }
     return out;
 }
+
+namespace {
 
 std::optional<LanguageStrings::Group> groupOf(std::string_view section)
 {
@@ -119,7 +121,7 @@ LanguageStrings readLanguageFile(const SourceFile& file, std::vector<Problem>& p
             sectionProblem = true;
             continue;
         }
-        std::string text = gameString(line.text);
+        std::string text = gameText(line.text);
         checkStorable(text, file.name, line.number, problems);
         strings.add(*group, std::move(text));
     }

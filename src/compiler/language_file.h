@@ -46,6 +46,10 @@ private:
     std::unordered_map<std::string_view, std::size_t> firstIndex_;
 };
 
+/// A string line as the game holds it: a leading "LABEL:" (letters, digits,
+/// "_") dropped, and the escapes \n, \t and \xHH turned into their bytes.
+std::string gameText(std::string_view line);
+
 /// Reads a language file ("English.txt"): the sections [Strings], [PSXStrings]
 /// and [PCStrings], one string a line. Problems name `file`.
 LanguageStrings readLanguageFile(const SourceFile& file, std::vector<Problem>& problems);

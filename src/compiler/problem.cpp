@@ -1,5 +1,7 @@
 #include "compiler/problem.h"
 
+#include "compiler/source_lines.h"
+
 #include <algorithm>
 
 namespace orvanta {
@@ -17,7 +19,7 @@ std::string formatProblem(const Problem& problem)
     text += problem.message;
     if (problem.field)
         text += " [" + problem.field->describe() + "]";
-    return text;
+    return visible(text);
 }
 
 bool hasErrors(std::span<const Problem> problems)

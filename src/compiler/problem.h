@@ -30,7 +30,7 @@ struct Problem {
 
 /// The one-line form every tool prints and scripts read:
 /// "FILE:LINE: error|warning: MESSAGE [FIELD (CONTROL)]". The place and the
-/// field are left out when unknown.
+/// field are left out when unknown; control bytes are written as escapes.
 std::string formatProblem(const Problem& problem);
 
 bool hasErrors(std::span<const Problem> problems);

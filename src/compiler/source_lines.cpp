@@ -46,6 +46,25 @@ std::vector<std::string_view> splitValues(std::string_view text)
     }
 }
 
+std::string visible(std::string_view text)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            out += "\\n";
+        else if (c == '\t')
+            out += "\\t";
+        else if (byte < 0x20 || byte == 0x7F)
+            out += std::string("\\x") + kDigits[byte >> 4U] + kDigits[byte & 15U];
+        else
+            out += c;
+    }
+    return out;
+}
+
 bool sameWord(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };

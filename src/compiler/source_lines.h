@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,10 @@ std::optional<std::string_view> sectionName(std::string_view line);
 
 /// The text separated by commas, each part trimmed.
 std::vector<std::string_view> splitValues(std::string_view text);
+
+/// The text with its control bytes written as the language file's escapes
+/// (\n, \t, \xHH), so that it prints on one line.
+std::string visible(std::string_view text);
 
 /// Case-insensitive equality for ASCII letters, as command names are compared.
 bool sameWord(std::string_view a, std::string_view b);

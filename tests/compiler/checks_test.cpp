@@ -54,6 +54,10 @@ const std::vector<CheckCase> kCases{
       "[Level 8 name (Text8)]"}},
     {"empty legend that a level uses", {{"Text26", ""}},
      {"English.txt:14: error: is empty" + kShift + " [First legend (Text26)]"}},
+    {"names of levels left out that read as a section header, and with a label",
+     {{"data4", "*,"}, {"Text3", "[PCStrings]"}, {"data5", "*,"}, {"Text4", "Part1:Ruins"}},
+     {"English.txt:22: error: reads as a section header" + kShift + " [Level 3 name (Text3)]",
+      "English.txt:30: warning: holds a label or an escape: the game shows \"Ruins\" [Level 4 name (Text4)]"}},
     {"a line break in a level name", {{"Text5", "Cata\r\ncombs"}},
      {"English.txt:33: error: holds a line break" + kShift + " [Level 5 name (Text5)]"}},
     {"a character the string encoding cannot hold", {{"Text4", "Coastal \xA5"}},
@@ -126,8 +130,8 @@ TEST(ProjectChecks, NoProblemInTheDefaultsOrAnyProjectOfTheTestData)
     const std::vector<std::string> yen{"English.txt:13: error: holds the character \xA5 (byte 0xA5), which the game's "
                                        "string encoding turns into the end of the string [Second legend (Text27)]"};
     const std::vector<std::string> zeros{
-        std::string("Script.txt:47: error: the security value \"\0", 43) +
-            "\" is not a number from 0 to 255 ($00-$FF) [Security value (security)]",
+        "Script.txt:47: error: the security value \"\\x00\" is not a number from 0 to 255 ($00-$FF) "
+        "[Security value (security)]",
         "English.txt:25: error: holds the byte 0, which would end the string early [Level 8 name (Text8)]"};
     const std::map<std::string, std::vector<std::string>> expected{
         {"eight_bit.txt", yen}, {"nul_bytes.txt", zeros}};
