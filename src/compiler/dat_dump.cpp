@@ -162,7 +162,7 @@ std::string ScriptDump::options(std::uint32_t bits) const
     std::string text = hex(bits, 4);
     for (const CommandSpec& spec : levelCommands()) {
         if ((spec.flag & bits) != 0)
-            text += std::string(" ") + spec.name;
+            text += " " + std::string(spec.name);
     }
     return text;
 }
@@ -274,7 +274,7 @@ bool ScriptDump::opcode(Reader& reader, std::uint8_t code)
 
 void ScriptDump::spec(Reader& reader, const CommandSpec& command, std::uint8_t code)
 {
-    std::string text = std::string("  ") + command.name;
+    std::string text = "  " + std::string(command.name);
     if (command.form == Form::Item) {
         const int slot = code - command.opcode;
         text += command.combo ? " " + std::to_string(slot / 2 + 1) + " piece " + std::to_string(slot % 2 + 1)

@@ -105,7 +105,7 @@ LanguageStrings readLanguageFile(const SourceFile& file, std::vector<Problem>& p
     LanguageStrings strings;
     std::optional<LanguageStrings::Group> group;
     bool sectionProblem = false;  // one problem for the lines of an unknown section
-    for (const SourceLine& line : sourceLines(file.bytes)) {
+    forEachSourceLine(file.bytes, [&](const SourceLine& line) {
         if (const auto section = sectionName(line.text)) {
             group = groupOf(*section);
             sectionProblem = !group;
@@ -113,18 +113,16 @@ LanguageStrings readLanguageFile(const SourceFile& file, std::vector<Problem>& p
                 addProblem(problems, file.name, line.number,
                            "unknown section [" + std::string(*section) +
                                "]: a language file has [Strings], [PSXStrings] and [PCStrings]");
-            continue;
-        }
-        if (!group) {
+        } else if (!group) {
             if (!sectionProblem)
                 addProblem(problems, file.name, line.number, "a string before the [Strings] section");
             sectionProblem = true;
-            continue;
+        } else {
+            std::string text = gameText(line.text);
+            checkStorable(text, file.name, line.number, problems);
+            strings.add(*group, std::move(text));
         }
-        std::string text = gameText(line.text);
-        checkStorable(text, file.name, line.number, problems);
-        strings.add(*group, std::move(text));
-    }
+    });
     if (strings.count() == 0)
         addProblem(problems, file.name, 0, "holds no strings");
     strings.index();

@@ -12,10 +12,11 @@
 
 namespace orvanta {
 
-/// A source file of the script by the name problems give it, with its bytes.
+/// A source file of the script by the name problems give it, and its bytes,
+/// which the caller keeps while the compiler reads them.
 struct SourceFile {
     std::string name;
-    std::string bytes;
+    std::string_view bytes;
 };
 
 /// The strings of a language file, in the game's three groups, as the game

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 #include <span>
+#include <unordered_map>
 
 namespace orvanta {
 namespace {
@@ -72,13 +73,25 @@ const CommandSpec kCommands[] = {
     {"PickupCombo", Form::Item, 0xD2, 0, kItemValues, "", 4, true},
 };
 
+std::string lowerCase(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return lower;
+}
+
+/// The command a key names, whatever its case.
 const CommandSpec* findCommand(std::string_view key)
 {
-    for (const CommandSpec& spec : levelCommands()) {
-        if (sameWord(key, spec.name))
-            return &spec;
-    }
-    return nullptr;
+    static const std::unordered_map<std::string, const CommandSpec*> byName = [] {
+        std::unordered_map<std::string, const CommandSpec*> table;
+        for (const CommandSpec& spec : kCommands)
+            table.emplace(lowerCase(spec.name), &spec);
+        return table;
+    }();
+    const auto found = byName.find(lowerCase(key));
+    return found == byName.end() ? nullptr : found->second;
 }
 
 /// Encodes one section, collecting problems on the way.
@@ -101,9 +114,9 @@ private:
     void item(const ScriptCommand& cmd, const CommandSpec& spec);
     std::optional<std::size_t> stringIndex(const ScriptCommand& cmd, std::string_view text, std::size_t max,
                                            const char* what, int value);
-    std::optional<std::vector<std::int64_t>> readNumbers(const ScriptCommand& cmd,
-                                                         std::span<const std::string_view> values,
-                                                         std::span<const NumberSpec> specs, int firstValue);
+    /// Reads the values into numbers_; false (with a problem) when one is wrong.
+    bool readNumbers(const ScriptCommand& cmd, std::span<const std::string_view> values,
+                     std::span<const NumberSpec> specs, int firstValue);
     bool valueCount(const ScriptCommand& cmd, std::size_t count, std::size_t expected, const char* what);
     void error(int line, std::string message, int value = -1)
     {
@@ -118,6 +131,8 @@ private:
     std::vector<Problem>& problems_;
 
     std::string body_;
+    std::vector<std::string_view> values_;  // of the command being read
+    std::vector<std::int64_t> numbers_;     // likewise
     std::uint16_t options_ = 0;
     std::optional<std::size_t> name_;
     bool haveName_ = false;
@@ -250,12 +265,10 @@ void LevelEncoder::legend(const ScriptCommand& cmd, const CommandSpec& spec)
     }
 }
 
-std::optional<std::vector<std::int64_t>> LevelEncoder::readNumbers(const ScriptCommand& cmd,
-                                                                   std::span<const std::string_view> values,
-                                                                   std::span<const NumberSpec> specs,
-                                                                   int firstValue)
+bool LevelEncoder::readNumbers(const ScriptCommand& cmd, std::span<const std::string_view> values,
+                               std::span<const NumberSpec> specs, int firstValue)
 {
-    std::vector<std::int64_t> numbers;
+    numbers_.clear();
     for (std::size_t i = 0; i < specs.size(); ++i) {
         const auto number = parseNumber(values[i], specs[i].min, specs[i].max);
         if (!number) {
@@ -264,39 +277,38 @@ std::optional<std::vector<std::int64_t>> LevelEncoder::readNumbers(const ScriptC
                                 "\") is not a whole number from " + std::to_string(specs[i].min) + " to " +
                                 std::to_string(specs[i].max),
                   firstValue + static_cast<int>(i));
-            return std::nullopt;
+            return false;
         }
-        numbers.push_back(*number);
+        numbers_.push_back(*number);
     }
-    return numbers;
+    return true;
 }
 
 void LevelEncoder::numbers(const ScriptCommand& cmd, const CommandSpec& spec)
 {
-    const std::vector<std::string_view> values = splitValues(cmd.value);
-    if (!valueCount(cmd, values.size(), spec.numbers.size(), spec.values))
+    splitValues(cmd.value, values_);
+    if (!valueCount(cmd, values_.size(), spec.numbers.size(), spec.values) ||
+        !readNumbers(cmd, values_, spec.numbers, 0))
         return;
-    auto numbers = readNumbers(cmd, values, spec.numbers, 0);
-    if (!numbers)
-        return;
+    std::vector<std::int64_t>& numbers = numbers_;
     options_ = static_cast<std::uint16_t>(options_ | spec.flag);
     putU8(body_, spec.opcode);
     // Two values packed in one byte: FMV's film in the low half and its
     // trigger as the top bit; AnimatingMIP's object less one, then the distance.
     if (spec.opcode == kFmvOpcode) {
-        putU8(body_, static_cast<std::uint32_t>((*numbers)[0] | ((*numbers)[1] << 7)));
+        putU8(body_, static_cast<std::uint32_t>(numbers[0] | (numbers[1] << 7)));
         return;
     }
     if (spec.opcode == kAnimatingMipOpcode) {
-        putU8(body_, static_cast<std::uint32_t>(((*numbers)[0] - 1) | ((*numbers)[1] << 4)));
+        putU8(body_, static_cast<std::uint32_t>((numbers[0] - 1) | (numbers[1] << 4)));
         return;
     }
     if (spec.opcode == kLensFlareOpcode) {
         for (std::size_t i = 0; i < 3; ++i)
-            (*numbers)[i] /= kClickUnits;
+            numbers[i] /= kClickUnits;
     }
-    for (std::size_t i = 0; i < numbers->size(); ++i) {
-        const auto value = static_cast<std::uint32_t>((*numbers)[i]);
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const auto value = static_cast<std::uint32_t>(numbers[i]);
         spec.numbers[i].bytes == 1 ? putU8(body_, value)
                                    : spec.numbers[i].bytes == 2 ? putU16(body_, value) : putU32(body_, value);
     }
@@ -304,11 +316,12 @@ void LevelEncoder::numbers(const ScriptCommand& cmd, const CommandSpec& spec)
 
 void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& spec)
 {
-    const std::vector<std::string_view> values = splitValues(cmd.value);
+    splitValues(cmd.value, values_);
+    const std::vector<std::string_view>& values = values_;
     const std::size_t lead = spec.combo ? 2 : 1;  // item number, and the piece of a combo
-    const std::string what = spec.combo ? "item number, piece (1 or 2), name and six values"
-                                        : "item number, name and six values";
-    if (!valueCount(cmd, values.size(), lead + 7, what.c_str()))
+    const char* what = spec.combo ? "item number, piece (1 or 2), name and six values"
+                                  : "item number, name and six values";
+    if (!valueCount(cmd, values.size(), lead + 7, what))
         return;
     const auto number = parseNumber(values[0], 1, spec.items);
     if (!number) {
@@ -327,13 +340,12 @@ void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& spec)
         error(cmd.line, std::string(spec.name) + "= gives no item name", nameValue);
     else
         index = stringIndex(cmd, values[lead], 0xFFFF, "the item name", nameValue);
-    const auto numbers = readNumbers(cmd, std::span(values).subspan(lead + 1), spec.numbers, nameValue + 1);
-    if (!index || !numbers)
+    if (!readNumbers(cmd, std::span(values).subspan(lead + 1), spec.numbers, nameValue + 1) || !index)
         return;
     const auto slot = (*number - 1) * (spec.combo ? 2 : 1) + (*piece - 1);
     putU8(body_, static_cast<std::uint32_t>(spec.opcode + slot));
     putU16(body_, static_cast<std::uint32_t>(*index));
-    for (const std::int64_t value : *numbers)
+    for (const std::int64_t value : numbers_)
         putU16(body_, static_cast<std::uint32_t>(value));
 }
 

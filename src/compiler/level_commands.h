@@ -31,7 +31,7 @@ enum class Form : std::uint8_t { Name, Level, Switch, Numbers, Legend, Item };
 
 /// A command of [Title] and [Level] sections and how SCRIPT.DAT holds it.
 struct CommandSpec {
-    const char* name;
+    std::string_view name;
     Form form;
     std::uint8_t opcode;  ///< the first opcode (items: of item 1, piece 1)
     std::uint16_t flag;   ///< the level option bit the command sets

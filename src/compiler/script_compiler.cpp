@@ -75,18 +75,15 @@ private:
 
 void ScriptReader::read(std::string_view bytes)
 {
-    for (const SourceLine& line : sourceLines(bytes)) {
-        if (const auto name = sectionName(line.text)) {
-            section(*name, line.number);
-            continue;
-        }
+    forEachSourceLine(bytes, [this](const SourceLine& line) {
         const auto equals = line.text.find('=');
-        if (equals == std::string_view::npos) {
+        if (const auto name = sectionName(line.text))
+            section(*name, line.number);
+        else if (equals == std::string_view::npos)
             error(line.number, "\"" + std::string(line.text) + "\" is not a command: a command is KEY=VALUE");
-            continue;
-        }
-        command(line.number, trimmed(line.text.substr(0, equals)), trimmed(line.text.substr(equals + 1)));
-    }
+        else
+            command(line.number, trimmed(line.text.substr(0, equals)), trimmed(line.text.substr(equals + 1)));
+    });
 }
 
 void ScriptReader::section(std::string_view name, int line)

@@ -1,30 +1,17 @@
 #include "compiler/source_lines.h"
 
-#include "platform/text_lines.h"
 
-#include <charconv>
 
 namespace orvanta {
 
 std::string_view trimmed(std::string_view text)
 {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::vector<SourceLine> sourceLines(std::string_view bytes)
-{
-    std::vector<SourceLine> lines;
-    int number = 0;
-    for (std::string_view line : splitLines(bytes)) {
-        ++number;
-        line = trimmed(line.substr(0, line.find(';')));
-        if (!line.empty())
-            lines.push_back({number, line});
-    }
-    return lines;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 std::optional<std::string_view> sectionName(std::string_view line)
@@ -34,16 +21,23 @@ std::optional<std::string_view> sectionName(std::string_view line)
     return trimmed(line.substr(1, line.size() - 2));
 }
 
+void splitValues(std::string_view text, std::vector<std::string_view>& values)
+{
+    values.clear();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == ',') {
+            values.push_back(trimmed(text.substr(start, i - start)));
+            start = i + 1;
+        }
+    }
+}
+
 std::vector<std::string_view> splitValues(std::string_view text)
 {
     std::vector<std::string_view> values;
-    for (;;) {
-        const auto comma = text.find(',');
-        values.push_back(trimmed(text.substr(0, comma)));
-        if (comma == std::string_view::npos)
-            return values;
-        text.remove_prefix(comma + 1);
-    }
+    splitValues(text, values);
+    return values;
 }
 
 std::string visible(std::string_view text)
@@ -79,18 +73,29 @@ bool sameWord(std::string_view a, std::string_view b)
 
 std::optional<std::int64_t> parseNumber(std::string_view text, std::int64_t min, std::int64_t max)
 {
-    int base = 10;
+    bool negative = false;
+    std::int64_t base = 10;
     if (text.starts_with('$')) {
-        text.remove_prefix(1);
         base = 16;
-    } else if (text.starts_with('+')) {
+        text.remove_prefix(1);
+    } else if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
         text.remove_prefix(1);
     }
-    if (text.empty() || text.front() == '+' || (base == 16 && text.front() == '-'))
+    if (text.empty() || text.size() > 20)
         return std::nullopt;
-    std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (error != std::errc() || end != text.data() + text.size() || value < min || value > max)
+    std::int64_t value = 0;  // at most 20 digits below 2^64 / 16: no overflow before the range test
+    for (const char c : text) {
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : 99;
+        if (digit >= base || value > (std::int64_t{1} << 58))
+            return std::nullopt;
+        value = value * base + digit;
+    }
+    value = negative ? -value : value;
+    if (value < min || value > max)
         return std::nullopt;
     return value;
 }

@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string input(reinterpret_cast<const char*>(data) + 1, size - 1);
     const bool scriptInput = data[0] % 2 == 0;
-    const SourceFile script{"Script.txt", scriptInput ? input : std::string(resources::stockScript())};
-    const SourceFile english{"English.txt", scriptInput ? std::string(resources::stockEnglish()) : input};
+    const SourceFile script{"Script.txt", scriptInput ? std::string_view(input) : resources::stockScript()};
+    const SourceFile english{"English.txt", scriptInput ? resources::stockEnglish() : std::string_view(input)};
     const ScriptCompilation compiled =
         compileScript(script, [&english](std::string_view) { return std::optional<SourceFile>(english); });
     if (hasErrors(compiled.problems) != compiled.dats.empty())
