@@ -78,15 +78,25 @@ const std::vector<CheckCase> kCases{
       "[Temple Of Karnak audio track (sound4)]"}},
     {"packs: unknown command, wrong count and form of values, item name missing from the strings",
      {{"Text14", "+Bogus=\t1\r\nPuzzle=\t1,Golden Skull\r\nKey=\t13,Gate Key," + kItem +
-                     "Puzzle=\t2,Crystal Ball," + kItem}},
+                     "Puzzle=\t2,Crystal Ball," + kItem + "UVRotate=\t128\r\nPuzzleCombo=\t1,3,Golden Skull," +
+                     kItem + "Legend=\tTHE LAST STRING ENTRY\r\n"}},
      {"Script.txt:207: error: unknown command Bogus= in [Level] [Guard Pack (Text14), line 3]",
       "Script.txt:208: error: Puzzle= takes 8 values (item number, name and six values), not 2 "
       "[Guard Pack (Text14), line 4]",
       "Script.txt:209: error: Key= item number \"13\" is not from 1 to 12 [Guard Pack (Text14), line 5]",
       "Script.txt:210: error: the item name \"Crystal Ball\" is not among the strings of English.txt "
-      "[Guard Pack (Text14), line 6]"}},
+      "[Guard Pack (Text14), line 6]",
+      "Script.txt:211: error: value 1 of UVRotate= (\"128\") is not a whole number from -128 to 127 "
+      "[Guard Pack (Text14), line 7]",
+      "Script.txt:212: error: PuzzleCombo= piece \"3\" is not 1 or 2 [Guard Pack (Text14), line 8]",
+      "Script.txt:213: error: the legend \"THE LAST STRING ENTRY\" is string 358 of English.txt; it must be among "
+      "the first 256 [Guard Pack (Text14), line 9]"}},
     {"Header Pack: an unknown option", {{"Text24", "+Bogus=\t1\r\n"}},
      {"Script.txt:41: error: unknown command Bogus= in [Options] [Header Pack (Text24), line 41]"}},
+    // The level file names take 145 bytes with the defaults; 65535 is the most.
+    {"level file names that just fit", {{"Combo2", std::string(65535 - 145 + 4, 'W')}}, {}},
+    {"level file names one byte too long", {{"Combo2", std::string(65536 - 145 + 4, 'W')}},
+     {"Script.txt: error: the level file names take more than 65535 bytes"}},
     {"the level data larger than SCRIPT.DAT holds", {{"Text15", repeated("Puzzle=\t1,Stone of Re," + kItem, 4400)}},
      {"Script.txt: error: the levels' data take 67679 bytes; SCRIPT.DAT holds at most 65535 (fewer or shorter "
       "item lines)"}},
@@ -106,6 +116,21 @@ TEST(ProjectChecks, EachCheckNamesItsField)
         SCOPED_TRACE(c.what);
         EXPECT_EQ(formatted(checkProject(edited(c))), c.problems);
     }
+}
+
+TEST(ProjectChecks, ProblemsTellTheWindowSlotPackAndLineOfTheirField)
+{
+    ProjectState project = ProjectState::withDefaults();
+    project.level(10).scriptPack += "Bogus=\t1\r\n";
+    project.level(8).cameraLabel = "1";
+    project.secondLegend = "A;B";
+    std::vector<FieldRef> fields;
+    for (const Problem& problem : checkProject(project))
+        fields.push_back(*problem.field);
+    EXPECT_EQ(fields, (std::vector<FieldRef>{
+                          {"Label9", "Angkor Wat load camera", FieldWindow::LevelProperties, 9, 0, 0},
+                          {"Text14", "Guard Pack", FieldWindow::ScriptPackEditor, 11, 11, 3},
+                          {"Text27", "Second legend", FieldWindow::GameProperties, 0, 0, 0}}));
 }
 
 TEST(ProjectChecks, MissingLevelFilesWarnWhereThePackageFolderExists)
