@@ -3,6 +3,7 @@
 #include "compiler/problem.h"
 
 #include <array>
+#include <cstdint>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -44,7 +45,17 @@ public:
 
 private:
     std::array<std::vector<std::string>, kGroupCount> groups_;
-    std::unordered_map<std::string_view, std::size_t> firstIndex_;
+    /// FNV-1a: item names are short, and every item line looks one up.
+    struct Hash {
+        std::size_t operator()(std::string_view text) const noexcept
+        {
+            std::uint64_t hash = 14695981039346656037ULL;
+            for (const char c : text)
+                hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+            return static_cast<std::size_t>(hash);
+        }
+    };
+    std::unordered_map<std::string_view, std::size_t, Hash> firstIndex_;
 };
 
 /// A string line as the game holds it: a leading "LABEL:" (letters, digits,

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <limits>
 #include <span>
-#include <unordered_map>
 
 namespace orvanta {
 namespace {
@@ -73,25 +72,24 @@ const CommandSpec kCommands[] = {
     {"PickupCombo", Form::Item, 0xD2, 0, kItemValues, "", 4, true},
 };
 
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return lower;
-}
-
-/// The command a key names, whatever its case.
+/// The command a key names, whatever its case. Commands are looked up by the
+/// length of their name first: an item line costs a comparison or two.
 const CommandSpec* findCommand(std::string_view key)
 {
-    static const std::unordered_map<std::string, const CommandSpec*> byName = [] {
-        std::unordered_map<std::string, const CommandSpec*> table;
+    constexpr std::size_t kLongest = 16;
+    static const auto byLength = [] {
+        std::array<std::vector<const CommandSpec*>, kLongest + 1> table;
         for (const CommandSpec& spec : kCommands)
-            table.emplace(lowerCase(spec.name), &spec);
+            table.at(spec.name.size()).push_back(&spec);
         return table;
     }();
-    const auto found = byName.find(lowerCase(key));
-    return found == byName.end() ? nullptr : found->second;
+    if (key.size() > kLongest)
+        return nullptr;
+    for (const CommandSpec* spec : byLength[key.size()]) {
+        if (sameWord(key, spec->name))
+            return spec;
+    }
+    return nullptr;
 }
 
 /// Encodes one section, collecting problems on the way.

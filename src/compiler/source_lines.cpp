@@ -1,5 +1,7 @@
 #include "compiler/source_lines.h"
 
+#include <array>
+
 
 
 namespace orvanta {
@@ -84,12 +86,22 @@ std::optional<std::int64_t> parseNumber(std::string_view text, std::int64_t min,
     }
     if (text.empty() || text.size() > 20)
         return std::nullopt;
-    std::int64_t value = 0;  // at most 20 digits below 2^64 / 16: no overflow before the range test
+    // The value of each byte as a digit; 99 for a byte that is none.
+    static constexpr auto kDigit = [] {
+        std::array<std::int8_t, 256> digits{};
+        digits.fill(99);
+        for (int i = 0; i < 10; ++i)
+            digits[static_cast<std::size_t>('0' + i)] = static_cast<std::int8_t>(i);
+        for (int i = 0; i < 6; ++i) {
+            digits[static_cast<std::size_t>('a' + i)] = static_cast<std::int8_t>(10 + i);
+            digits[static_cast<std::size_t>('A' + i)] = static_cast<std::int8_t>(10 + i);
+        }
+        return digits;
+    }();
+    std::int64_t value = 0;
     for (const char c : text) {
-        const int digit = c >= '0' && c <= '9'   ? c - '0'
-                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                 : 99;
+        const std::int64_t digit = kDigit[static_cast<unsigned char>(c)];
+        // Below 2^58 a digit more cannot overflow; anything larger is out of every range.
         if (digit >= base || value > (std::int64_t{1} << 58))
             return std::nullopt;
         value = value * base + digit;
