@@ -3,6 +3,7 @@
 #include "compiler/byte_writer.h"
 #include "compiler/source_lines.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -76,14 +77,15 @@ const CommandSpec kCommands[] = {
 /// length of their name first: an item line costs a comparison or two.
 const CommandSpec* findCommand(std::string_view key)
 {
-    constexpr std::size_t kLongest = 16;
     static const auto byLength = [] {
-        std::array<std::vector<const CommandSpec*>, kLongest + 1> table;
-        for (const CommandSpec& spec : kCommands)
-            table.at(spec.name.size()).push_back(&spec);
+        std::vector<std::vector<const CommandSpec*>> table;
+        for (const CommandSpec& spec : kCommands) {
+            table.resize(std::max(table.size(), spec.name.size() + 1));
+            table[spec.name.size()].push_back(&spec);
+        }
         return table;
     }();
-    if (key.size() > kLongest)
+    if (key.size() >= byLength.size())
         return nullptr;
     for (const CommandSpec* spec : byLength[key.size()]) {
         if (sameWord(key, spec->name))

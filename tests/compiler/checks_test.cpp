@@ -79,7 +79,7 @@ const std::vector<CheckCase> kCases{
     {"packs: unknown command, wrong count and form of values, item name missing from the strings",
      {{"Text14", "+Bogus=\t1\r\nPuzzle=\t1,Golden Skull\r\nKey=\t13,Gate Key," + kItem +
                      "Puzzle=\t2,Crystal Ball," + kItem + "UVRotate=\t128\r\nPuzzleCombo=\t1,3,Golden Skull," +
-                     kItem + "Legend=\tTHE LAST STRING ENTRY\r\n"}},
+                     kItem + "Legend=\tTHE LAST STRING ENTRY\r\nName=\tKV5\r\n"}},
      {"Script.txt:207: error: unknown command Bogus= in [Level] [Guard Pack (Text14), line 3]",
       "Script.txt:208: error: Puzzle= takes 8 values (item number, name and six values), not 2 "
       "[Guard Pack (Text14), line 4]",
@@ -90,7 +90,17 @@ const std::vector<CheckCase> kCases{
       "[Guard Pack (Text14), line 7]",
       "Script.txt:212: error: PuzzleCombo= piece \"3\" is not 1 or 2 [Guard Pack (Text14), line 8]",
       "Script.txt:213: error: the legend \"THE LAST STRING ENTRY\" is string 358 of English.txt; it must be among "
-      "the first 256 [Guard Pack (Text14), line 9]"}},
+      "the first 256 [Guard Pack (Text14), line 9]",
+      "Script.txt:214: error: a second Name= in this [Level] [Guard Pack (Text14), line 10]"}},
+    {"an unknown section in the inventory items", {{"Text25", "+[Bogus]\r\n"}},
+     {"English.txt:202: error: unknown section [Bogus]: a language file has [Strings], [PSXStrings] and [PCStrings] "
+      "[Inventory items (Text25), line 131]"}},
+    {"an error and a warning of one field: the error speaks", {{"Text4", "Part1:Ruins"}},
+     {"Script.txt:101: error: the level name \"Part1:Ruins\" is not among the strings of English.txt "
+      "[Level 4 name (Text4)]"}},
+    {"more levels than the game holds",
+     {{"Text24", "+" + repeated("[Level]\r\nName=\tKV5\r\nLevel=\tDATA\\KV5,1\r\n", 244) + "[Options]\r\n"}},
+     {"Script.txt: error: the script has 256 levels with the title; the game holds at most 255"}},
     {"Header Pack: an unknown option", {{"Text24", "+Bogus=\t1\r\n"}},
      {"Script.txt:41: error: unknown command Bogus= in [Options] [Header Pack (Text24), line 41]"}},
     // The level file names take 145 bytes with the defaults; 65535 is the most.
@@ -124,10 +134,12 @@ TEST(ProjectChecks, ProblemsTellTheWindowSlotPackAndLineOfTheirField)
     project.level(10).scriptPack += "Bogus=\t1\r\n";
     project.level(8).cameraLabel = "1";
     project.secondLegend = "A;B";
+    project.security = "x";
     std::vector<FieldRef> fields;
     for (const Problem& problem : checkProject(project))
         fields.push_back(*problem.field);
     EXPECT_EQ(fields, (std::vector<FieldRef>{
+                          {"security", "Security value", FieldWindow::GameProperties, 0, 0, 0},
                           {"Label9", "Angkor Wat load camera", FieldWindow::LevelProperties, 9, 0, 0},
                           {"Text14", "Guard Pack", FieldWindow::ScriptPackEditor, 11, 11, 3},
                           {"Text27", "Second legend", FieldWindow::GameProperties, 0, 0, 0}}));

@@ -75,5 +75,21 @@ TEST(DatGolden, BuildsMatchTheGoldenBytesAndListing)
     }
 }
 
+TEST(DatListing, SaysWhereBytesCannotBeRead)
+{
+    const std::string dat = readBytes(testData("golden/compiler/defaults/SCRIPT.DAT"));
+    // The title's first command (LoadCamera): after the header, the two offset
+    // tables, the file names and the title's 5-byte header opcode.
+    const auto byte = [&dat](std::size_t at) { return static_cast<std::size_t>(static_cast<unsigned char>(dat[at])); };
+    std::string unknownOpcode = dat;
+    unknownOpcode[56 + 4 * byte(9) + (byte(12) | byte(13) << 8) + 5] = '\x7f';
+    for (const auto& [bytes, said] : std::vector<std::pair<std::string, std::string>>{
+             {dat.substr(0, 55), "! too short for the 56-byte header"},
+             {dat.substr(0, 70), "! the offset tables end early"},
+             {unknownOpcode, "! unknown opcode $7f at byte"},
+             {dat.substr(0, dat.find("\x83")), "! the level data end before its end opcode"}})
+        EXPECT_NE(dumpDat(bytes).find(said), std::string::npos) << said;
+}
+
 } // namespace
 } // namespace orvanta
