@@ -69,8 +69,11 @@ std::string hex(std::uint32_t value, int digits)
 std::string quoted(std::string_view text)
 {
     std::string out = "\"";
-    for (const char c : visible(text))
-        out += c == '"' ? std::string("\\\"") : std::string(1, c);
+    for (const char c : visible(text)) {
+        if (c == '"')
+            out += '\\';
+        out += c;
+    }
     return out + "\"";
 }
 
