@@ -10,7 +10,7 @@ build="$root/build/fuzz"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DORVANTA_FUZZ=ON -DORVANTA_BUILD_DESKTOP=OFF -DORVANTA_BUILD_TESTS=OFF
-cmake --build "$build" --target project_file_fuzzer level_data_fuzzer compile_fuzzer
+cmake --build "$build" --target project_file_fuzzer level_data_fuzzer compile_fuzzer script_compiler_fuzzer
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -26,7 +26,7 @@ head, rest = data.split(b'\r\n', 1)
 open(sys.argv[2], 'wb').write(head + b'\r\n' + b'L' * (50 << 20) + b'\r\n' + rest)
 PY
 
-for target in project_file level_data compile; do
+for target in project_file level_data compile script_compiler; do
     fuzzer="$build/tests/fuzz/${target}_fuzzer"
     corpus="$work/$target"
     mkdir "$corpus"

@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include "compiler/dat_dump.h"
+#include "compiler/game_files.h"
 #include "model/field_names.h"
 #include "orvanta/version.h"
 #include "platform/text_file.h"
@@ -18,6 +20,16 @@ namespace {
 constexpr const char* kUsage = R"(Usage:
   orvanta-cli compile [--load FILE] [--set NAME=VALUE]... DIR
       Write Script.txt and English.txt of the project into DIR.
+  orvanta-cli check [--load FILE] [--set NAME=VALUE]...
+      Check the project as the game's script compiler and the game would see
+      it; print one line per problem:
+        FILE:LINE: error|warning: MESSAGE [FIELD (CONTROL)]
+  orvanta-cli build [--load FILE] [--set NAME=VALUE]... DIR
+      Write Script.txt, English.txt, SCRIPT.DAT and ENGLISH.DAT into DIR, all
+      four or none; with errors, list them and write nothing.
+  orvanta-cli dump FILE.DAT
+      Print a readable listing of a SCRIPT.DAT (naming its strings from the
+      ENGLISH.DAT beside it, if any) or of a language .DAT.
   orvanta-cli save [--load FILE] [--set NAME=VALUE]... FILE
       Write the project file FILE.
   orvanta-cli restore DIR
@@ -41,8 +53,12 @@ Text30 (compile-to folder), Combo1..Combo12 (WAD names), sound1..sound12
 strings), switch1..switch5, inputtimeout, security. get also knows the fixed
 texts engheader, engmiddler, engender, scriptbox and englishbox.
 
+check and build also warn of a level whose file (DATA\NAME.TR4) is missing
+from the package folder, the folder above the script folder (Text28), when
+that folder exists.
+
 Exit status: 0 on success, 1 when a file cannot be read or written or is not
-a project file, 2 on wrong usage.
+a project file, 2 on wrong usage, 3 when check or build finds errors.
 )";
 
 /// A failure to report: its message and the exit code it ends with.
@@ -133,6 +149,71 @@ int compile(std::span<const std::string> args)
     return 0;
 }
 
+constexpr int kProblemsFound = 3;
+
+/// The project's build, warning of level files missing from its package.
+GameBuild buildProject(const ProjectState& project)
+{
+    return buildGameFiles(project, packageFileCheck(project.scriptFolder));
+}
+
+void printProblems(const std::vector<Problem>& problems, std::ostream& out)
+{
+    std::string printed;
+    for (const Problem& problem : problems)
+        printed += formatProblem(problem) + "\n";
+    out << printed;
+}
+
+int checkCommand(std::span<const std::string> args, std::ostream& out)
+{
+    const Options options = parseOptions(args, true);
+    if (!options.operands.empty())
+        usageError("check takes no operand");
+    const GameBuild build = buildProject(projectFrom(options));
+    printProblems(build.problems, out);
+    return hasErrors(build.problems) ? kProblemsFound : 0;
+}
+
+int buildCommand(std::span<const std::string> args, std::ostream& err)
+{
+    const Options options = parseOptions(args, true);
+    const std::string& folder = singleOperand(options, "folder");
+    const GameBuild build = buildProject(projectFrom(options));
+    printProblems(build.problems, err);
+    if (hasErrors(build.problems)) {
+        err << "orvanta-cli: nothing written: the project has errors\n";
+        return kProblemsFound;
+    }
+    check(writeGameFiles(build.files, folder));
+    return 0;
+}
+
+/// The language .DAT beside a SCRIPT.DAT, whose strings the listing names.
+std::optional<std::string> languageBeside(const std::string& datPath)
+{
+    const auto slash = datPath.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? std::string() : datPath.substr(0, slash + 1);
+    auto bytes = readFileBytes(folder + "ENGLISH.DAT");
+    if (!bytes)
+        return std::nullopt;
+    return std::move(bytes.value());
+}
+
+int dumpCommand(std::span<const std::string> args, std::ostream& out)
+{
+    const Options options = parseOptions(args, false);
+    if (options.load)
+        usageError("dump takes no --load");
+    const std::string& file = singleOperand(options, "DAT file");
+    auto bytes = readFileBytes(file);
+    if (!bytes)
+        fileError(bytes.error().message);
+    const std::optional<std::string> language = isLanguageDat(bytes.value()) ? std::nullopt : languageBeside(file);
+    out << dumpDat(bytes.value(), language ? std::optional<std::string_view>(*language) : std::nullopt);
+    return 0;
+}
+
 int save(std::span<const std::string> args)
 {
     const Options options = parseOptions(args, true);
@@ -193,6 +274,12 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return compile(rest);
         if (command == "save")
             return save(rest);
+        if (command == "check")
+            return checkCommand(rest, out);
+        if (command == "build")
+            return buildCommand(rest, err);
+        if (command == "dump")
+            return dumpCommand(rest, out);
         if (command == "restore")
             return restore(rest);
         if (command == "get")

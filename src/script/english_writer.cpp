@@ -1,6 +1,5 @@
 #include "script/english_writer.h"
 
-#include "platform/text_lines.h"
 #include "resources/stock_texts.h"
 
 #include <array>
@@ -23,26 +22,25 @@ constexpr std::array<NamePlace, 36> kNamePlaces{
 
 } // namespace
 
-std::string englishText(const ProjectState& project)
+std::string englishText(const ProjectState& project, LineOrigins* origins)
 {
-    std::string out;
-    out.reserve(resources::stockEnglish().size() + project.inventoryItems.size() + 1024);
-    appendLine(out, resources::englishHeader());
-    appendLine(out, "[Strings]");
-    appendLine(out, project.secondLegend);
-    appendLine(out, project.firstLegend);
-    appendLine(out, "");
-    appendLine(out, project.slot(1).levelName);
+    OriginText out(origins, resources::stockEnglish().size() + project.inventoryItems.size() + 1024);
+    out.item(resources::englishHeader());
+    out.item("[Strings]");
+    out.item(project.secondLegend, {fields::secondLegend()});
+    out.item(project.firstLegend, {fields::firstLegend()});
+    out.item("");
+    out.item(project.slot(1).levelName, {fields::levelName(project, 1)});
     for (const NamePlace& place : kNamePlaces) {
         if (const int* level = std::get_if<int>(&place))
-            appendLine(out, project.level(*level).levelName);
+            out.item(project.level(*level).levelName, {fields::levelName(project, *level + 1)});
         else
-            appendLine(out, std::get<const char*>(place));
+            out.item(std::get<const char*>(place));
     }
-    appendLine(out, resources::englishMiddle());
-    appendLine(out, project.inventoryItems);
-    appendLine(out, resources::englishEnd());
-    return out;
+    out.item(resources::englishMiddle());
+    out.block(project.inventoryItems, fields::inventoryItems());
+    out.item(resources::englishEnd());
+    return out.take();
 }
 
 } // namespace orvanta

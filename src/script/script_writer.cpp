@@ -1,7 +1,6 @@
 #include "script/script_writer.h"
 
 #include "model/level_data.h"
-#include "platform/text_lines.h"
 
 namespace orvanta {
 namespace {
@@ -13,59 +12,64 @@ struct SwitchLines {
     const char* disabled;
 };
 
-void appendSwitchLine(std::string& out, const std::string& value, SwitchLines lines)
+void appendSwitchLine(OriginText& out, const std::string& value, SwitchLines lines)
 {
     // Two independent exact comparisons: any text but "0" and "1" writes nothing.
     if (value == "0")
-        appendLine(out, lines.enabled);
+        out.item(lines.enabled);
     if (value == "1")
-        appendLine(out, lines.disabled);
+        out.item(lines.disabled);
 }
 
-void appendOptionSection(std::string& out, const ProjectState& project)
+void appendOptionSection(OriginText& out, const ProjectState& project)
 {
     appendSwitchLine(out, project.gameSwitch(1), {"LoadSave=\tENABLED", "LoadSave=\tDISABLED"});
     appendSwitchLine(out, project.gameSwitch(2), {"Title=\t\tENABLED", "Title=\tDISABLED"});
     appendSwitchLine(out, project.gameSwitch(3), {"PlayAnyLevel=\tENABLED", "PlayAnyLevel=\tDISABLED"});
-    appendLine(out, "InputTimeout=\t" + project.inputTimeout);
+    out.item("InputTimeout=\t" + project.inputTimeout, {fields::inputTimeout()});
     appendSwitchLine(out, project.gameSwitch(4), {"FlyCheat=\tENABLED", "FlyCheat=\tDISABLED"});
-    appendLine(out, "Security=\t" + project.security);
+    out.item("Security=\t" + project.security, {fields::security()});
     appendSwitchLine(out, project.gameSwitch(5), {"DemoDisc=\tENABLED", "DemoDisc=\tDISABLED"});
 }
 
-void appendLevelLine(std::string& out, const LevelSlot& slot)
+void appendCameraAndLevelLines(OriginText& out, const ProjectState& project, int slot)
 {
-    appendLine(out, "Level=\t\tDATA\\" + slot.wadName + "," + slot.audioTrack);
+    const LevelSlot& s = project.slot(slot);
+    out.item("LoadCamera=\t" + s.cameraLabel, {fields::cameraLabel(project, slot)});
+    // The WAD name is the first value of the line, the audio track the second.
+    out.item("Level=\t\tDATA\\" + s.wadName + "," + s.audioTrack,
+             {fields::wadName(project, slot), fields::audioTrack(project, slot)});
 }
 
-void appendTitleSection(std::string& out, const ProjectState& project)
+void appendTitleSection(OriginText& out, const ProjectState& project)
 {
-    const LevelSlot& title = project.slot(1);
-    appendLine(out, "");
-    appendLine(out, "[Title]");
-    appendLine(out, "LoadCamera=\t" + title.cameraLabel);
-    appendLevelLine(out, title);
-    appendLine(out, "");
+    out.item("");
+    out.item("[Title]");
+    appendCameraAndLevelLines(out, project, 1);
+    out.item("");
 }
 
-void appendOptionLine(std::string& out, char letter, int level, const ProjectState& project)
+void appendOptionLine(OriginText& out, char letter, int level, const ProjectState& project)
 {
+    const int slot = level + 1;
     switch (letter) {
-    case 'h': appendLine(out, "Horizon=\tENABLED"); break;
-    case 'b': appendLine(out, "ColAddHorizon=\tENABLED"); break;
-    case 'l': appendLine(out, "Lightning=\tENABLED"); break;
-    case 'y': appendLine(out, "YoungLara=\tENABLED"); break;
-    case 'f': appendLine(out, "LensFlare=\t250000,-32000,110000,128,96,0"); break;
-    case 't': appendLine(out, "Train=\tENABLED"); break;
+    case 'h': out.item("Horizon=\tENABLED", {fields::levelData(project, slot)}); break;
+    case 'b': out.item("ColAddHorizon=\tENABLED", {fields::levelData(project, slot)}); break;
+    case 'l': out.item("Lightning=\tENABLED", {fields::levelData(project, slot)}); break;
+    case 'y': out.item("YoungLara=\tENABLED", {fields::levelData(project, slot)}); break;
+    case 'f': out.item("LensFlare=\t250000,-32000,110000,128,96,0", {fields::levelData(project, slot)}); break;
+    case 't': out.item("Train=\tENABLED", {fields::levelData(project, slot)}); break;
     case 'x':
-        appendLine(out, "Legend=\t\t" +
-                            (level == kAngkorLevel ? project.secondLegend : project.firstLegend));
+        if (level == kAngkorLevel)
+            out.item("Legend=\t\t" + project.secondLegend, {fields::secondLegend()});
+        else
+            out.item("Legend=\t\t" + project.firstLegend, {fields::firstLegend()});
         break;
     default: break;  // "i", the comma and anything else write nothing
     }
 }
 
-void appendOptionLines(std::string& out, int level, const ProjectState& project)
+void appendOptionLines(OriginText& out, int level, const ProjectState& project)
 {
     // Scan from the second character up to, not including, the last one, and
     // stop after the first comma: letters write their lines in string order.
@@ -77,32 +81,31 @@ void appendOptionLines(std::string& out, int level, const ProjectState& project)
     }
 }
 
-void appendLevelSection(std::string& out, int level, const ProjectState& project)
+void appendLevelSection(OriginText& out, int level, const ProjectState& project)
 {
-    const LevelSlot& slot = project.level(level);
-    if (!passesIncludeTest(slot.levelData))
+    const int slot = level + 1;
+    const LevelSlot& s = project.slot(slot);
+    if (!passesIncludeTest(s.levelData))
         return;
-    appendLine(out, "[Level]");
-    appendLine(out, "Name=\t\t" + slot.levelName);
+    out.item("[Level]");
+    out.item("Name=\t\t" + s.levelName, {fields::levelName(project, slot)});
     appendOptionLines(out, level, project);
-    appendLine(out, slot.scriptPack);
-    appendLine(out, "LoadCamera=\t" + slot.cameraLabel);
-    appendLevelLine(out, slot);
-    appendLine(out, "");
+    out.block(s.scriptPack, fields::pack(slot));
+    appendCameraAndLevelLines(out, project, slot);
+    out.item("");
 }
 
 } // namespace
 
-std::string scriptText(const ProjectState& project)
+std::string scriptText(const ProjectState& project, LineOrigins* origins)
 {
-    std::string out;
-    out.reserve(project.blockBytes() + 4096);
-    appendLine(out, project.scriptHeader);
+    OriginText out(origins, project.blockBytes() + 4096);
+    out.block(project.scriptHeader, fields::pack(1));
     appendOptionSection(out, project);
     appendTitleSection(out, project);
     for (int level = 1; level <= kLevelCount; ++level)
         appendLevelSection(out, level, project);
-    return out;
+    return out.take();
 }
 
 } // namespace orvanta

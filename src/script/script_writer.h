@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/project_state.h"
+#include "script/line_origins.h"
 
 #include <string>
 
@@ -9,6 +10,7 @@ namespace orvanta {
 /// The bytes of Script.txt for a project: the script header, the option lines
 /// of the game switches, the title section and a section for every level that
 /// passes the include test. Fields are copied verbatim; every item ends in CR LF.
-std::string scriptText(const ProjectState& project);
+/// With `origins`, notes which field wrote which line.
+std::string scriptText(const ProjectState& project, LineOrigins* origins = nullptr);
 
 } // namespace orvanta

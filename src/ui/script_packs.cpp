@@ -4,19 +4,16 @@
 
 #include "ui/script_packs.h"
 
+#include "model/pack_names.h"
+
 #include "ui/script_pack_browser.h"
 #include "ui/script_pack_editor.h"
 #include "ui/single_window.h"
 
-#include <array>
 #include <stdexcept>
 
 namespace orvanta::ui {
 namespace {
-
-constexpr std::array<const char*, kPackCount> kPackCaptions{
-    "Header Pack",  "Tut1 Pack",    "Settomb Pack", "Karnak Pack",  "Coastal Pack", "Catacomb Pack",
-    "Cleopal Pack", "City Pack",    "Angkor Pack",  "Library Pack", "Guard Pack",   "Newcity Pack"};
 
 void checkPackNumber(int packNumber)
 {
@@ -28,8 +25,7 @@ void checkPackNumber(int packNumber)
 
 QString packCaption(int packNumber)
 {
-    checkPackNumber(packNumber);
-    return QString::fromLatin1(kPackCaptions[static_cast<std::size_t>(packNumber - 1)]);
+    return QString::fromLatin1(packName(packNumber));
 }
 
 std::string& packText(ProjectState& project, int packNumber)

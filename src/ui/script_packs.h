@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/pack_names.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -16,10 +18,6 @@ namespace orvanta::ui {
 
 class ScriptPackBrowser;
 class ScriptPackEditor;
-
-/// The twelve script packs: 1 is the Header Pack (the script header), 2..12
-/// are the packs of levels 1..11.
-inline constexpr int kPackCount = 12;
 
 /// The name of pack 1..12 as the browser shows it, e.g. "Header Pack".
 QString packCaption(int packNumber);

@@ -1,0 +1,31 @@
+#include "compiler/problem.h"
+
+#include "compiler/source_lines.h"
+
+#include <algorithm>
+
+namespace orvanta {
+
+std::string formatProblem(const Problem& problem)
+{
+    std::string text;
+    if (!problem.file.empty()) {
+        text = problem.file + ":";
+        if (problem.line > 0)
+            text += std::to_string(problem.line) + ":";
+        text += " ";
+    }
+    text += problem.severity == Severity::Error ? "error: " : "warning: ";
+    text += problem.message;
+    if (problem.field)
+        text += " [" + problem.field->describe() + "]";
+    return visible(text);
+}
+
+bool hasErrors(std::span<const Problem> problems)
+{
+    return std::any_of(problems.begin(), problems.end(),
+                       [](const Problem& p) { return p.severity == Severity::Error; });
+}
+
+} // namespace orvanta

@@ -1,0 +1,304 @@
+#include "compiler/script_compiler.h"
+
+#include "compiler/byte_writer.h"
+#include "compiler/level_commands.h"
+#include "compiler/source_lines.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace orvanta {
+namespace {
+
+constexpr std::size_t kMaxU16 = 0xFFFF;
+constexpr std::size_t kExtensionBytes = 5;  // four characters and a 0
+
+enum class Section : std::uint8_t { None, Unknown, PsxExtensions, PcExtensions, Language, Options, Level };
+
+/// The file extensions of one platform, in the order SCRIPT.DAT stores them.
+struct Extensions {
+    std::string level, fmv, cut;
+};
+
+struct LanguageEntry {
+    std::string name;
+    int line;
+};
+
+/// Everything outside the [Title] and [Level] sections.
+struct ScriptHeader {
+    std::uint8_t options = 0;
+    std::uint32_t inputTimeout = 0;
+    std::uint8_t security = 0;
+    std::array<Extensions, 2> extensions;  // PSX, PC
+    std::map<std::int64_t, LanguageEntry> languages;  // by priority
+};
+
+struct CompiledLanguage {
+    std::string sourceName;
+    std::string datName;
+    LanguageStrings strings;
+};
+
+struct OptionFlag {
+    const char* name;
+    std::uint8_t bit;
+};
+
+constexpr std::array<OptionFlag, 5> kOptionFlags{{
+    {"FlyCheat", 0x01}, {"LoadSave", 0x02}, {"Title", 0x04}, {"PlayAnyLevel", 0x08}, {"DemoDisc", 0x80}}};
+
+class ScriptReader {
+public:
+    ScriptReader(const SourceFile& script, std::vector<Problem>& problems) : file_(script.name), problems_(problems) {}
+
+    void read(std::string_view bytes);
+    ScriptHeader header;
+    std::vector<LevelSection> levels;  // in source order
+
+private:
+    void section(std::string_view name, int line);
+    void command(int line, std::string_view key, std::string_view value);
+    void extension(int line, std::string_view key, std::string_view value, Extensions& extensions);
+    void language(int line, std::string_view key, std::string_view value);
+    void option(int line, std::string_view key, std::string_view value);
+    void error(int line, std::string message, int value = -1)
+    {
+        problems_.push_back({Severity::Error, file_, line, std::move(message), std::nullopt, value});
+    }
+
+    const std::string& file_;
+    std::vector<Problem>& problems_;
+    Section section_ = Section::None;
+};
+
+void ScriptReader::read(std::string_view bytes)
+{
+    forEachSourceLine(bytes, [this](const SourceLine& line) {
+        const auto equals = line.text.find('=');
+        if (const auto name = sectionName(line.text))
+            section(*name, line.number);
+        else if (equals == std::string_view::npos)
+            error(line.number, "\"" + std::string(line.text) + "\" is not a command: a command is KEY=VALUE");
+        else
+            command(line.number, trimmed(line.text.substr(0, equals)), trimmed(line.text.substr(equals + 1)));
+    });
+}
+
+void ScriptReader::section(std::string_view name, int line)
+{
+    const std::array<std::pair<const char*, Section>, 6> known{{{"PSXExtensions", Section::PsxExtensions},
+                                                               {"PCExtensions", Section::PcExtensions},
+                                                               {"Language", Section::Language},
+                                                               {"Options", Section::Options},
+                                                               {"Title", Section::Level},
+                                                               {"Level", Section::Level}}};
+    section_ = Section::Unknown;
+    for (const auto& [word, kind] : known) {
+        if (sameWord(name, word))
+            section_ = kind;
+    }
+    if (section_ == Section::Unknown)
+        error(line, "unknown section [" + std::string(name) + "]");
+    if (section_ == Section::Level)
+        levels.push_back({line, sameWord(name, "Title"), {}});
+}
+
+void ScriptReader::command(int line, std::string_view key, std::string_view value)
+{
+    switch (section_) {
+    case Section::None: error(line, "a command before the first section"); break;
+    case Section::Unknown: break;  // reported once, at the section
+    case Section::PsxExtensions: extension(line, key, value, header.extensions[0]); break;
+    case Section::PcExtensions: extension(line, key, value, header.extensions[1]); break;
+    case Section::Language: language(line, key, value); break;
+    case Section::Options: option(line, key, value); break;
+    case Section::Level: levels.back().commands.push_back({line, key, value}); break;
+    }
+}
+
+void ScriptReader::extension(int line, std::string_view key, std::string_view value, Extensions& extensions)
+{
+    std::string* target = sameWord(key, "Level") ? &extensions.level
+                          : sameWord(key, "FMV") ? &extensions.fmv
+                          : sameWord(key, "Cut") ? &extensions.cut
+                                                 : nullptr;
+    if (target == nullptr) {
+        error(line, "unknown command " + std::string(key) + "= in an extensions section: it takes Level=, Cut= "
+                                                            "and FMV=");
+    } else if (value.size() >= kExtensionBytes) {
+        error(line, "the extension \"" + std::string(value) + "\" is longer than the 4 characters the game holds", 0);
+    } else {
+        *target = value;
+    }
+}
+
+void ScriptReader::language(int line, std::string_view key, std::string_view value)
+{
+    if (!sameWord(key, "File")) {
+        error(line, "unknown command " + std::string(key) + "= in [Language]: it takes File=");
+        return;
+    }
+    const std::vector<std::string_view> values = splitValues(value);
+    const auto priority = values.size() == 2 ? parseNumber(values[0], 0, 255) : std::nullopt;
+    if (!priority || values[1].empty()) {
+        error(line, "File= takes a priority (0-255) and a file name, as in \"0,ENGLISH.TXT\"");
+        return;
+    }
+    if (!header.languages.try_emplace(*priority, LanguageEntry{std::string(values[1]), line}).second)
+        error(line, "a second language file with priority " + std::to_string(*priority), 0);
+}
+
+void ScriptReader::option(int line, std::string_view key, std::string_view value)
+{
+    for (const OptionFlag& flag : kOptionFlags) {
+        if (!sameWord(key, flag.name))
+            continue;
+        if (sameWord(value, "ENABLED"))
+            header.options = static_cast<std::uint8_t>(header.options | flag.bit);
+        else if (!sameWord(value, "DISABLED"))
+            error(line, std::string(flag.name) + "= takes ENABLED or DISABLED, not \"" + std::string(value) + "\"",
+                  0);
+        return;
+    }
+    if (sameWord(key, "InputTimeout")) {
+        if (const auto timeout = parseNumber(value, 0, 0xFFFFFFFFLL))
+            header.inputTimeout = static_cast<std::uint32_t>(*timeout);
+        else
+            error(line, "the input time-out \"" + std::string(value) + "\" is not a whole number from 0 to 4294967295",
+                  0);
+    } else if (sameWord(key, "Security")) {
+        if (const auto security = parseNumber(value, 0, 255))
+            header.security = static_cast<std::uint8_t>(*security);
+        else
+            error(line, "the security value \"" + std::string(value) + "\" is not a number from 0 to 255 ($00-$FF)",
+                  0);
+    } else {
+        error(line, "unknown command " + std::string(key) + "= in [Options]");
+    }
+}
+
+/// "ENGLISH.TXT" becomes "ENGLISH.DAT".
+std::string datName(const std::string& listedName)
+{
+    return listedName.substr(0, listedName.rfind('.')) + ".DAT";
+}
+
+void putExtensions(std::string& out, const Extensions& extensions)
+{
+    for (const std::string* text : {&extensions.level, &extensions.fmv, &extensions.cut}) {
+        out += *text;
+        out.append(kExtensionBytes - text->size(), '\0');
+    }
+    out.append(kExtensionBytes, '\0');  // the unused fourth extension
+}
+
+/// SCRIPT.DAT from its parts; empty when a count or size does not fit.
+std::string scriptDat(const ScriptHeader& header, const std::vector<EncodedLevel>& levels,
+                      const std::string& file, std::vector<Problem>& problems)
+{
+    std::string paths, pathOffsets, data, dataOffsets;
+    for (const EncodedLevel& level : levels) {
+        putU16(pathOffsets, static_cast<std::uint32_t>(paths.size()));
+        putU16(dataOffsets, static_cast<std::uint32_t>(data.size()));
+        paths += level.path;
+        paths += '\0';
+        data += level.data;
+    }
+    const auto limit = [&](bool fits, std::string message) {
+        if (!fits)
+            problems.push_back({Severity::Error, file, 0, std::move(message), std::nullopt, -1});
+        return fits;
+    };
+    if (!limit(levels.size() <= 255, "the script has " + std::to_string(levels.size()) +
+                                         " levels with the title; the game holds at most 255") ||
+        !limit(paths.size() <= kMaxU16, "the level file names take more than 65535 bytes") ||
+        !limit(data.size() <= kMaxU16, "the levels' data take " + std::to_string(data.size()) +
+                                           " bytes; SCRIPT.DAT holds at most 65535 (fewer or shorter item lines)"))
+        return {};
+    std::string dat;
+    putU8(dat, header.options);
+    dat.append(3, '\0');
+    putU32(dat, header.inputTimeout);
+    putU8(dat, header.security);
+    putU8(dat, static_cast<std::uint32_t>(levels.size()));
+    putU8(dat, static_cast<std::uint32_t>(levels.size()));  // one file name a level
+    putU8(dat, 0);
+    putU16(dat, static_cast<std::uint32_t>(paths.size()));
+    putU16(dat, static_cast<std::uint32_t>(data.size()));
+    putExtensions(dat, header.extensions[0]);
+    putExtensions(dat, header.extensions[1]);
+    dat += pathOffsets + paths + dataOffsets + data;
+    for (const auto& [priority, entry] : header.languages) {
+        dat += datName(entry.name);
+        dat += '\0';
+    }
+    return dat;
+}
+
+/// The title first, then the levels in source order; a second title is an error.
+std::vector<const LevelSection*> levelOrder(const std::vector<LevelSection>& sections, const std::string& file,
+                                            std::vector<Problem>& problems)
+{
+    std::vector<const LevelSection*> order;
+    for (const LevelSection& section : sections) {
+        if (!section.title)
+            order.push_back(&section);
+        else if (!order.empty() && order.front()->title)
+            problems.push_back({Severity::Error, file, section.line, "a second [Title] section", std::nullopt, -1});
+        else
+            order.insert(order.begin(), &section);
+    }
+    if (order.empty() || !order.front()->title)
+        problems.push_back({Severity::Error, file, 0, "the script has no [Title] section", std::nullopt, -1});
+    return order;
+}
+
+} // namespace
+
+ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& languages)
+{
+    ScriptCompilation result;
+    std::vector<Problem>& problems = result.problems;
+    ScriptReader reader(script, problems);
+    reader.read(script.bytes);
+    const ScriptHeader& header = reader.header;
+    result.pcLevelExtension = header.extensions[1].level;
+    if (header.extensions[1].level.empty())
+        problems.push_back({Severity::Error, script.name, 0,
+                            "no level file extension for the PC: [PCExtensions] needs Level=", std::nullopt, -1});
+
+    // The strings come from the first language file listed; the others, when
+    // given, are compiled beside it.
+    std::vector<CompiledLanguage> compiled;
+    for (const auto& [priority, entry] : header.languages) {
+        std::optional<SourceFile> source = languages(entry.name);
+        if (source)
+            compiled.push_back({source->name, datName(entry.name), readLanguageFile(*source, problems)});
+        else if (compiled.empty())
+            problems.push_back({Severity::Error, script.name, entry.line,
+                                "the language file " + entry.name + " is missing", std::nullopt, 1});
+    }
+    if (header.languages.empty())
+        problems.push_back({Severity::Error, script.name, 0, "no language file: [Language] needs File=", std::nullopt,
+                            -1});
+    const LanguageStrings noStrings;
+    const LanguageStrings& primary = compiled.empty() ? noStrings : compiled.front().strings;
+    const std::string primaryName = compiled.empty() ? std::string() : compiled.front().sourceName;
+
+    std::vector<EncodedLevel> encoded;
+    for (const LevelSection* section : levelOrder(reader.levels, script.name, problems)) {
+        encoded.push_back(encodeLevel(*section, static_cast<int>(encoded.size()), primary, primaryName, script.name,
+                                      problems));
+        result.levelFiles.push_back({encoded.back().path, encoded.back().pathLine});
+    }
+    std::vector<DatFile> dats{{"SCRIPT.DAT", scriptDat(header, encoded, script.name, problems)}};
+    for (const CompiledLanguage& language : compiled)
+        dats.push_back({language.datName, languageDat(language.strings, language.sourceName, problems)});
+    if (!hasErrors(problems))
+        result.dats = std::move(dats);
+    return result;
+}
+
+} // namespace orvanta

@@ -1,0 +1,85 @@
+// check, build and dump from the command line: exit codes, all four files or
+// none, and a listing of what build wrote that gives back the project.
+#include "cli/cli.h"
+#include "support/files.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace orvanta {
+namespace {
+
+using test::TempFolder;
+
+struct CliResult {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+CliResult run(const std::vector<std::string>& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = cli::run(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(GameFilesCli, CheckAndBuildRefuseErrorsAndWriteAllFourFilesOtherwise)
+{
+    TempFolder folder;
+    const CliResult check = run({"check", "--set", "sound2=300"});
+    EXPECT_EQ(check.exitCode, 3);
+    EXPECT_EQ(check.out, "Script.txt:68: error: the audio track \"300\" is not a whole number from 0 to 255 "
+                         "[Playable Tutorial Level audio track (sound2)]\n");
+    const CliResult refused = run({"build", "--set", "sound2=300", folder.text()});
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_EQ(refused.err, check.out + "orvanta-cli: nothing written: the project has errors\n");
+    EXPECT_EQ(test::entryCount(folder.path()), 0U);
+
+    EXPECT_EQ(run({"check"}).exitCode, 0);
+    ASSERT_EQ(run({"build", folder.text()}).exitCode, 0);
+    for (const char* file : {"Script.txt", "English.txt", "SCRIPT.DAT", "ENGLISH.DAT"})
+        EXPECT_FALSE(test::readBytes(folder / file).empty()) << file;
+    EXPECT_EQ(run({"dump", (folder / "missing.DAT").string()}).exitCode, 1);
+}
+
+TEST(GameFilesCli, DumpOfWhatBuildWroteGivesBackTheProject)
+{
+    TempFolder folder;
+    // A value of every kind for each slot, different from every other.
+    std::vector<std::string> args{"build", "--set", "Text26=First Legend", "--set", "Text27=Second Legend",
+                                  "--set", "inputtimeout=1234", "--set", "security=$7f"};
+    for (int k = 1; k <= 12; ++k) {
+        const std::string n = std::to_string(k);
+        const std::string data = k == 9 || k == 2 ? "*ix," : "*i,";
+        for (const std::string& set : {(k == 1 ? "Text12" : "Text" + std::to_string(k - 1)) + "=Name " + n,
+                                       "Combo" + n + "=WAD" + n, "sound" + n + "=" + std::to_string(100 + k),
+                                       "Label" + n + "=" + n + ",-" + n + ",2" + n + ",3" + n + ",4" + n + ",5" + n +
+                                           "," + n,
+                                       "data" + n + "=" + data})
+            args.insert(args.end(), {"--set", set});
+    }
+    args.push_back(folder.text());
+    ASSERT_EQ(run(args).exitCode, 0);
+    const std::string dump = run({"dump", (folder / "SCRIPT.DAT").string()}).out;
+    for (const std::string& expected : {std::string("InputTimeout: 1234"), std::string("Security: $7f"),
+                                        std::string("Legend: 1 \"First Legend\""),
+                                        std::string("Legend: 0 \"Second Legend\""),
+                                        std::string("\"Golden Skull\"")})
+        EXPECT_NE(dump.find(expected), std::string::npos) << expected;
+    for (int k = 1; k <= 12; ++k) {
+        const std::string n = std::to_string(k);
+        const std::string name = k == 1 ? "Title: " : "\"Name " + n + "\", ";
+        for (const std::string& expected :
+             {"Level " + std::to_string(k - 1) + ": \"DATA\\WAD" + n + "\"",
+              name + "file " + std::to_string(k - 1) + ", audio " + std::to_string(100 + k),
+              "LoadCamera: " + n + ", -" + n + ", 2" + n + ", 3" + n + ", 4" + n + ", 5" + n + ", " + n})
+            EXPECT_NE(dump.find(expected), std::string::npos) << expected;
+    }
+    EXPECT_NE(run({"dump", (folder / "ENGLISH.DAT").string()}).out.find("(string 2): \"Name 1\""), std::string::npos);
+}
+
+} // namespace
+} // namespace orvanta
