@@ -1,11 +1,11 @@
 #include "ui/main_window.h"
 
 #include "platform/message_box.h"
-#include "platform/program_starter.h"
 #include "script/script_files.h"
 #include "ui/about_window.h"
 #include "ui/artwork.h"
 #include "ui/compile_to_panel.h"
+#include "ui/easylife_runner.h"
 #include "ui/game_properties_dialog.h"
 #include "ui/level_properties_dialog.h"
 #include "ui/level_rows.h"
@@ -49,7 +49,7 @@ QFrame* topRule(QWidget* parent)
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), project_(ProjectState::withDefaults()),
-      scriptPacks_(std::make_unique<ScriptPacks>(project_, this))
+      scriptPacks_(std::make_unique<ScriptPacks>(project_, this)), easylife_(new EasylifeRunner(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvanta 3.0"));
@@ -158,17 +158,13 @@ void MainWindow::buildMenus()
 
 void MainWindow::compileScripts()
 {
+    if (easylife_->refuseWhileRunning())
+        return;
     if (const auto error = writeScriptFiles(project_, project_.scriptFolder)) {
         reportFailure(this, *error, QStringLiteral("The script files were not compiled."));
         return;
     }
-    if (const auto error = platform::startProgram(project_.easylifeLocation)) {
-        reportFailure(this, *error,
-                      QStringLiteral("Script.txt and English.txt were written, but the Easylife compiler "
-                                     "could not be started, so the DAT files were not rebuilt."));
-        return;
-    }
-    platform::showMessage(this, QStringLiteral("DAT files rewritten - Script Files Compiled!"));
+    easylife_->compile(project_.easylifeLocation, project_.scriptFolder);
 }
 
 void MainWindow::restoreDefaultFiles()
@@ -179,8 +175,8 @@ void MainWindow::restoreDefaultFiles()
 
 void MainWindow::runEasylife()
 {
-    if (const auto error = platform::startProgram(project_.easylifeLocation))
-        reportFailure(this, *error);
+    if (!easylife_->refuseWhileRunning())
+        easylife_->run(project_.easylifeLocation);
 }
 
 void MainWindow::toggleToolBox(bool show)

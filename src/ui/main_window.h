@@ -14,6 +14,7 @@ namespace orvanta::ui {
 
 class AboutWindow;
 class CompileToPanel;
+class EasylifeRunner;
 class GamePropertiesDialog;
 class LevelPropertiesDialog;
 class LevelRows;
@@ -79,6 +80,7 @@ private:
     QPointer<SaveAsDialog> saveAs_;
     QPointer<LoadScriptDialog> loadScript_;
     std::unique_ptr<ScriptPacks> scriptPacks_;
+    EasylifeRunner* easylife_ = nullptr;
     QPointer<AboutWindow> about_;
     QPointer<ReadmeWindow> readme_;
 };

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#ifndef _WIN32
+#include "support/environment.h"
+#endif
 
 namespace orvanta::platform {
 namespace {
@@ -53,11 +55,8 @@ TEST(ProgramLaunch, WineShowsAFileUnderTheDriveThatHoldsItMostClosely)
     EXPECT_EQ(windowsPathUnderWine("/usr/bin/z.bat", temp / "not made yet"), "Z:\\usr\\bin\\z.bat");
 
     test::writeBytes(drives / "Easylife.bat", "@echo off\r\n");
-    const char* saved = std::getenv("WINEPREFIX");
-    const std::string savedPrefix = saved != nullptr ? saved : "";
-    setenv("WINEPREFIX", prefix.c_str(), 1);
+    const test::ScopedVariable winePrefix("WINEPREFIX", prefix.string());
     const auto launch = programLaunch("c:\\EASYLIFE.BAT");
-    saved != nullptr ? setenv("WINEPREFIX", savedPrefix.c_str(), 1) : unsetenv("WINEPREFIX");
     ASSERT_TRUE(launch) << launch.error().message;
     EXPECT_EQ(launch.value().seenAs, "C:\\Easylife.bat");
     EXPECT_EQ(launch.value().arguments, (std::vector<std::string>{"cmd.exe", "/d", "/c", ".\\Easylife.bat"}));

@@ -111,13 +111,20 @@ protected:
         QTest::keyClick(target != nullptr ? target : &window, key, modifiers);
         flushDeletes();
     }
-    /// "Compile Scripts"; the Script.txt it wrote, once the compiler has started.
+    /// Lets the event loop run until a message box follows, as the result of a compile follows the batch's end.
+    bool waitForMessage(qsizetype seen, int milliseconds = 20000)
+    {
+        return QTest::qWaitFor([&] { return messages.size() > seen; }, milliseconds);
+    }
+    /// "Compile Scripts"; the Script.txt it wrote, once the compiler has ended.
     std::string compile()
     {
         std::filesystem::remove(compilerRecord());
+        const qsizetype seen = messages.size();
         entry("begin")->trigger();
+        EXPECT_TRUE(waitForMessage(seen)) << "the batch did not end";
         EXPECT_EQ(messages.value(messages.size() - 1), kCompiled);
-        EXPECT_TRUE(waitForRecord(compilerRecord()));
+        EXPECT_TRUE(std::filesystem::exists(compilerRecord()));
         return readBytes(hostPath(joinPathText(window.project().scriptFolder, "Script.txt")));
     }
     std::filesystem::path scriptFolder() const { return prefix.driveC(kScriptFolder); }

@@ -16,6 +16,15 @@ inline std::filesystem::path writeStandInProgram(const std::filesystem::path& pr
     return program;
 }
 
+/// A stand-in for wine in `folder`: it runs the batch file wine's cmd would be
+/// given (`cmd.exe /d /c .\NAME`) as a shell script, so a test's batch says in
+/// shell what it does.
+inline void writeStandInWine(const std::filesystem::path& folder)
+{
+    writeBytes(folder / "wine", "#!/bin/sh\n[ \"$1 $2 $3\" = \"cmd.exe /d /c\" ] || exit 99\nexec /bin/sh \"./${4#.\\\\}\"\n");
+    std::filesystem::permissions(folder / "wine", std::filesystem::perms::owner_all);
+}
+
 /// Lets the event loop run until the record exists; false after a generous limit.
 inline bool waitForRecord(const std::filesystem::path& record)
 {

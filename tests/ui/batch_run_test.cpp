@@ -1,8 +1,8 @@
 // The Easylife location is started as one program, with no arguments and no
-// shell, or refused with a message naming it.
-#include "platform/program_starter.h"
+// shell of the system, or refused with a message naming it.
 #include "support/environment.h"
 #include "support/stand_in_program.h"
+#include "ui/batch_run.h"
 
 #include <gtest/gtest.h>
 
@@ -11,21 +11,37 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ProgramStarter, StartsTheNamedProgramAloneWhateverItsNameHolds)
+/// How a run of the path ended: "" when it ran, else the reason it could not start.
+std::string runOf(const std::string& pathText)
+{
+    ui::BatchRun run;
+    run.start(pathText);
+    EXPECT_TRUE(QTest::qWaitFor([&run] { return run.end().has_value(); }, 20000));
+    return run.end() && run.end()->kind == ui::RunEnd::Kind::NotStarted ? run.end()->reason.toStdString() : "";
+}
+
+TEST(BatchRun, StartsTheNamedProgramAloneWhateverItsNameHolds)
 {
     TempFolder temp;
     const ScopedVariable path("PATH", (temp / "bin").string());
+    const ScopedVariable prefix("WINEPREFIX", (temp / "no prefix yet").string());  // reaches "/" as Z:
     fs::create_directory(temp / "bin");
     writeStandInProgram(temp / "bin" / "wine", temp / "ran");
     writeStandInProgram(temp / "bin" / "-x", temp / "from-path");
     const fs::path saved = fs::current_path();
     fs::current_path(temp.path());  // a bare name is a file of the current folder, never one on the PATH
-    // Names a shell would read as commands, quotes or options; Windows programs go to wine as one absolute path.
-    for (const std::string name : {"-x", "-$(touch marker); `touch marker` 'q\" | touch marker", "-x.exe", "--help.BAT"}) {
+    // Names a shell would read as commands, quotes or options; an .exe goes to wine as one absolute path, a
+    // batch file to wine's cmd by its bare name, from its folder.
+    const std::pair<std::string, std::string> cases[] = {
+        {"-x", "0\n"},
+        {"-$(touch marker); `touch marker` 'q\" | touch marker", "0\n"},
+        {"-x.exe", "1\n" + (temp / "-x.exe").string() + "\n"},
+        {"--help.BAT", "4\ncmd.exe\n/d\n/c\n.\\--help.BAT\n"}};
+    for (const auto& [name, record] : cases) {
         writeStandInProgram(temp / name, temp / "ran");
         for (const std::string& given : {name, (temp / name).string()}) {
-            ASSERT_TRUE(!platform::startProgram(given) && waitForRecord(temp / "ran")) << given;
-            EXPECT_EQ(readBytes(temp / "ran"), name.find('.') == std::string::npos ? "0\n" : "1\n" + (temp / name).string() + "\n");
+            EXPECT_EQ(runOf(given), "") << given;
+            EXPECT_EQ(readBytes(temp / "ran"), record);
             fs::remove(temp / "ran");
         }
     }
@@ -33,10 +49,11 @@ TEST(ProgramStarter, StartsTheNamedProgramAloneWhateverItsNameHolds)
     EXPECT_FALSE(fs::exists(temp / "marker") || fs::exists(temp / "from-path"));
 }
 
-TEST(ProgramStarter, WhatCannotBeStartedIsRefusedNamingIt)
+TEST(BatchRun, WhatCannotBeStartedIsRefusedNamingIt)
 {
     TempFolder temp;
     const ScopedVariable path("PATH", temp.text());  // without wine
+    const ScopedVariable prefix("WINEPREFIX", (temp / "no prefix yet").string());
     writeBytes(temp / "no interpreter.sh", "touch marker\n");  // a shell would run it; exec refuses it
     fs::permissions(temp / "no interpreter.sh", fs::perms::owner_all);
     writeBytes(temp / "plain.sh", "#!/bin/sh\n");
@@ -46,14 +63,16 @@ TEST(ProgramStarter, WhatCannotBeStartedIsRefusedNamingIt)
         {(temp / "folder.exe").string(), "folder"}, {"/dev/null", "not executable"},
         {(temp / "plain.sh").string(), "not executable"}, {(temp / std::string(300, 'n')).string(), "too long"},
         {(temp / "no interpreter.sh").string(), ""}, {(temp / "Easy.bat").string(), "with wine, which is not on the PATH"},
-        // cmd reads a batch file's path as a command line: a quote would end it, "%" and "!" expand.
+        // cmd reads a batch file's path as a command line: a quote would end it, "%" and "!" expand, and
+        // wine's cmd gets the name unquoted.
         {(temp / "a\"&touch marker&\".bat").string(), "quotes"}, {(temp / "%PATH%.cmd").string(), "quotes"},
-        {(temp / "!x!.bat").string(), "quotes"}};
+        {(temp / "!x!.bat").string(), "quotes"}, {(temp / "Easy&Life.bat").string(), "unquoted"}};
     for (const auto& [program, reason] : cases) {
         if (program.ends_with(".bat") || program.ends_with(".cmd"))
             writeBytes(program, "@echo off\r\n");
-        const std::string said = platform::startProgram(program).value_or(FileError{}).message;
-        EXPECT_TRUE(said.starts_with("Cannot start \"" + program + "\"") && said.find(reason) != std::string::npos) << said;
+        const std::string said = runOf(program);
+        EXPECT_TRUE(said.starts_with("Cannot start \"" + program + "\"") && said.find(reason) != std::string::npos)
+            << said;
     }
     EXPECT_FALSE(fs::exists(temp / "marker"));
 }

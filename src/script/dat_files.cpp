@@ -1,0 +1,63 @@
+#include "script/dat_files.h"
+
+#include "platform/host_path.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+namespace orvanta {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isDatFileName(std::string name)
+{
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return name == "SCRIPT.DAT" || name == "ENGLISH.DAT";
+}
+
+bool stillAsItWas(const fs::path& folder, const DatFile& file)
+{
+    std::error_code error;
+    const fs::path path = folder / fs::path(std::u8string(file.name.begin(), file.name.end()));
+    const auto written = fs::last_write_time(path, error);
+    if (error)
+        return true;  // gone: nothing new was written under that name
+    const auto size = fs::file_size(path, error);
+    return !error && written == file.written && size == file.size;
+}
+
+} // namespace
+
+std::vector<DatFile> datFilesIn(std::string_view folderText)
+{
+    std::vector<DatFile> files;
+    std::error_code error;
+    for (fs::directory_iterator it(hostPath(folderText), error), end; !error && it != end; it.increment(error)) {
+        const std::u8string name = it->path().filename().u8string();
+        DatFile file{std::string(name.begin(), name.end()), {}, 0};
+        std::error_code statError;
+        if (!isDatFileName(file.name) || !it->is_regular_file(statError))
+            continue;
+        file.written = it->last_write_time(statError);
+        file.size = it->file_size(statError);
+        if (!statError)
+            files.push_back(file);
+    }
+    std::sort(files.begin(), files.end(), [](const DatFile& a, const DatFile& b) { return a.name > b.name; });
+    return files;
+}
+
+std::vector<std::string> datFilesNotRewritten(const std::vector<DatFile>& before, std::string_view folderText)
+{
+    const fs::path folder = hostPath(folderText);
+    std::vector<std::string> names;
+    for (const DatFile& file : before)
+        if (stillAsItWas(folder, file))
+            names.push_back(file.name);
+    return names;
+}
+
+} // namespace orvanta
