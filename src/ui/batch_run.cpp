@@ -80,6 +80,13 @@ void BatchRun::start(std::string_view pathText)
 #ifdef Q_OS_WIN
     process_->setNativeArguments(fromUtf8(how.nativeArguments));
 #endif
+    if (how.needsWine && !qEnvironmentVariableIsSet("WINEDEBUG")) {
+        // Wine's notes on what it does not implement yet ("fixme:") mean
+        // nothing to a level builder; its error lines stay.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("fixme-all"));
+        process_->setProcessEnvironment(environment);
+    }
     process_->setWorkingDirectory(fromUtf8(how.folder));
     process_->setStandardInputFile(QProcess::nullDevice());
     process_->setProcessChannelMode(QProcess::MergedChannels);
