@@ -4,10 +4,15 @@
 #include "compiler/game_files.h"
 #include "model/field_names.h"
 #include "orvanta/version.h"
+#include "platform/host_path.h"
 #include "platform/text_file.h"
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
 #include "script/script_files.h"
+
+#ifdef _WIN32
+#include "platform/native_file.h"
+#endif
 
 #include <optional>
 #include <ostream>
@@ -18,19 +23,19 @@ namespace orvanta::cli {
 namespace {
 
 constexpr const char* kUsage = R"(Usage:
-  orvanta-cli compile [--load FILE] [--set NAME=VALUE]... DIR
+  orvanta-cli compile [--load FILE] [SETTING]... DIR
       Write Script.txt and English.txt of the project into DIR.
-  orvanta-cli check [--load FILE] [--set NAME=VALUE]...
+  orvanta-cli check [--load FILE] [SETTING]...
       Check the project as the game's script compiler and the game would see
       it; print one line per problem:
         FILE:LINE: error|warning: MESSAGE [FIELD (CONTROL)]
-  orvanta-cli build [--load FILE] [--set NAME=VALUE]... DIR
+  orvanta-cli build [--load FILE] [SETTING]... DIR
       Write Script.txt, English.txt, SCRIPT.DAT and ENGLISH.DAT into DIR, all
       four or none; with errors, list them and write nothing.
   orvanta-cli dump FILE.DAT
       Print a readable listing of a SCRIPT.DAT (naming its strings from the
       ENGLISH.DAT beside it, if any) or of a language .DAT.
-  orvanta-cli save [--load FILE] [--set NAME=VALUE]... FILE
+  orvanta-cli save [--load FILE] [SETTING]... FILE
       Write the project file FILE.
   orvanta-cli restore DIR
       Write the stock Script.txt and English.txt into DIR.
@@ -38,12 +43,16 @@ constexpr const char* kUsage = R"(Usage:
       Print the value of each named field, each followed by a line feed.
   orvanta-cli --help | --version
 
-Every command starts from the built-in defaults. --load reads a project file
-as the desktop program's Load does (packs and inventory items stay at their
-defaults). --set NAME=VALUE sets a field by the name of its control, taking
-VALUE's bytes as they are; NAME=@PATH takes the exact bytes of the file PATH.
-Paths may be host paths or Windows paths such as "C:\Program Files\...",
-which are found in the Wine prefix ($WINEPREFIX, else ~/.wine).
+Every command starts from the built-in defaults. --load, given once at most,
+reads a project file as the desktop program's Load does (packs and inventory
+items stay at their defaults). A SETTING sets a field by the name of its
+control, taking VALUE's bytes as they are:
+  --set NAME=VALUE       NAME=@PATH takes the exact bytes of the file PATH
+  --set-text NAME=VALUE  VALUE as it is, even when it starts with "@"
+A field of one line (all but Text13..Text25) takes no line break.
+Paths are host paths, used as given; Windows paths such as
+"C:\Program Files\..." are found in the Wine prefix ($WINEPREFIX, else
+~/.wine), in any letter case.
 
 Field names: Text1..Text11 (level names), Text12 (title name), Text13..Text23
 (packs of levels 11..1), Text24 (script header), Text25 (inventory items),
@@ -58,7 +67,8 @@ from the package folder, the folder above the script folder (Text28), when
 that folder exists.
 
 Exit status: 0 on success, 1 when a file cannot be read or written or is not
-a project file, 2 on wrong usage, 3 when check or build finds errors.
+a project file, or the output cannot be written, 2 on wrong usage, 3 when
+check or build finds errors.
 )";
 
 /// A failure to report: its message and the exit code it ends with.
@@ -70,69 +80,110 @@ struct Failure : std::runtime_error {
 [[noreturn]] void usageError(const std::string& message) { throw Failure(message, 2); }
 [[noreturn]] void fileError(const std::string& message) { throw Failure(message, 1); }
 
-struct Options {
-    std::optional<std::string> load;
-    std::vector<std::string> sets;
-    std::vector<std::string> operands;
+/// An argument as text for names and messages: UTF-8 on Windows, the bytes elsewhere.
+std::string textOf(const Argument& argument) { return utf8Of(std::filesystem::path(argument)); }
+
+/// An ASCII text as an argument.
+Argument argumentOf(std::string_view text) { return Argument(text.begin(), text.end()); }
+
+/// A path argument: a host path, or a Windows path into the Wine prefix.
+FileLocation locationOf(const Argument& argument) { return FileLocation::fromTypedPath(argument); }
+
+/// A field value argument as the Windows-1252 bytes the fields hold.
+std::string bytesOf(const Argument& argument)
+{
+#ifdef _WIN32
+    auto bytes = native::windows1252FromWide(argument);
+    if (!bytes)
+        usageError("\"" + textOf(argument) + "\" holds a character that Windows-1252 has not");
+    return std::move(*bytes);
+#else
+    return argument;
+#endif
+}
+
+struct Setting {
+    Argument assignment;
+    bool literal;  // --set-text: no @PATH
 };
 
-Options parseOptions(std::span<const std::string> args, bool allowSets)
+struct Options {
+    std::optional<Argument> load;
+    std::vector<Setting> settings;
+    std::vector<Argument> operands;
+};
+
+Options parseOptions(std::span<const Argument> args, bool allowSettings)
 {
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--load" || (allowSets && arg == "--set")) {
+        const std::string arg = textOf(args[i]);
+        const bool setting = allowSettings && (arg == "--set" || arg == "--set-text");
+        if (arg == "--load" || setting) {
             if (i + 1 == args.size())
                 usageError(arg + " needs a value");
-            (arg == "--load" ? options.load.emplace() : options.sets.emplace_back()) = args[++i];
+            if (arg == "--load" && options.load)
+                usageError("--load may be given only once");
+            if (setting)
+                options.settings.push_back({args[++i], arg == "--set-text"});
+            else
+                options.load = args[++i];
         } else if (arg.starts_with("--") && arg != "--") {
             usageError("unknown option " + arg);
         } else {
-            options.operands.push_back(arg);
+            options.operands.push_back(args[i]);
         }
     }
     return options;
 }
 
-std::string valueOf(const std::string& assignment)
+std::string valueOf(const Setting& setting, const std::string& name)
 {
-    const std::string value = assignment.substr(assignment.find('=') + 1);
-    if (!value.starts_with('@'))
-        return value;
-    auto bytes = readFileBytes(value.substr(1));
-    if (!bytes)
-        fileError(bytes.error().message);
-    return std::move(bytes.value());
+    const Argument value = setting.assignment.substr(setting.assignment.find(Argument::value_type('=')) + 1);
+    std::string bytes;
+    if (!setting.literal && value.starts_with(Argument::value_type('@'))) {
+        auto read = readFileBytes(locationOf(value.substr(1)));
+        if (!read)
+            fileError(read.error().message);
+        bytes = std::move(read.value());
+    } else {
+        bytes = bytesOf(value);
+    }
+    if (!holdsLines(name) && bytes.find_first_of("\r\n") != std::string::npos)
+        usageError(name + " is a field of one line; its value must not hold a line break");
+    return bytes;
 }
 
 ProjectState projectFrom(const Options& options)
 {
     ProjectState project = ProjectState::withDefaults();
     if (options.load) {
-        const LoadResult result = loadProjectFile(*options.load, project);
+        const FileLocation file = locationOf(*options.load);
+        const LoadResult result = loadProjectFile(file, project);
         if (result.status == LoadStatus::NotProjectFile)
-            fileError("\"" + *options.load + "\": Not an ORV file!");
+            fileError(file.shown() + ": Not an ORV file!");
         if (result.status == LoadStatus::Failed)
             fileError(result.message);
     }
-    for (const std::string& assignment : options.sets) {
+    for (const Setting& setting : options.settings) {
+        const std::string assignment = textOf(setting.assignment);
         const auto equals = assignment.find('=');
         if (equals == std::string::npos)
-            usageError("--set needs NAME=VALUE, not \"" + assignment + "\"");
+            usageError("a setting needs NAME=VALUE, not \"" + assignment + "\"");
         const std::string name = assignment.substr(0, equals);
         std::string* field = findField(project, name);
         if (field == nullptr)
             usageError("no field is named \"" + name + "\" (see --help)");
-        *field = valueOf(assignment);
+        *field = valueOf(setting, name);
     }
     return project;
 }
 
-const std::string& singleOperand(const Options& options, const char* what)
+FileLocation singleOperand(const Options& options, const char* what)
 {
     if (options.operands.size() != 1)
         usageError(std::string("expected one ") + what);
-    return options.operands.front();
+    return locationOf(options.operands.front());
 }
 
 void check(const std::optional<FileError>& error)
@@ -141,11 +192,10 @@ void check(const std::optional<FileError>& error)
         fileError(error->message);
 }
 
-int compile(std::span<const std::string> args)
+int compile(std::span<const Argument> args)
 {
     const Options options = parseOptions(args, true);
-    const std::string& folder = singleOperand(options, "folder");
-    check(writeScriptFiles(projectFrom(options), folder));
+    check(writeScriptFiles(projectFrom(options), singleOperand(options, "folder")));
     return 0;
 }
 
@@ -165,7 +215,7 @@ void printProblems(const std::vector<Problem>& problems, std::ostream& out)
     out << printed;
 }
 
-int checkCommand(std::span<const std::string> args, std::ostream& out)
+int checkCommand(std::span<const Argument> args, std::ostream& out)
 {
     const Options options = parseOptions(args, true);
     if (!options.operands.empty())
@@ -175,10 +225,10 @@ int checkCommand(std::span<const std::string> args, std::ostream& out)
     return hasErrors(build.problems) ? kProblemsFound : 0;
 }
 
-int buildCommand(std::span<const std::string> args, std::ostream& err)
+int buildCommand(std::span<const Argument> args, std::ostream& err)
 {
     const Options options = parseOptions(args, true);
-    const std::string& folder = singleOperand(options, "folder");
+    const FileLocation folder = singleOperand(options, "folder");
     const GameBuild build = buildProject(projectFrom(options));
     printProblems(build.problems, err);
     if (hasErrors(build.problems)) {
@@ -190,39 +240,38 @@ int buildCommand(std::span<const std::string> args, std::ostream& err)
 }
 
 /// The language .DAT beside a SCRIPT.DAT, whose strings the listing names.
-std::optional<std::string> languageBeside(const std::string& datPath)
+std::optional<std::string> languageBeside(const Argument& datPath)
 {
-    const auto slash = datPath.find_last_of("\\/");
-    const std::string folder = slash == std::string::npos ? std::string() : datPath.substr(0, slash + 1);
-    auto bytes = readFileBytes(folder + "ENGLISH.DAT");
+    const auto slash = datPath.find_last_of(argumentOf("\\/"));
+    const Argument folder = slash == Argument::npos ? Argument() : datPath.substr(0, slash + 1);
+    auto bytes = readFileBytes(locationOf(folder + argumentOf("ENGLISH.DAT")));
     if (!bytes)
         return std::nullopt;
     return std::move(bytes.value());
 }
 
-int dumpCommand(std::span<const std::string> args, std::ostream& out)
+int dumpCommand(std::span<const Argument> args, std::ostream& out)
 {
     const Options options = parseOptions(args, false);
     if (options.load)
         usageError("dump takes no --load");
-    const std::string& file = singleOperand(options, "DAT file");
-    auto bytes = readFileBytes(file);
+    auto bytes = readFileBytes(singleOperand(options, "DAT file"));
     if (!bytes)
         fileError(bytes.error().message);
-    const std::optional<std::string> language = isLanguageDat(bytes.value()) ? std::nullopt : languageBeside(file);
+    const std::optional<std::string> language =
+        isLanguageDat(bytes.value()) ? std::nullopt : languageBeside(options.operands.front());
     out << dumpDat(bytes.value(), language ? std::optional<std::string_view>(*language) : std::nullopt);
     return 0;
 }
 
-int save(std::span<const std::string> args)
+int save(std::span<const Argument> args)
 {
     const Options options = parseOptions(args, true);
-    const std::string& file = singleOperand(options, "project file");
-    check(saveProjectFile(projectFrom(options), file));
+    check(saveProjectFile(projectFrom(options), singleOperand(options, "project file")));
     return 0;
 }
 
-int restore(std::span<const std::string> args)
+int restore(std::span<const Argument> args)
 {
     const Options options = parseOptions(args, false);
     if (options.load)
@@ -231,14 +280,15 @@ int restore(std::span<const std::string> args)
     return 0;
 }
 
-int get(std::span<const std::string> args, std::ostream& out)
+int get(std::span<const Argument> args, std::ostream& out)
 {
     const Options options = parseOptions(args, false);
     if (options.operands.empty())
         usageError("get needs at least one field name");
     const ProjectState project = projectFrom(options);
     std::string printed;
-    for (const std::string& name : options.operands) {
+    for (const Argument& operand : options.operands) {
+        const std::string name = textOf(operand);
         if (const std::string* field = findField(project, name))
             printed += *field;
         else if (const auto fixed = findFixedText(name))
@@ -251,40 +301,46 @@ int get(std::span<const std::string> args, std::ostream& out)
     return 0;
 }
 
+int runCommand(const std::string& command, std::span<const Argument> rest, std::ostream& out, std::ostream& err)
+{
+    if (command == "--help" || command == "-h") {
+        out << kUsage;
+        return 0;
+    }
+    if (command == "--version") {
+        out << "orvanta-cli " << ORVANTA_VERSION_TEXT << '\n';
+        return 0;
+    }
+    if (command == "compile")
+        return compile(rest);
+    if (command == "save")
+        return save(rest);
+    if (command == "check")
+        return checkCommand(rest, out);
+    if (command == "build")
+        return buildCommand(rest, err);
+    if (command == "dump")
+        return dumpCommand(rest, out);
+    if (command == "restore")
+        return restore(rest);
+    if (command == "get")
+        return get(rest, out);
+    usageError("unknown command \"" + command + "\" (see --help)");
+}
+
 } // namespace
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int run(const std::vector<Argument>& args, std::ostream& out, std::ostream& err)
 {
     if (args.empty()) {
         err << kUsage;
         return 2;
     }
-    const std::string& command = args.front();
-    const std::span<const std::string> rest(args.begin() + 1, args.end());
     try {
-        if (command == "--help" || command == "-h") {
-            out << kUsage;
-            return 0;
-        }
-        if (command == "--version") {
-            out << "orvanta-cli " << ORVANTA_VERSION_TEXT << '\n';
-            return 0;
-        }
-        if (command == "compile")
-            return compile(rest);
-        if (command == "save")
-            return save(rest);
-        if (command == "check")
-            return checkCommand(rest, out);
-        if (command == "build")
-            return buildCommand(rest, err);
-        if (command == "dump")
-            return dumpCommand(rest, out);
-        if (command == "restore")
-            return restore(rest);
-        if (command == "get")
-            return get(rest, out);
-        usageError("unknown command \"" + command + "\" (see --help)");
+        const int code = runCommand(textOf(args.front()), std::span(args).subspan(1), out, err);
+        if (!out.flush())
+            fileError("cannot write the output");
+        return code;
     } catch (const Failure& failure) {
         err << "orvanta-cli: " << failure.what() << '\n';
         return failure.exitCode;

@@ -153,15 +153,20 @@ std::vector<Problem> checkProject(const ProjectState& project, const PackageFile
     return buildGameFiles(project, packageFiles).problems;
 }
 
-std::optional<FileError> writeGameFiles(const GameFiles& files, std::string_view folderText)
+std::optional<FileError> writeGameFiles(const GameFiles& files, const FileLocation& folder)
 {
     const std::array<FileContents, 4> contents{{
-        {joinPathText(folderText, kScriptFile), files.scriptTxt},
-        {joinPathText(folderText, kEnglishFile), files.englishTxt},
-        {joinPathText(folderText, "SCRIPT.DAT"), files.scriptDat},
-        {joinPathText(folderText, "ENGLISH.DAT"), files.englishDat},
+        {folder.child(kScriptFile), files.scriptTxt},
+        {folder.child(kEnglishFile), files.englishTxt},
+        {folder.child("SCRIPT.DAT"), files.scriptDat},
+        {folder.child("ENGLISH.DAT"), files.englishDat},
     }};
     return replaceFiles(contents);
+}
+
+std::optional<FileError> writeGameFiles(const GameFiles& files, std::string_view folderText)
+{
+    return writeGameFiles(files, FileLocation::fromPathText(folderText));
 }
 
 } // namespace orvanta

@@ -3,6 +3,7 @@
 #include "compiler/problem.h"
 #include "model/project_state.h"
 #include "platform/file_error.h"
+#include "platform/file_location.h"
 
 #include <functional>
 #include <optional>
@@ -49,7 +50,8 @@ GameBuild buildGameFiles(const ProjectState& project, const PackageFileCheck& pa
 /// The problems buildGameFiles finds.
 std::vector<Problem> checkProject(const ProjectState& project, const PackageFileCheck& packageFiles = {});
 
-/// Writes the four files into a folder text: all of them, or none.
+/// Writes the four files into a folder: all of them, or none.
+std::optional<FileError> writeGameFiles(const GameFiles& files, const FileLocation& folder);
 std::optional<FileError> writeGameFiles(const GameFiles& files, std::string_view folderText);
 
 } // namespace orvanta

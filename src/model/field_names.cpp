@@ -89,6 +89,15 @@ const std::string* findField(const ProjectState& project, std::string_view contr
     return findField(const_cast<ProjectState&>(project), controlName);
 }
 
+bool holdsLines(std::string_view controlName)
+{
+    for (int box = 13; box <= 25; ++box) {
+        if (controlName == "Text" + std::to_string(box))
+            return true;
+    }
+    return false;
+}
+
 const std::vector<std::string>& fieldNames()
 {
     static const std::vector<std::string> names = [] {

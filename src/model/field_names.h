@@ -15,6 +15,11 @@ namespace orvanta {
 std::string* findField(ProjectState& project, std::string_view controlName);
 const std::string* findField(const ProjectState& project, std::string_view controlName);
 
+/// Whether a field holds lines: a script pack (Text13..Text23), the script
+/// header (Text24) or the inventory items (Text25). Every other field is one
+/// line of the project file and of the scripts, and holds no line break.
+bool holdsLines(std::string_view controlName);
+
 /// Every name findField knows, in a stable order.
 const std::vector<std::string>& fieldNames();
 

@@ -1,6 +1,5 @@
 #include "platform/host_path.h"
 
-#include "platform/native_file.h"
 #include "platform/windows1252.h"
 
 #include <algorithm>
@@ -27,11 +26,17 @@ fs::path defaultWinePrefix()
     return fs::path(home != nullptr ? home : "") / ".wine";
 }
 
+bool isDrivePath(std::string_view text)
+{
+    return text.size() >= 2 && text[1] == ':' && std::isalpha(static_cast<unsigned char>(text[0])) &&
+           (text.size() == 2 || text[2] == '\\' || text[2] == '/');
+}
+
 #ifdef _WIN32
 
-fs::path hostPath(std::string_view pathText, const fs::path&)
+fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path&)
 {
-    return fs::path(native::wideFromWindows1252(pathText));
+    return fs::path(std::u8string(utf8Text.begin(), utf8Text.end()));
 }
 
 #else
@@ -60,62 +65,72 @@ std::string resolveEntry(const fs::path& folder, const std::string& name)
     return name;
 }
 
-bool isDrivePath(std::string_view text)
+/// The components of a drive path after its "X:", found in any letter case.
+fs::path resolveUnder(fs::path resolved, std::string_view rest)
 {
-    return text.size() >= 2 && text[1] == ':' && std::isalpha(static_cast<unsigned char>(text[0])) &&
-           (text.size() == 2 || text[2] == '\\' || text[2] == '/');
-}
-
-} // namespace
-
-fs::path hostPath(std::string_view pathText, const fs::path& winePrefix)
-{
-    std::string text = windows1252::toUtf8(pathText);
-    std::replace(text.begin(), text.end(), '\\', '/');
-
-    fs::path resolved;
-    std::string_view rest = text;
-    if (isDrivePath(text)) {
-        const char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
-        resolved = winePrefix / "dosdevices" / (std::string(1, drive) + ":");
-        rest.remove_prefix(2);
-    } else if (!text.empty() && text.front() == '/') {
-        resolved = "/";
-    }
-
     bool folderExists = true;
     while (!rest.empty()) {
         const std::size_t slash = rest.find('/');
         const std::string name(rest.substr(0, slash));
         rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
         if (name.empty())
-            continue;  // doubled or leading separators
-        const fs::path folder = resolved.empty() ? fs::path(".") : resolved;
-        const std::string entry = folderExists ? resolveEntry(folder, name) : name;
-        resolved /= entry;
+            continue;  // doubled separators
+        resolved /= folderExists ? resolveEntry(resolved, name) : name;
         std::error_code error;
         folderExists = folderExists && fs::is_directory(resolved, error);
     }
-    if (!text.empty() && text.back() == '/' && !resolved.empty())
+    return resolved;
+}
+
+} // namespace
+
+fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path& winePrefix)
+{
+    std::string text(utf8Text);
+    std::replace(text.begin(), text.end(), '\\', '/');
+    if (!isDrivePath(text))
+        return text;
+    const char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    fs::path resolved = resolveUnder(winePrefix / "dosdevices" / (std::string(1, drive) + ":"),
+                                     std::string_view(text).substr(2));
+    if (text.back() == '/')
         resolved /= "";
     return resolved;
 }
 
 #endif
 
+fs::path hostPath(std::string_view pathText, const fs::path& winePrefix)
+{
+    return hostPathOfWindowsText(windows1252::toUtf8(pathText), winePrefix);
+}
+
 fs::path hostPath(std::string_view pathText)
 {
     return hostPath(pathText, defaultWinePrefix());
 }
 
+std::string utf8Of(const fs::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::string describeHostPath(const fs::path& host, const std::string* utf8Text)
+{
+    const std::string hostText = utf8Of(host);
+#ifndef _WIN32
+    if (utf8Text != nullptr && isDrivePath(*utf8Text))
+        return "\"" + *utf8Text + "\" (" + hostText + ")";
+#endif
+    (void)utf8Text;
+    return "\"" + hostText + "\"";
+}
+
 std::string describePath(std::string_view pathText, const fs::path& host)
 {
     const std::string text = windows1252::toUtf8(pathText);
-    std::string description = "\"" + text + "\"";
-    const std::u8string hostText = host.u8string();
-    if (std::string_view(reinterpret_cast<const char*>(hostText.data()), hostText.size()) != text)
-        description += " (" + std::string(hostText.begin(), hostText.end()) + ")";
-    return description;
+    return describeHostPath(host, &text);
 }
 
 } // namespace orvanta

@@ -13,17 +13,30 @@ std::string joinPathText(std::string_view folder, std::string_view fileName);
 /// The Wine prefix that drive paths map into: $WINEPREFIX, else ~/.wine.
 std::filesystem::path defaultWinePrefix();
 
-/// The host path a path text names, worked out only when a file is opened.
-/// On Windows it is the text itself, read as Windows-1252. Elsewhere the text is Windows-1252 and
-/// becomes UTF-8, backslashes become slashes, and a drive path "X:\..." maps
-/// into the Wine prefix through its "dosdevices/x:" link. As on Windows, a
-/// component that does not exist as spelled but does in other letter case
-/// ("script" for "Script") resolves to the one that exists.
+/// Whether a text starts with a drive, as "C:", "C:\..." or "C:/..." do.
+bool isDrivePath(std::string_view text);
+
+/// The host path a Windows-style path text in UTF-8 names. On Windows it is
+/// the text itself. Elsewhere backslashes become slashes, and a drive path
+/// "X:\..." maps into the Wine prefix through its "dosdevices/x:" link, where,
+/// as on Windows, a component that does not exist as spelled but does in other
+/// letter case ("script" for "Script") resolves to the one that exists. Any
+/// other text is a host path used as spelled.
+std::filesystem::path hostPathOfWindowsText(std::string_view utf8Text, const std::filesystem::path& winePrefix);
+
+/// The host path a project field's path text (Windows-1252) names; see
+/// hostPathOfWindowsText.
 std::filesystem::path hostPath(std::string_view pathText);
 std::filesystem::path hostPath(std::string_view pathText, const std::filesystem::path& winePrefix);
 
-/// How an error message names a path, in UTF-8: the text as the user knows it,
-/// and the host path too when that differs.
+/// How a message names a path, in quotes and UTF-8, in the host's form: a
+/// drive path mapped into the Wine prefix as typed, then as the host has it.
+/// `utf8Text` is the Windows-style text it came from, if any.
+std::string describeHostPath(const std::filesystem::path& host, const std::string* utf8Text = nullptr);
+/// The same for a project field's path text and the host path it names.
 std::string describePath(std::string_view pathText, const std::filesystem::path& host);
+
+/// A host path in UTF-8 (on Windows converted from UTF-16).
+std::string utf8Of(const std::filesystem::path& path);
 
 } // namespace orvanta

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace orvanta::native {
 namespace fs = std::filesystem;
@@ -10,7 +11,7 @@ namespace fs = std::filesystem;
 namespace {
 
 /// The system's text for an error code, in UTF-8 on one line.
-Reason errorText(DWORD code)
+std::string errorText(DWORD code)
 {
     wchar_t* wide = nullptr;
     const DWORD length = FormatMessageW(
@@ -31,11 +32,9 @@ Reason errorText(DWORD code)
     return text;
 }
 
-Reason lastError() { return errorText(GetLastError()); }
-
 /// Why `target` cannot be replaced, said more plainly than the system's
 /// "access denied" or "sharing violation" where the cause is known.
-Reason replaceFailure(const fs::path& target, DWORD code)
+std::string replaceFailure(const fs::path& target, DWORD code)
 {
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (code == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
@@ -46,16 +45,61 @@ Reason replaceFailure(const fs::path& target, DWORD code)
     return errorText(code);
 }
 
-std::optional<Reason> writeAll(HANDLE file, std::string_view bytes)
+Failure failure(DWORD code, const fs::path& target = {})
+{
+    using Cause = Failure::Cause;
+    if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS)
+        return {Cause::NameTaken, errorText(code)};
+    if (code == ERROR_ACCESS_DENIED && target.empty())
+        return {Cause::NotPermitted, errorText(code)};
+    return {Cause::Other, target.empty() ? errorText(code) : replaceFailure(target, code)};
+}
+
+Failure lastFailure() { return failure(GetLastError()); }
+
+/// Closes a handle when it goes out of scope.
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle()
+    {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            CloseHandle(handle_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return handle_; }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    /// Closes now, for the close's own failure to count.
+    Outcome close()
+    {
+        const HANDLE handle = std::exchange(handle_, INVALID_HANDLE_VALUE);
+        if (!CloseHandle(handle))
+            return lastFailure();
+        return std::nullopt;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+Outcome writeAll(HANDLE file, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));
         DWORD written = 0;
         if (!WriteFile(file, bytes.data(), chunk, &written, nullptr))
-            return lastError();
+            return lastFailure();
         bytes.remove_prefix(written);
     }
     return std::nullopt;
+}
+
+bool setLength(HANDLE file, std::uint64_t length)
+{
+    LARGE_INTEGER position;
+    position.QuadPart = static_cast<LONGLONG>(length);
+    return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) && SetEndOfFile(file);
 }
 
 } // namespace
@@ -86,63 +130,107 @@ std::optional<std::string> windows1252FromWide(std::wstring_view text)
     return bytes;
 }
 
-std::optional<Reason> writeNewFile(const fs::path& file, std::string_view bytes, const fs::path&)
+Outcome writeNewFile(const fs::path& file, std::string_view bytes, const fs::path&)
 {
-    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return lastError();
-    std::optional<Reason> reason = writeAll(handle, bytes);
-    if (!CloseHandle(handle) && !reason)
-        reason = lastError();
-    return reason;
+    Handle handle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle.valid())
+        return lastFailure();
+    Outcome outcome = writeAll(handle.get(), bytes);
+    Outcome closed = handle.close();
+    if (!outcome)
+        outcome = closed;
+    if (outcome)
+        (void)DeleteFileW(file.c_str());
+    return outcome;
 }
 
-std::optional<Reason> replaceKeepingBackup(const fs::path& from, const fs::path& to, const fs::path& backup,
-                                           bool& keptBackup)
+Outcome replaceKeepingBackup(const fs::path& from, const fs::path& to, const fs::path& backup)
 {
-    keptBackup = false;
-    if (GetFileAttributesW(to.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return moveOver(from, to);
-    if (ReplaceFileW(to.c_str(), from.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-        keptBackup = true;
+    // ReplaceFileW keeps the replaced file's attributes and access rights.
+    if (ReplaceFileW(to.c_str(), from.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
         return std::nullopt;
-    }
     const DWORD code = GetLastError();
     // The old file went to the backup name but the new one did not follow.
     if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
         (void)moveOver(backup, to);
-    return replaceFailure(to, code);
+    return failure(code, to);
 }
 
-std::optional<Reason> moveOver(const fs::path& from, const fs::path& to)
+Outcome moveOver(const fs::path& from, const fs::path& to)
 {
     if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return replaceFailure(to, GetLastError());
+        return failure(GetLastError(), to);
     return std::nullopt;
 }
 
-std::optional<Reason> readAll(const fs::path& file, std::string& bytes)
+Outcome overwrite(const fs::path& file, std::string_view bytes)
 {
-    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return lastError();
+    Handle handle(CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle.valid())
+        return failure(GetLastError(), file);
+    // Room first: a full disk then fails before anything is written.
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handle.get(), &size) ||
+        (static_cast<std::uint64_t>(size.QuadPart) < bytes.size() && !setLength(handle.get(), bytes.size())) ||
+        !SetFilePointerEx(handle.get(), LARGE_INTEGER{}, nullptr, FILE_BEGIN))
+        return lastFailure();
+    if (Outcome written = writeAll(handle.get(), bytes))
+        return written;
+    if (!SetEndOfFile(handle.get()))
+        return lastFailure();
+    return handle.close();
+}
+
+std::optional<std::string> unwritable(const fs::path& file)
+{
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return errorText(GetLastError());
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return "the file is read-only";
+    return std::nullopt;
+}
+
+std::uintmax_t linkCount(const fs::path& file)
+{
+    Handle handle(CreateFileW(file.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!handle.valid() || !GetFileInformationByHandle(handle.get(), &information))
+        return 1;
+    return information.nNumberOfLinks;
+}
+
+Outcome readAll(const fs::path& file, std::string& bytes, std::uintmax_t limit)
+{
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return Failure{Failure::Cause::Other, notAFile(fs::file_type::directory)};
+    Handle handle(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle.valid())
+        return lastFailure();
+    if (const DWORD type = GetFileType(handle.get()); type != FILE_TYPE_DISK)
+        return Failure{Failure::Cause::Other,
+                       notAFile(type == FILE_TYPE_PIPE ? fs::file_type::fifo : fs::file_type::character)};
+    const Failure tooLarge{Failure::Cause::Other,
+                           "it holds more than " + std::to_string(limit) + " bytes, too many to read"};
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(handle.get(), &size) && static_cast<std::uintmax_t>(size.QuadPart) > limit)
+        return tooLarge;
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
     char buffer[1 << 16];
     for (;;) {
         DWORD got = 0;
-        if (!ReadFile(handle, buffer, sizeof buffer, &got, nullptr)) {
-            const Reason reason = lastError();
-            CloseHandle(handle);
-            return reason;
-        }
+        if (!ReadFile(handle.get(), buffer, sizeof buffer, &got, nullptr))
+            return lastFailure();
         if (got == 0)
-            break;
+            return std::nullopt;
+        if (bytes.size() + got > limit)
+            return tooLarge;
         bytes.append(buffer, got);
     }
-    CloseHandle(handle);
-    return std::nullopt;
 }
-
-unsigned long processId() { return GetCurrentProcessId(); }
 
 } // namespace orvanta::native

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "platform/file_error.h"
+#include "platform/file_location.h"
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -9,22 +12,35 @@
 
 namespace orvanta {
 
-/// The whole content of a file, by its path text.
-FileOutcome<std::string> readFileBytes(std::string_view pathText);
+/// The most bytes a file may hold to be read: far more than any script or
+/// project file, and little enough to hold in memory.
+inline constexpr std::uintmax_t kMaxReadBytes = std::uintmax_t{256} << 20;
 
-/// A file to create or replace, by its path text, with its exact bytes.
+/// The whole content of a regular file. Folders, devices, pipes and files of
+/// more than kMaxReadBytes are refused at once.
+FileOutcome<std::string> readFileBytes(const FileLocation& file);
+
+/// A file to create or replace, with its exact bytes.
 struct FileContents {
-    std::string pathText;
+    FileLocation location;
     std::string_view bytes;
 };
 
 /// Creates or replaces one file. The bytes go to a temporary file beside the
 /// target, which is then renamed over the target: after a failure at any step,
-/// or if the program dies while writing, the old file is still whole.
-std::optional<FileError> replaceFile(std::string_view pathText, std::string_view bytes);
+/// or if the program dies while writing, the old file is still whole. What the
+/// user had is kept: a read-only file is refused, its permissions, owner and
+/// group stay (set-id bits do not), a symbolic link stays and the file it names
+/// gets the content, and a file with several names is written into so that
+/// every name sees the new content (see FileReplacement).
+std::optional<FileError> replaceFile(const FileLocation& file, std::string_view bytes);
 
-/// Replaces several files: every one is staged before the first is renamed, so
-/// a failure while writing leaves all of them as they were.
-std::optional<FileError> replaceFiles(std::span<const FileContents> files);
+/// Replaces several files, all or none: every one is staged before the first
+/// is replaced, and the old content of each stays at hand until the last is
+/// in. When one cannot be replaced, those before it get their old content back;
+/// any that cannot is named in the message. `beforeNext` runs between two
+/// replacements (tests use it to stand in for another program).
+std::optional<FileError> replaceFiles(std::span<const FileContents> files,
+                                      const std::function<void()>& beforeNext = {});
 
 } // namespace orvanta

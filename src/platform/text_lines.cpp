@@ -9,7 +9,11 @@ std::vector<std::string_view> splitLines(std::string_view text)
     while (start < text.size()) {
         const std::size_t lf = text.find('\n', start);
         if (lf == std::string_view::npos) {
-            lines.push_back(text.substr(start));
+            // A last line cut short between CR and LF keeps no CR.
+            std::string_view last = text.substr(start);
+            if (last.ends_with('\r'))
+                last.remove_suffix(1);
+            lines.push_back(last);
             break;
         }
         std::size_t end = lf;

@@ -18,7 +18,8 @@ inline void appendLine(std::string& out, std::string_view text)
 
 /// The lines of a text file. A line ends at CR LF or at a bare LF (a file that
 /// went through a Unix editor still reads); a bare CR stays part of its line.
-/// Text after the last line end, if any, is the last line.
+/// Text after the last line end, if any, is the last line, without a CR it
+/// ends with (the rest of a CR LF that was cut off).
 std::vector<std::string_view> splitLines(std::string_view text);
 
 } // namespace orvanta

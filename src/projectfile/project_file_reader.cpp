@@ -1,6 +1,5 @@
 #include "projectfile/project_file_reader.h"
 
-#include "platform/host_path.h"
 #include "platform/text_file.h"
 #include "platform/text_lines.h"
 #include "projectfile/project_file_format.h"
@@ -96,16 +95,20 @@ LoadResult readProjectText(std::string_view bytes, ProjectState& project)
     return {LoadStatus::Loaded, {}};
 }
 
-LoadResult loadProjectFile(std::string_view pathText, ProjectState& project)
+LoadResult loadProjectFile(const FileLocation& file, ProjectState& project)
 {
-    const auto bytes = readFileBytes(pathText);
+    const auto bytes = readFileBytes(file);
     if (!bytes)
         return failed(bytes.error().message);
     LoadResult result = readProjectText(bytes.value(), project);
     if (result.status == LoadStatus::Failed)
-        result.message = "Cannot load " + describePath(pathText, hostPath(pathText)) + ": " +
-                         result.message + "; nothing was loaded";
+        result.message = "Cannot load " + file.shown() + ": " + result.message + "; nothing was loaded";
     return result;
+}
+
+LoadResult loadProjectFile(std::string_view pathText, ProjectState& project)
+{
+    return loadProjectFile(FileLocation::fromPathText(pathText), project);
 }
 
 } // namespace orvanta

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/project_state.h"
+#include "platform/file_location.h"
 
 #include <string>
 #include <string_view>
@@ -25,7 +26,9 @@ struct LoadResult {
 /// unless the whole file could be read.
 LoadResult readProjectText(std::string_view bytes, ProjectState& project);
 
-/// Reads the project file at a path text; see readProjectText.
+/// Reads the project file at a location; see readProjectText.
+LoadResult loadProjectFile(const FileLocation& file, ProjectState& project);
+/// Reads the project file a project field's path text names.
 LoadResult loadProjectFile(std::string_view pathText, ProjectState& project);
 
 } // namespace orvanta

@@ -37,9 +37,14 @@ std::string projectFileText(const ProjectState& project)
     return out;
 }
 
+std::optional<FileError> saveProjectFile(const ProjectState& project, const FileLocation& file)
+{
+    return replaceFile(file, projectFileText(project));
+}
+
 std::optional<FileError> saveProjectFile(const ProjectState& project, std::string_view pathText)
 {
-    return replaceFile(pathText, projectFileText(project));
+    return saveProjectFile(project, FileLocation::fromPathText(pathText));
 }
 
 } // namespace orvanta

@@ -2,6 +2,7 @@
 
 #include "model/project_state.h"
 #include "platform/file_error.h"
+#include "platform/file_location.h"
 
 #include <optional>
 #include <string>
@@ -15,7 +16,9 @@ namespace orvanta {
 /// time-out, security value, level data strings, "**BREAKER**" and the paths.
 std::string projectFileText(const ProjectState& project);
 
-/// Writes the project file at a path text, replacing an existing file whole.
+/// Writes the project file at a location, replacing an existing file whole.
+std::optional<FileError> saveProjectFile(const ProjectState& project, const FileLocation& file);
+/// Writes the project file a project field's path text names.
 std::optional<FileError> saveProjectFile(const ProjectState& project, std::string_view pathText);
 
 } // namespace orvanta

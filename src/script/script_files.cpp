@@ -1,6 +1,5 @@
 #include "script/script_files.h"
 
-#include "platform/host_path.h"
 #include "platform/text_file.h"
 #include "platform/text_lines.h"
 #include "resources/stock_texts.h"
@@ -12,30 +11,39 @@
 namespace orvanta {
 namespace {
 
-std::optional<FileError> writePair(std::string_view folderText, std::string_view script,
-                                   std::string_view english)
+std::optional<FileError> writePair(const FileLocation& folder, std::string_view script, std::string_view english)
 {
     const std::array<FileContents, 2> files{{
-        {joinPathText(folderText, "Script.txt"), script},
-        {joinPathText(folderText, "English.txt"), english},
+        {folder.child("Script.txt"), script},
+        {folder.child("English.txt"), english},
     }};
     return replaceFiles(files);
 }
 
 } // namespace
 
-std::optional<FileError> writeScriptFiles(const ProjectState& project, std::string_view folderText)
+std::optional<FileError> writeScriptFiles(const ProjectState& project, const FileLocation& folder)
 {
-    return writePair(folderText, scriptText(project), englishText(project));
+    return writePair(folder, scriptText(project), englishText(project));
 }
 
-std::optional<FileError> restoreStockFiles(std::string_view folderText)
+std::optional<FileError> writeScriptFiles(const ProjectState& project, std::string_view folderText)
+{
+    return writeScriptFiles(project, FileLocation::fromPathText(folderText));
+}
+
+std::optional<FileError> restoreStockFiles(const FileLocation& folder)
 {
     std::string script;
     std::string english;
     appendLine(script, resources::stockScript());
     appendLine(english, resources::stockEnglish());
-    return writePair(folderText, script, english);
+    return writePair(folder, script, english);
+}
+
+std::optional<FileError> restoreStockFiles(std::string_view folderText)
+{
+    return restoreStockFiles(FileLocation::fromPathText(folderText));
 }
 
 } // namespace orvanta

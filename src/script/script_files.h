@@ -2,19 +2,22 @@
 
 #include "model/project_state.h"
 #include "platform/file_error.h"
+#include "platform/file_location.h"
 
 #include <optional>
 #include <string_view>
 
 namespace orvanta {
 
-/// Writes "Script.txt" and "English.txt" of the project into a folder text.
-/// Both are staged before either replaces its old file, so a failure leaves
-/// the folder as it was.
+/// Writes "Script.txt" and "English.txt" of the project into a folder, both
+/// or neither (see replaceFiles).
+std::optional<FileError> writeScriptFiles(const ProjectState& project, const FileLocation& folder);
+/// The same, into the folder a project field's path text names.
 std::optional<FileError> writeScriptFiles(const ProjectState& project, std::string_view folderText);
 
-/// Writes the stock "Script.txt" and "English.txt" into a folder text, each as
-/// one item followed by CR LF.
+/// Writes the stock "Script.txt" and "English.txt" into a folder, each as one
+/// item followed by CR LF, both or neither.
+std::optional<FileError> restoreStockFiles(const FileLocation& folder);
 std::optional<FileError> restoreStockFiles(std::string_view folderText);
 
 } // namespace orvanta
