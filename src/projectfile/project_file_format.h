@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace orvanta::projectfile {
@@ -14,7 +15,7 @@ inline constexpr std::string_view kSwitches = "**SWITCHES**";
 /// The tail after the "**SWITCHES**" line: five switches, the input time-out,
 /// the security value, twelve level data strings, "**BREAKER**", the script
 /// folder and the Easylife location.
-inline constexpr int kTailLines = 22;
-inline constexpr int kTailBreakerOffset = 20;  // counted from the "**SWITCHES**" line
+inline constexpr std::size_t kTailLines = 22;
+inline constexpr std::size_t kTailBreakerOffset = 20;  // counted from the "**SWITCHES**" line
 
 } // namespace orvanta::projectfile

@@ -19,40 +19,53 @@ constexpr std::size_t kHeadValues = 3 * kSlotCount + 2;  // names, WADs, tracks,
 
 LoadResult failed(std::string reason) { return {LoadStatus::Failed, std::move(reason)}; }
 
-/// Whether the "**SWITCHES**" line at `index` is followed by the fixed tail.
-bool hasTailShape(const Lines& lines, std::size_t index)
+constexpr std::size_t kFirstPackLine = 1 + kHeadValues;
+
+/// The "**SWITCHES**" lines after the head that have a whole tail after them.
+std::vector<std::size_t> switchesLines(const Lines& lines)
 {
-    return index + kTailLines < lines.size() &&
-           lines[index + projectfile::kTailBreakerOffset] == projectfile::kBreaker;
+    std::vector<std::size_t> found;
+    for (std::size_t index = kFirstPackLine; index + kTailLines < lines.size(); ++index) {
+        if (lines[index] == projectfile::kSwitches)
+            found.push_back(index);
+    }
+    return found;
 }
 
-std::optional<std::size_t> findSwitches(const Lines& lines, std::size_t from)
+/// Why no "**SWITCHES**" line can be told to be the one the fields follow.
+std::string noTail(const Lines& lines, const std::vector<std::size_t>& whole)
 {
-    const auto found = std::find(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end(),
-                                 projectfile::kSwitches);
-    if (found == lines.end())
-        return std::nullopt;
-    return static_cast<std::size_t>(found - lines.begin());
+    if (whole.size() > 1)
+        return "lines " + std::to_string(whole[0] + 1) + " and " + std::to_string(whole[1] + 1) +
+               " both read \"**SWITCHES**\" with the fields after them, so they cannot be told apart";
+    const auto last = std::find(lines.rbegin(), lines.rend() - static_cast<std::ptrdiff_t>(kFirstPackLine),
+                                projectfile::kSwitches);
+    if (last == lines.rend() - static_cast<std::ptrdiff_t>(kFirstPackLine))
+        return "it has no \"**SWITCHES**\" line after its level names and legends";
+    const std::size_t index = static_cast<std::size_t>(lines.rend() - last) - 1;
+    const std::size_t after = lines.size() - index - 1;
+    return "its \"**SWITCHES**\" line " + std::to_string(index + 1) + " is followed by " + std::to_string(after) +
+           " lines, not the " + std::to_string(kTailLines) + " that end a project file" +
+           (after < kTailLines ? "; the file ends early" : "");
 }
 
-/// The "**SWITCHES**" line the tail follows: the first one in the file, as
-/// every file of this format has it. A first one without the tail's shape is
-/// either a file that ends early or a pack holding that line; either way the
-/// lines after it are not the fields, so the file is refused.
+/// The "**SWITCHES**" line the fields follow: the one exactly that many lines
+/// before the end, as in every file this program writes, whatever its packs
+/// hold. Where lines follow the Easylife location, it is the one line whose
+/// tail has "**BREAKER**" in its place.
 std::variant<std::size_t, std::string> locateTail(const Lines& lines)
 {
-    const auto first = findSwitches(lines, 1 + kHeadValues);
-    if (!first)
-        return std::string("the file ends before its \"**SWITCHES**\" line");
-    if (hasTailShape(lines, *first))
-        return *first;
-    for (auto later = findSwitches(lines, *first + 1); later; later = findSwitches(lines, *later + 1)) {
-        if (hasTailShape(lines, *later))
-            return "line " + std::to_string(*first + 1) +
-                   " of a script pack reads \"**SWITCHES**\", so the fields after it cannot be told "
-                   "apart";
+    const std::vector<std::size_t> whole = switchesLines(lines);
+    if (!whole.empty() && whole.back() + kTailLines + 1 == lines.size())
+        return whole.back();
+    std::vector<std::size_t> withBreaker;
+    for (const std::size_t index : whole) {
+        if (lines[index + projectfile::kTailBreakerOffset] == projectfile::kBreaker)
+            withBreaker.push_back(index);
     }
-    return "the file ends early after its \"**SWITCHES**\" line " + std::to_string(*first + 1);
+    if (withBreaker.size() == 1)
+        return withBreaker.front();
+    return noTail(lines, withBreaker.empty() ? whole : withBreaker);
 }
 
 void applyFields(const Lines& lines, std::size_t switchesLine, ProjectState& project)
@@ -74,7 +87,7 @@ void applyFields(const Lines& lines, std::size_t switchesLine, ProjectState& pro
     project.security = *tail++;
     for (LevelSlot& slot : project.slots)
         slot.levelData = *tail++;
-    ++tail;  // "**BREAKER**"
+    ++tail;  // "**BREAKER**", or whatever stands in its place
     project.scriptFolder = *tail++;
     project.easylifeLocation = *tail++;
 }
