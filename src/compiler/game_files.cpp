@@ -6,6 +6,7 @@
 #include "model/field_names.h"
 #include "platform/host_path.h"
 #include "platform/text_file.h"
+#include "platform/windows1252.h"
 #include "script/english_writer.h"
 #include "script/script_writer.h"
 
@@ -100,13 +101,15 @@ std::string packageFolderText(std::string_view scriptFolderText)
 
 PackageFileCheck packageFileCheck(std::string_view scriptFolderText)
 {
-    std::string package = packageFolderText(scriptFolderText);
+    const std::string package = packageFolderText(scriptFolderText);
+    const std::filesystem::path root = hostPath(package);
     std::error_code error;
-    if (package.empty() || !std::filesystem::is_directory(hostPath(package), error))
+    if (package.empty() || !std::filesystem::is_directory(root, error))
         return {};
-    return [package](std::string_view pathInPackage) {
+    // The game finds its files in any letter case, as Windows does.
+    return [root](std::string_view pathInPackage) {
         std::error_code ignored;
-        return std::filesystem::exists(hostPath(joinPathText(package, pathInPackage)), ignored);
+        return std::filesystem::exists(resolveInAnyCase(root, windows1252::toUtf8(pathInPackage)), ignored);
     };
 }
 

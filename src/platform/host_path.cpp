@@ -39,6 +39,11 @@ fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path&)
     return fs::path(std::u8string(utf8Text.begin(), utf8Text.end()));
 }
 
+fs::path resolveInAnyCase(const fs::path& folder, std::string_view relativeText)
+{
+    return folder / fs::path(std::u8string(relativeText.begin(), relativeText.end()));
+}
+
 #else
 
 namespace {
@@ -65,9 +70,14 @@ std::string resolveEntry(const fs::path& folder, const std::string& name)
     return name;
 }
 
-/// The components of a drive path after its "X:", found in any letter case.
-fs::path resolveUnder(fs::path resolved, std::string_view rest)
+} // namespace
+
+fs::path resolveInAnyCase(const fs::path& folder, std::string_view relativeText)
 {
+    std::string text(relativeText);
+    std::replace(text.begin(), text.end(), '\\', '/');
+    std::string_view rest = text;
+    fs::path resolved = folder;
     bool folderExists = true;
     while (!rest.empty()) {
         const std::size_t slash = rest.find('/');
@@ -82,8 +92,6 @@ fs::path resolveUnder(fs::path resolved, std::string_view rest)
     return resolved;
 }
 
-} // namespace
-
 fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path& winePrefix)
 {
     std::string text(utf8Text);
@@ -91,8 +99,8 @@ fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path& winePr
     if (!isDrivePath(text))
         return text;
     const char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
-    fs::path resolved = resolveUnder(winePrefix / "dosdevices" / (std::string(1, drive) + ":"),
-                                     std::string_view(text).substr(2));
+    fs::path resolved = resolveInAnyCase(winePrefix / "dosdevices" / (std::string(1, drive) + ":"),
+                                         std::string_view(text).substr(2));
     if (text.back() == '/')
         resolved /= "";
     return resolved;

@@ -24,6 +24,11 @@ bool isDrivePath(std::string_view text);
 /// other text is a host path used as spelled.
 std::filesystem::path hostPathOfWindowsText(std::string_view utf8Text, const std::filesystem::path& winePrefix);
 
+/// A path inside an existing folder as Windows finds it: each component of
+/// `relativeText` (UTF-8, backslashes or slashes) that does not exist as
+/// spelled resolves to one that does in other letter case.
+std::filesystem::path resolveInAnyCase(const std::filesystem::path& folder, std::string_view relativeText);
+
 /// The host path a project field's path text (Windows-1252) names; see
 /// hostPathOfWindowsText.
 std::filesystem::path hostPath(std::string_view pathText);
