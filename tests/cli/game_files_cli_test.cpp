@@ -1,48 +1,35 @@
 // check, build and dump from the command line: exit codes, all four files or
 // none, and a listing of what build wrote that gives back the project.
-#include "cli/cli.h"
+#include "support/cli.h"
 #include "support/files.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace orvanta {
 namespace {
 
 using test::TempFolder;
 
-struct CliResult {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliResult run(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::run(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::CliResult;
+using test::runCli;
 
 TEST(GameFilesCli, CheckAndBuildRefuseErrorsAndWriteAllFourFilesOtherwise)
 {
     TempFolder folder;
-    const CliResult check = run({"check", "--set", "sound2=300"});
+    const CliResult check = runCli({"check", "--set", "sound2=300"});
     EXPECT_EQ(check.exitCode, 3);
     EXPECT_EQ(check.out, "Script.txt:68: error: the audio track \"300\" is not a whole number from 0 to 255 "
                          "[Playable Tutorial Level audio track (sound2)]\n");
-    const CliResult refused = run({"build", "--set", "sound2=300", folder.text()});
+    const CliResult refused = runCli({"build", "--set", "sound2=300", folder.text()});
     EXPECT_EQ(refused.exitCode, 3);
     EXPECT_EQ(refused.err, check.out + "orvanta-cli: nothing written: the project has errors\n");
     EXPECT_EQ(test::entryCount(folder.path()), 0U);
 
-    EXPECT_EQ(run({"check"}).exitCode, 0);
-    ASSERT_EQ(run({"build", folder.text()}).exitCode, 0);
+    EXPECT_EQ(runCli({"check"}).exitCode, 0);
+    ASSERT_EQ(runCli({"build", folder.text()}).exitCode, 0);
     for (const char* file : {"Script.txt", "English.txt", "SCRIPT.DAT", "ENGLISH.DAT"})
         EXPECT_FALSE(test::readBytes(folder / file).empty()) << file;
-    EXPECT_EQ(run({"dump", (folder / "missing.DAT").string()}).exitCode, 1);
+    EXPECT_EQ(runCli({"dump", (folder / "missing.DAT").string()}).exitCode, 1);
 }
 
 TEST(GameFilesCli, DumpOfWhatBuildWroteGivesBackTheProject)
@@ -62,8 +49,8 @@ TEST(GameFilesCli, DumpOfWhatBuildWroteGivesBackTheProject)
             args.insert(args.end(), {"--set", set});
     }
     args.push_back(folder.text());
-    ASSERT_EQ(run(args).exitCode, 0);
-    const std::string dump = run({"dump", (folder / "SCRIPT.DAT").string()}).out;
+    ASSERT_EQ(runCli(args).exitCode, 0);
+    const std::string dump = runCli({"dump", (folder / "SCRIPT.DAT").string()}).out;
     for (const std::string& expected : {std::string("InputTimeout: 1234"), std::string("Security: $7f"),
                                         std::string("Legend: 1 \"First Legend\""),
                                         std::string("Legend: 0 \"Second Legend\""),
@@ -78,7 +65,7 @@ TEST(GameFilesCli, DumpOfWhatBuildWroteGivesBackTheProject)
               "LoadCamera: " + n + ", -" + n + ", 2" + n + ", 3" + n + ", 4" + n + ", 5" + n + ", " + n})
             EXPECT_NE(dump.find(expected), std::string::npos) << expected;
     }
-    EXPECT_NE(run({"dump", (folder / "ENGLISH.DAT").string()}).out.find("(string 2): \"Name 1\""), std::string::npos);
+    EXPECT_NE(runCli({"dump", (folder / "ENGLISH.DAT").string()}).out.find("(string 2): \"Name 1\""), std::string::npos);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "platform/file_location.h"
 #include "platform/host_path.h"
 #ifndef _WIN32
 #include "support/environment.h"
@@ -15,6 +16,7 @@ TEST(HostPath, DrivePathsMapIntoTheWinePrefixInAnyLetterCaseOthersAsWritten)
 {
     const test::FakeWinePrefix wine(test::kScriptFolder);
     test::writeBytes(wine.driveC(test::kScriptFolder) / "SCRIPT.TXT", "x");
+    test::writeBytes(wine.driveC() / "Q.txt", "x");
     const fs::path drive = wine.path() / "dosdevices/c:";
     const std::pair<std::string, fs::path> cases[] = {
         {joinPathText("c:\\program files\\core design\\TRLE\\Script", "Script.txt"), drive / test::kScriptFolder / "SCRIPT.TXT"},
@@ -24,12 +26,25 @@ TEST(HostPath, DrivePathsMapIntoTheWinePrefixInAnyLetterCaseOthersAsWritten)
         {joinPathText("C:", ""), drive / ""},
         {"d:\\games\\x.txt", wine.path() / "dosdevices/d:/games/x.txt"},
         {"/home/user\\Script.txt", "/home/user/Script.txt"},
+        {(wine.driveC() / "q.txt").string(), wine.driveC() / "q.txt"},  // not Q.txt: only a drive path is Windows's
         {"relative\\file.txt", "relative/file.txt"},
         {"CC:\\x", "CC:/x"},                 // not a drive
         {"caf\xE9.txt", "caf\xC3\xA9.txt"},  // Windows-1252 to UTF-8
     };
     for (const auto& [text, host] : cases)
         EXPECT_EQ(hostPath(text), host) << text;
+}
+
+TEST(HostPath, FileLocationsKeepHostPathsAndShowThemAsTheHostHasThem)
+{
+    const test::FakeWinePrefix wine(test::kScriptFolder);
+    const fs::path exact = wine.driveC() / "Q.TXT";
+    EXPECT_EQ(FileLocation::fromHostPath(exact).host(), exact);
+    EXPECT_EQ(FileLocation::fromTypedPath(exact).child("x").host(), exact / "x");
+    EXPECT_EQ(FileLocation::fromPathText("/tmp/out").child("Script.txt").shown(), "\"/tmp/out/Script.txt\"");
+    EXPECT_EQ(FileLocation::fromTypedPath("c:\\program files\\core design").child("Script.txt").shown(),
+              "\"c:\\program files\\core design\\Script.txt\" (" +
+                  (wine.path() / "dosdevices/c:/Program Files/Core Design/Script.txt").string() + ")");
 }
 
 TEST(HostPath, ThePrefixIsWinePrefixOrTheHomeFoldersWine)

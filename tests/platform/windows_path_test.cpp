@@ -30,9 +30,9 @@ TEST(WindowsPath, DrivePathTextsReachTheFilesTheyMean)
         everyHighByte += static_cast<char>(byte);
     for (const std::string& name : {std::string("caf\xE9.txt"), std::string("\x80 100.txt"), everyHighByte}) {
         const std::string text = folder.text() + "\\" + name;
-        ASSERT_FALSE(replaceFile(text, name));
+        ASSERT_FALSE(replaceFile(FileLocation::fromPathText(text), name));
         EXPECT_EQ(test::readBytes(folder.path() / wideOf(name)), name);
-        const auto bytes = readFileBytes(text);
+        const auto bytes = readFileBytes(FileLocation::fromPathText(text));
         ASSERT_TRUE(bytes) << bytes.error().message;
         EXPECT_EQ(bytes.value(), name);
     }
@@ -40,7 +40,7 @@ TEST(WindowsPath, DrivePathTextsReachTheFilesTheyMean)
 
     // The system's own text for the failure follows the path as typed, on one line.
     const std::string missing = folder.text() + "\\missing\xE9.txt";
-    const auto failed = readFileBytes(missing);
+    const auto failed = readFileBytes(FileLocation::fromPathText(missing));
     ASSERT_FALSE(failed);
     const std::string prefix = "Cannot read \"" + windows1252::toUtf8(missing) + "\": ";
     const std::string& message = failed.error().message;

@@ -106,11 +106,11 @@ TEST_F(MainWindowTest, FailuresNameThePathAndAreNeverReportedAsSuccess)
 {
     const std::string missing = (temp / "missing").string();
     const std::tuple<const char*, std::string ProjectState::*, const char*, std::string> cases[] = {
-        {"begin", &ProjectState::scriptFolder, "The script files were not compiled.", missing + "\\Script.txt"},
-        {"Restore", &ProjectState::scriptFolder, "The default script files were not restored.", missing + "\\Script.txt"},
+        {"begin", &ProjectState::scriptFolder, "The script files were not compiled.", missing + "/Script.txt"},
+        {"Restore", &ProjectState::scriptFolder, "The default script files were not restored.", missing + "/Script.txt"},
         {"begin", &ProjectState::easylifeLocation, "the Easylife compiler could not be started", missing},
         {"easy", &ProjectState::easylifeLocation, "Cannot start", missing},
-        {"ctoo", &ProjectState::compileToFolder, "Cannot write", missing + "\\Script.txt"},
+        {"ctoo", &ProjectState::compileToFolder, "Cannot write", missing + "/Script.txt"},
     };
     const ProjectState before = window.project();
     for (const auto& [command, field, consequence, named] : cases) {

@@ -78,12 +78,12 @@ TEST_F(ProjectFilesTest, AFileThatCannotBeReadOrWrittenIsNamedAndTheDialogAndThe
     retype(nameBox(4), QStringLiteral("Half typed"));
     const ProjectState before = window.project();
     const std::tuple<Qt::Key, const char*, QString, QString> cases[] = {
-        {Qt::Key_L, "Form12", QStringLiteral("missing"), QStringLiteral("\\missing.txt\" (")},
-        {Qt::Key_L, "Form12", QStringLiteral("cut.txt"), QStringLiteral("\\cut.txt\" (")},
-        {Qt::Key_L, "Form12", QStringLiteral("folder"), QStringLiteral("\\folder.txt\" (")},
+        {Qt::Key_L, "Form12", QStringLiteral("missing"), QStringLiteral("/missing.txt\": ")},
+        {Qt::Key_L, "Form12", QStringLiteral("cut.txt"), QStringLiteral("/cut.txt\": ")},
+        {Qt::Key_L, "Form12", QStringLiteral("folder"), QStringLiteral("/folder.txt\": ")},
         {Qt::Key_L, "Form12", QStringLiteral("Script.txt"), QStringLiteral("Not an ORV file!")},
-        {Qt::Key_S, "Form8", QStringLiteral("folder"), QStringLiteral("\\folder.txt\" (")},
-        {Qt::Key_S, "Form8", QString(300, u'n'), QStringLiteral("nnn.txt\" (")},
+        {Qt::Key_S, "Form8", QStringLiteral("folder"), QStringLiteral("/folder.txt\": ")},
+        {Qt::Key_S, "Form8", QString(300, u'n'), QStringLiteral("nnn.txt\": ")},
     };
     for (const auto& [key, form, name, said] : cases) {
         QWidget* dialog = open(key, form);
