@@ -27,13 +27,13 @@ printf 'Temple d\x92\xc9gypte' > "$work/level.txt"
 printf 'C:\\Program Files\\Jeux \xe9\x80\\Script' > "$work/folder.txt"
 names=(--set "Text1=@$work/level.txt" --set "Text23=@$work/pack.txt" --set "Text28=@$work/folder.txt")
 
-# A folder per case and system; the last is named with é and €, which each
-# program is given in its own system's encoding.
+# A folder per case and system; the last is named with é and €, a host path
+# each program is given in its own system's encoding (UTF-8, UTF-16).
 run_both() {  # CASE FOLDER SETTINGS...
     local case="$1" folder="$2"
     shift 2
     mkdir -p "$work/linux/$folder" "$work/windows/$folder"
-    linux compile "$@" "$(printf %s "$work/linux/$folder" | iconv -t WINDOWS-1252)" &&
+    linux compile "$@" "$work/linux/$folder" &&
         linux save "$@" "$work/linux/$case.txt" &&
         windows compile "$@" "$(windows_path "$work/windows/$folder")" &&
         windows save "$@" "$(windows_path "$work/windows/$case.txt")" || fail "$case: a command failed"
