@@ -32,7 +32,7 @@ TEST(ProjectFile, OnlyTheExactMagicLineMakesAProjectFileAndOneCutShortAnywhereLo
     }
 }
 
-TEST(ProjectFile, ReadsTheSameFieldsWhateverThePacksHoldAndWithBareLineFeeds)
+TEST(ProjectFile, ReadsTheSameFieldsWhateverThePacksAndFieldsHoldAndWithBareLineFeeds)
 {
     ProjectState saved = kDefaults;
     ASSERT_EQ(readProjectText(editedFile(), saved).status, LoadStatus::Loaded);
@@ -46,18 +46,12 @@ TEST(ProjectFile, ReadsTheSameFieldsWhateverThePacksHoldAndWithBareLineFeeds)
     ProjectState project = kDefaults;
     ASSERT_EQ(readProjectText(withLf + "anything after the paths\n", project).status, LoadStatus::Loaded);
     EXPECT_EQ(project, edited);
-}
 
-TEST(ProjectFile, WhatTheWriterWritesLoadsBackWhateverTheFieldsHold)
-{
-    ProjectState saved = kDefaults;
-    ASSERT_EQ(readProjectText(editedFile(), saved).status, LoadStatus::Loaded);
-    const ProjectState edited = saved;
+    // Whatever a file the writer made holds, it loads back.
     saved.level(5).scriptPack = "**SWITCHES**\r\n**BREAKER**\r\n";
-    saved.inventoryItems = "**SWITCHES**";
-    saved.switches[0] = saved.easylifeLocation = "**SWITCHES**";
+    saved.inventoryItems = saved.switches[0] = saved.easylifeLocation = "**SWITCHES**";
     saved.slot(12).levelData = "**BREAKER**";
-    ProjectState project = kDefaults;
+    project = kDefaults;
     ASSERT_EQ(readProjectText(projectFileText(saved), project).status, LoadStatus::Loaded);
     saved.level(5).scriptPack = edited.level(5).scriptPack;  // packs are not read back
     saved.inventoryItems = edited.inventoryItems;
