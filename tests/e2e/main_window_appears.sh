@@ -9,12 +9,12 @@ work="$(mktemp -d)" server="" orvanta=""
 stop() { kill $orvanta $server 2>/dev/null; wait 2>/dev/null; orvanta="" server=""; }
 trap 'stop; rm -rf "$work"' EXIT
 
-# Polls up to 20 s for a condition, or fails early when process $2 has ended.
+# Polls up to 50 s (a loaded machine starts slowly) for a condition, or fails early when process $2 has ended.
 await() {
     tries=0
     until eval "$1"; do
         tries=$((tries + 1))
-        { [ $tries -gt 400 ] || ! kill -0 "$2" 2>/dev/null; } && return 1
+        { [ $tries -gt 1000 ] || ! kill -0 "$2" 2>/dev/null; } && return 1
         sleep 0.05
     done
 }
