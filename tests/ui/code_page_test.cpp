@@ -2,7 +2,7 @@
 // back as they were, and a character the code page cannot hold is shown and written as "?".
 #include "support/main_window_test.h"
 
-#include "ui/project_file_chooser.h"
+#include "ui/folder_chooser.h"
 
 #include <QPlainTextEdit>
 
@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, EveryBoxKeepsTheEightBitCharactersAndShowsAndWritesOthers
         click(opened(form), "Command1");
     compile();
     entry("Save")->trigger();
-    opened("Form8")->findChild<ui::ProjectFileChooser*>()->setCurrentFolder(QString::fromStdString(temp.text()));
+    opened("Form8")->findChild<ui::FolderChooser*>()->openFolder(QString::fromStdString(temp.text()));
     retype(child(opened("Form8"), "Text1"), QStringLiteral("typed\u0141"));
     click(opened("Form8"), "Command1");
     for (const fs::path& file : {temp / "out\u00e9\u20ac??" / "Script.txt", temp / "out\u00e9\u20ac??" / "English.txt",
