@@ -1,11 +1,17 @@
 #include "ui/host_file.h"
 
-#include "ui/text_conversion.h"
+#include <filesystem>
 
 namespace orvanta::ui {
 
-std::string hostFile(const QString& hostPath) { return toProjectText(hostPath); }
+FileLocation hostFile(const QString& hostPath)
+{
+    return FileLocation::fromHostPath(std::filesystem::path(hostPath.toStdU16String()));
+}
 
-std::string typedFolder(const QString& typed) { return toProjectText(typed); }
+FileLocation typedFolder(const QString& typed)
+{
+    return FileLocation::fromTypedPath(std::filesystem::path(typed.toStdU16String()));
+}
 
 } // namespace orvanta::ui

@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QString>
+#include "platform/file_location.h"
 
-#include <string>
+#include <QString>
 
 namespace orvanta::ui {
 
-/// The file or folder a chooser gave, a host path, as the file calls take it.
-std::string hostFile(const QString& hostPath);
+/// A file or folder a chooser gave: a host path, used exactly as it is.
+FileLocation hostFile(const QString& hostPath);
 
-/// A folder typed into a box, as the file calls take it.
-std::string typedFolder(const QString& typed);
+/// A folder typed into a box: a drive path ("C:\...") is read as the project
+/// fields read it, any other text is the host path it is.
+FileLocation typedFolder(const QString& typed);
 
 } // namespace orvanta::ui

@@ -82,11 +82,11 @@ TEST_F(KeyboardTest, EnterEscapeCancelAndTheCloseBoxStoreOnlyWhatTheyShould)
         window.project() = before;
     }
     open("ctoo", "Frame1");
-    retype(find("Text30"), QString::fromStdString(temp.text() + "\\"));
+    retype(find("Text30"), QStringLiteral("C:\\Program Files\\Core Design\\trle\\script\\"));
     QTest::keyClick(find("Text30"), Qt::Key_Return);  // compiles into the folder typed, with nothing said
     EXPECT_EQ(opened("Frame1"), nullptr);
-    EXPECT_EQ(readBytes(temp / "Script.txt"), scriptText(window.project()));
-    EXPECT_EQ(readBytes(temp / "English.txt"), englishText(window.project()));
+    EXPECT_EQ(readBytes(scriptFolder() / "Script.txt"), scriptText(window.project()));
+    EXPECT_EQ(readBytes(scriptFolder() / "English.txt"), englishText(window.project()));
     EXPECT_TRUE(messages.isEmpty() && !std::filesystem::exists(compilerRecord()));
 }
 
