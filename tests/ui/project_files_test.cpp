@@ -109,12 +109,13 @@ TEST_F(ProjectFilesTest, TheChooserOfAllThreePlacesUsesTheFolderOpenedNotTheOneH
     };
     for (const auto& [how, name, addressName, start] : places) {
         SCOPED_TRACE(name);
-        for (const fs::path& folder : {start / "z", start / "\u0438\u043c\u044f", working / "\u0438\u043c\u044f"})
+        for (const fs::path& folder : {start / "z", start / "\u0438\u043c\u044f"})
             fs::create_directories(folder);  // "имя"
         QWidget* place = MainWindowTest::open(how, name);
         const bool panel = addressName == std::string_view("Text30");
         if (!panel)
             retype(child(place, "Text1"), QStringLiteral("p"));
+        EXPECT_TRUE(panel || child<QPushButton>(place, "Command2")->text() == QStringLiteral("Cancel"));
         auto* tree = child<QTreeWidget>(place, "Dir1");
         const auto item = [tree](const fs::path& folder) {
             return tree->findItems(QString::fromStdString(folder.filename().string()), Qt::MatchExactly | Qt::MatchRecursive).value(0);
@@ -125,30 +126,30 @@ TEST_F(ProjectFilesTest, TheChooserOfAllThreePlacesUsesTheFolderOpenedNotTheOneH
                    tree->currentItem() == item(folder) && item(folder)->font(0).bold() &&
                    tree->viewport()->rect().intersects(tree->visualItemRect(item(folder)));
         };
-        EXPECT_TRUE(uses(start)) << "opens showing and selecting its folder";
+        auto* drives = child<QComboBox>(place, "Drive1");
+        EXPECT_TRUE(uses(start) && drives->currentText() == (panel ? QStorageInfo(working).rootPath() : QStringLiteral("C:")))
+            << "opens showing and selecting its folder on its drive";
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item(start / "z")).center());
         QTest::keyClick(tree, Qt::Key_Down);
         QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(tree, &focusOut);  // the user moves on to another control
         EXPECT_TRUE(uses(start)) << "a click and an arrow key only highlight";
-        tree->setCurrentItem(item(start / "\u0438\u043c\u044f"));
+        tree->setCurrentItem(item(start / "z"));
         QTest::keyClick(tree, Qt::Key_Return);
-        EXPECT_TRUE(uses(start / "\u0438\u043c\u044f") && opened(name) == place && !fs::exists(start / "\u0438\u043c\u044f" / "Script.txt"))
-            << "Enter opens, and does no more";
-        doubleClick(tree->viewport(), Qt::LeftButton, tree->visualItemRect(item(start)).center());
-        EXPECT_TRUE(uses(start));
-        auto* drives = child<QComboBox>(place, "Drive1");
-        for (const QString& drive : {QStringLiteral("C:"), QStorageInfo(working).rootPath()}) {
+        EXPECT_TRUE(uses(start / "z") && opened(name) == place && !fs::exists(start / "z" / "Script.txt")) << "Enter opens, and does no more";
+        for (const fs::path& folder : {start, start / "\u0438\u043c\u044f"})
+            doubleClick(tree->viewport(), Qt::LeftButton, tree->visualItemRect(item(folder)).center());
+        const QString other = panel ? QStringLiteral("C:") : QStorageInfo(working).rootPath(), back = drives->currentText();
+        for (const QString& drive : {other, back}) {
             drives->setCurrentIndex(drives->findText(drive));
             Q_EMIT drives->activated(drives->currentIndex());
+            EXPECT_TRUE(uses(drive == back ? start / "\u0438\u043c\u044f" : working) || (panel && drive == other))
+                << "a drive opens at its current folder: the one last opened there, at first the working folder";
         }
-        EXPECT_TRUE(uses(working)) << "a drive opens at its current folder";
-        tree->setCurrentItem(item(working / "\u0438\u043c\u044f"));
-        QTest::keyClick(tree, Qt::Key_Return);
-        click(place, panel ? "Command13" : "Command1");
+        click(place, panel ? "Command13" : "Command1");  // into "имя"
         EXPECT_EQ(opened(name), nullptr) << messages.join(u'|').toStdString();
     }
-    EXPECT_TRUE(fs::exists(working / "\u0438\u043c\u044f" / "Script.txt") && fs::exists(working / "\u0438\u043c\u044f" / "p.txt"));
+    EXPECT_TRUE(fs::exists(working / "\u0438\u043c\u044f" / "Script.txt") && fs::exists(scriptFolder() / "\u0438\u043c\u044f" / "p.txt"));
     EXPECT_EQ(messages.join(u'|'), QStringLiteral("File saved successfully!|Script file loaded!"));
 }
 
