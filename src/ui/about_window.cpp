@@ -2,6 +2,7 @@
 
 #include "orvanta/version.h"
 #include "ui/artwork.h"
+#include "ui/dialog_layout.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,48 +14,39 @@ namespace {
 
 constexpr int kPictureSize = 96;
 
-QLabel* label(const char* name, const QString& text, QWidget* parent)
-{
-    auto* caption = new QLabel(text, parent);
-    caption->setObjectName(QString::fromLatin1(name));
-    return caption;
-}
-
 } // namespace
 
 AboutWindow::AboutWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("About Orvanta"));
 
-    auto* picture = label("Picture1", QString(), this);
+    QLabel* picture = addLabel(this, "Picture1", QString());
     picture->setPixmap(aboutPicture(kPictureSize, devicePixelRatioF()));
     picture->setFixedSize(kPictureSize, kPictureSize);
 
-    auto* product = label("Label1", QStringLiteral("Orvanta"), this);
+    QLabel* product = addLabel(this, "Label1", QStringLiteral("Orvanta"));
     QFont productFont = product->font();
     productFont.setPointSizeF(productFont.pointSizeF() * 2);
     productFont.setBold(true);
     product->setFont(productFont);
 
-    auto* credits = label("Label3",
-                          QStringLiteral("A script editor for the Tomb Raider IV level editor.\n\n"
-                                         "Design and programming: the Orvanta team\n"
-                                         "Stock script texts: the game's own script files\n"
-                                         "Testing: the level builders who tried the betas\n"
-                                         "Built with Qt"),
-                          this);
+    QLabel* credits = addLabel(this, "Label3",
+                               QStringLiteral("A script editor for the Tomb Raider IV level editor.\n\n"
+                                              "Design and programming: the Orvanta team\n"
+                                              "Stock script texts: the game's own script files\n"
+                                              "Testing: the level builders who tried the betas\n"
+                                              "Built with Qt"));
     credits->setWordWrap(false);
 
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    QPushButton* ok = addButton(this, "Command1", QStringLiteral("Ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
     auto* text = new QVBoxLayout;
     text->addWidget(product);
-    text->addWidget(label("Label2", QStringLiteral(ORVANTA_VERSION_TEXT), this));
+    text->addWidget(addLabel(this, "Label2", QStringLiteral(ORVANTA_VERSION_TEXT)));
     text->addSpacing(8);
     text->addWidget(credits);
     text->addStretch();

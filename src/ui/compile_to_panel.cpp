@@ -1,20 +1,18 @@
 #include "ui/compile_to_panel.h"
 
-#include "platform/message_box.h"
 #include "script/script_files.h"
-#include "ui/project_text_box.h"
+#include "ui/dialog_layout.h"
+#include "ui/folder_chooser.h"
+#include "ui/host_file.h"
+#include "ui/message_box.h"
+#include "ui/representable_text.h"
 #include "ui/text_conversion.h"
 
-#include <QComboBox>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStorageInfo>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace orvanta::ui {
@@ -25,22 +23,16 @@ CompileToPanel::CompileToPanel(ProjectState& project, QWidget* parent)
     setObjectName(QStringLiteral("Frame1"));
     setAutoFillBackground(true);  // it lies over the level rows
 
-    drives_ = new QComboBox(this);
-    drives_->setObjectName(QStringLiteral("Drive1"));
-
-    folders_ = new QTreeView(this);
-    folders_->setObjectName(QStringLiteral("Dir1"));
-    folders_->setHeaderHidden(true);
-    folders_->setMinimumSize(281, 186);
-
+    chooser_ = new FolderChooser(281, QString(), this);
     target_ = new QLineEdit(this);
     target_->setObjectName(QStringLiteral("Text30"));
-    bindToProjectField(target_, [this](std::string bytes) { project_.compileToFolder = std::move(bytes); });
+    keepOneLine(target_);  // a host path: any character the host allows
+    // The field keeps the target in the project's code page; "Compile" takes the box's host path.
+    connect(target_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { project_.compileToFolder = toProjectText(text); });
 
-    compileButton_ = new QPushButton(QStringLiteral("Compile"), this);
-    compileButton_->setObjectName(QStringLiteral("Command13"));
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton_->setObjectName(QStringLiteral("Command14"));
+    compileButton_ = addButton(this, "Command13", QStringLiteral("Compile"));
+    cancelButton_ = addButton(this, "Command14", QStringLiteral("Cancel"));
     // As in a dialog: Enter presses the focused button, else "Compile".
     compileButton_->setDefault(true);
     compileButton_->setAutoDefault(true);
@@ -51,12 +43,11 @@ CompileToPanel::CompileToPanel(ProjectState& project, QWidget* parent)
     buttons->addWidget(compileButton_);
     buttons->addWidget(cancelButton_);
     auto* column = new QVBoxLayout(this);
-    column->addWidget(drives_);
-    column->addWidget(folders_, 1);
+    column->addWidget(chooser_, 1);
     column->addWidget(target_);
     column->addLayout(buttons);
 
-    connect(drives_, &QComboBox::activated, this, &CompileToPanel::chooseDrive);
+    connect(chooser_, &FolderChooser::folderOpened, this, &CompileToPanel::setTarget);
     connect(compileButton_, &QPushButton::clicked, this, &CompileToPanel::compile);
     connect(cancelButton_, &QPushButton::clicked, this, &QWidget::hide);
 }
@@ -78,76 +69,25 @@ void CompileToPanel::keyPressEvent(QKeyEvent* event)
 
 void CompileToPanel::showEvent(QShowEvent* event)
 {
-    fillFolderLists();
+    // The drives and folders are read when the panel is first shown, which
+    // keeps reading the disks out of the program's start.
+    if (chooser_->folder().isEmpty()) {
+        const QString typed = target_->text();
+        chooser_->openFolder(QDir::fromNativeSeparators(typed));
+        setTarget(typed);  // the tree may not know the folder; the text stays
+    }
     QGroupBox::showEvent(event);
-}
-
-void CompileToPanel::fillFolderLists()
-{
-    if (folderModel_ != nullptr)
-        return;
-    fillDrives();
-    folderModel_ = new QFileSystemModel(this);
-    folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    folderModel_->setRootPath(QString());
-    folders_->setModel(folderModel_);
-    for (int column = 1; column < folderModel_->columnCount(); ++column)
-        folders_->hideColumn(column);
-    const QString target = target_->text();
-    moveTreeTo(QDir::fromNativeSeparators(target));
-    setTarget(target);  // the tree may not know the folder; the text stays
-    connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid())
-                    setTarget(folderModel_->filePath(current));
-            });
-}
-
-void CompileToPanel::moveTreeTo(const QString& folder)
-{
-    if (folderModel_ == nullptr)
-        return;
-    const QModelIndex index = folderModel_->index(folder);
-    if (index.isValid()) {
-        folders_->setCurrentIndex(index);
-        folders_->scrollTo(index);
-    }
-}
-
-void CompileToPanel::fillDrives()
-{
-    const QString currentRoot = QStorageInfo(QDir::currentPath()).rootPath();
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid() || !volume.isReady())
-            continue;
-        drives_->addItem(QDir::toNativeSeparators(volume.rootPath()), volume.rootPath());
-        if (volume.rootPath() == currentRoot)
-            drives_->setCurrentIndex(drives_->count() - 1);
-    }
-}
-
-void CompileToPanel::chooseDrive(int index)
-{
-    showFolder(drives_->itemData(index).toString());
-}
-
-void CompileToPanel::showFolder(const QString& folder)
-{
-    moveTreeTo(folder);
-    setTarget(folder);
 }
 
 void CompileToPanel::setTarget(const QString& folder)
 {
-    const QString text = replaceUnrepresentable(QDir::toNativeSeparators(folder));
-    target_->setText(text);
-    project_.compileToFolder = toProjectText(text);
+    target_->setText(QDir::toNativeSeparators(folder));
 }
 
 void CompileToPanel::compile()
 {
-    if (const auto error = writeScriptFiles(project_, project_.compileToFolder)) {
-        platform::showMessage(this, QString::fromStdString(error->message));
+    if (const auto error = writeScriptFiles(project_, typedFolder(target_->text()))) {
+        showMessage(this, QString::fromStdString(error->message));
         return;
     }
     hide();

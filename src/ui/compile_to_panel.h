@@ -4,26 +4,28 @@
 
 #include <QGroupBox>
 
-class QComboBox;
-class QFileSystemModel;
 class QLineEdit;
 class QPushButton;
-class QTreeView;
 
 namespace orvanta::ui {
 
-/// The "Compile To:" panel of the main window: a drive list, a folder tree and
-/// the target folder text, with "Compile" and "Cancel". "Compile" writes
-/// Script.txt and English.txt into the target folder and hides the panel; a
-/// failure is reported naming the path and the panel stays open.
+class FolderChooser;
+
+/// The "Compile To:" panel of the main window: the drive list and folder tree
+/// of the program's folder chooser, and the target folder `Text30`, which
+/// follows the folder opened there and may be typed into, with "Compile" and
+/// "Cancel". "Compile" writes Script.txt and English.txt into the target
+/// folder and hides the panel; a failure is reported naming the path and the
+/// panel stays open.
 class CompileToPanel : public QGroupBox {
     Q_OBJECT
 
 public:
     CompileToPanel(ProjectState& project, QWidget* parent = nullptr);
 
-    /// Moves the folder tree to a folder, which also becomes the target folder.
-    void showFolder(const QString& folder);
+    /// Makes a host folder the target; the tree opens on the target when the
+    /// panel is first shown.
+    void setTarget(const QString& folder);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -31,19 +33,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    /// The drive list and folder tree are filled when the panel is first shown,
-    /// which keeps reading the disks out of the program's start.
-    void fillFolderLists();
-    void fillDrives();
-    void moveTreeTo(const QString& folder);
-    void chooseDrive(int index);
     void compile();
-    void setTarget(const QString& folder);
 
     ProjectState& project_;
-    QComboBox* drives_ = nullptr;
-    QTreeView* folders_ = nullptr;
-    QFileSystemModel* folderModel_ = nullptr;
+    FolderChooser* chooser_ = nullptr;
     QLineEdit* target_ = nullptr;
     QPushButton* compileButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/easylife_runner.h"
 
-#include "platform/message_box.h"
 #include "script/dat_files.h"
+#include "ui/message_box.h"
 #include "ui/run_window.h"
 #include "ui/single_window.h"
 
@@ -59,7 +59,7 @@ bool EasylifeRunner::refuseWhileRunning()
     if (!run_.isRunning())
         return false;
     showRunWindow();
-    platform::showMessage(window_, QStringLiteral("The Easylife batch started at %1 is still running, so nothing "
+    showMessage(window_, QStringLiteral("The Easylife batch started at %1 is still running, so nothing "
                                                   "was done. Wait for it to end, or stop it in the \"Easylife "
                                                   "Run\" window.")
                                        .arg(run_.startedAt().toString(QStringLiteral("HH:mm:ss"))));
@@ -76,7 +76,7 @@ void EasylifeRunner::compile(std::string_view easylifeLocation, std::string_view
                                  compileResultText(end, ran ? datFilesNotRewritten(before, folder) : std::vector<std::string>{});
                              if (ran && text != kCompiled)
                                  showRunWindow();
-                             platform::showMessage(window_, text);
+                             showMessage(window_, text);
                          });
     run_.start(easylifeLocation);
 }
@@ -86,7 +86,7 @@ void EasylifeRunner::run(std::string_view easylifeLocation)
     QObject::disconnect(whenEnded_);
     whenEnded_ = connect(&run_, &BatchRun::ended, this, [this](const RunEnd& end) {
         if (end.kind == RunEnd::Kind::NotStarted)
-            platform::showMessage(window_, end.reason);
+            showMessage(window_, end.reason);
     });
     run_.start(easylifeLocation);
 }

@@ -18,9 +18,20 @@ namespace {
 constexpr QSize kClientSize{264, 286};
 constexpr int kFieldLeft = 192;  // left edge of the option images and the short boxes
 
-/// Captions of the five option rows, for game switches 1..5.
-constexpr std::array<const char*, kSwitchCount> kOptionCaptions{
-    "Load/Save:", "Title level:", "Play any level:", "Flying Cheat:", "Demo Disk:"};
+struct OptionRow {
+    const char* label;
+    const char* caption;
+    const char* image;
+};
+
+/// The five option rows, for game switches 1..5.
+constexpr std::array<OptionRow, kSwitchCount> kOptionNames{{
+    {"Label1", "Load/Save:", "Image1"},
+    {"Label2", "Title level:", "Image2"},
+    {"Label3", "Play any level:", "Image3"},
+    {"Label4", "Flying Cheat:", "Image4"},
+    {"Label5", "Demo Disk:", "Image5"},
+}};
 
 constexpr int optionRowTop(std::size_t index)
 {
@@ -41,13 +52,6 @@ const std::array<TextRow, 4> kTextRows{{
     {"Text4", &ProjectState::secondLegend, {8, 224, 249, 21}},
 }};
 
-QLabel* addLabel(QWidget* parent, const QString& name, const char* caption)
-{
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(name);
-    return label;
-}
-
 /// Places a caption at its designed left edge, or further left when the
 /// user's font makes it run into the box it names.
 void placeBeforeField(QLabel* label, QRect designed)
@@ -64,14 +68,12 @@ GamePropertiesDialog::GamePropertiesDialog(ProjectState& project, QWidget* paren
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Game Properties"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kClientSize);
     createOptionRows();
     createTextRows();
     createSeparators();
 
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    QPushButton* ok = addButton(this, "Command1", QStringLiteral("Ok"));
     QFont bold = ok->font();
     bold.setBold(true);
     ok->setFont(bold);
@@ -87,15 +89,14 @@ GamePropertiesDialog::GamePropertiesDialog(ProjectState& project, QWidget* paren
 void GamePropertiesDialog::createOptionRows()
 {
     for (std::size_t i = 0; i < images_.size(); ++i) {
-        const QString number = QString::number(i + 1);
-        auto* caption = addLabel(this, QStringLiteral("Label") + number, kOptionCaptions[i]);
+        auto* caption = addLabel(this, kOptionNames[i].label, QString::fromLatin1(kOptionNames[i].caption));
         placeControl(caption, {8, optionRowTop(i), 73, 17});
 
         // The demo disc is the one option a new game has off.
         const bool lastRow = i + 1 == images_.size();
         auto* image =
             new OptionImage(lastRow ? OptionPicture::Disabled : OptionPicture::Enabled, this);
-        image->setObjectName(QStringLiteral("Image") + number);
+        image->setObjectName(QString::fromLatin1(kOptionNames[i].image));
         image->move(kFieldLeft, optionRowTop(i));
         connect(image, &OptionImage::clicked, this, [this, i] { toggleOption(i); });
         images_[i] = image;
@@ -104,10 +105,9 @@ void GamePropertiesDialog::createOptionRows()
 
 void GamePropertiesDialog::createTextRows()
 {
-    placeBeforeField(addLabel(this, QStringLiteral("Label6"), "Input Time Out:"),
-                     {112, 130, 81, 17});
-    placeBeforeField(addLabel(this, QStringLiteral("Label7"), "Security:"), {144, 154, 49, 17});
-    placeControl(addLabel(this, QStringLiteral("Label8"), "Legends:"), {8, 182, 73, 17});
+    placeBeforeField(addLabel(this, "Label6", QStringLiteral("Input Time Out:")), {112, 130, 81, 17});
+    placeBeforeField(addLabel(this, "Label7", QStringLiteral("Security:")), {144, 154, 49, 17});
+    placeControl(addLabel(this, "Label8", QStringLiteral("Legends:")), {8, 182, 73, 17});
     for (std::size_t i = 0; i < kTextRows.size(); ++i) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(kTextRows[i].name));

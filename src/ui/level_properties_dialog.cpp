@@ -88,7 +88,6 @@ LevelPropertiesDialog::LevelPropertiesDialog(ProjectState& project, QWidget* par
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("levelnamehere Properties"));
-    setAttribute(Qt::WA_DeleteOnClose);
     createControls();
     setFixedSize(kClientSize.width() + shift_ + widen_, kClientSize.height());
     createSeparators();
@@ -98,9 +97,7 @@ LevelPropertiesDialog::LevelPropertiesDialog(ProjectState& project, QWidget* par
 
 void LevelPropertiesDialog::createControls()
 {
-    banner_ = new QLabel(QStringLiteral("Level Name Here"), this);
-    banner_->setObjectName(QStringLiteral("text1"));
-    banner_->setTextFormat(Qt::PlainText);  // a level name is never markup
+    banner_ = addLabel(this, "text1", QStringLiteral("Level Name Here"));  // plain text: a name is never markup
     banner_->setFont(bannerFont());
     banner_->setIndent(6);
     banner_->setGeometry(0, 0, 600, 32);  // a long name runs off the window's edge
@@ -117,9 +114,7 @@ void LevelPropertiesDialog::createControls()
     // A font wider than the design's moves the right-hand fields over.
     shift_ = std::max(0, optionColumnRight + 12 - 120);
 
-    auto* cameraCaption = new QLabel(QStringLiteral("Load Camera:"), this);
-    cameraCaption->setObjectName(QStringLiteral("Label1"));
-    placeControl(cameraCaption, shifted({120, 40, 73, 17}));
+    placeControl(addLabel(this, "Label1", QStringLiteral("Load Camera:")), shifted({120, 40, 73, 17}));
     camera_ = new QLineEdit(this);
     camera_->setObjectName(QStringLiteral("Text3"));
     // Wide enough for the longest of the game's own cameras.
@@ -131,8 +126,7 @@ void LevelPropertiesDialog::createControls()
     keepRepresentable(camera_);
 
     // The caption wraps onto two lines beside the track box, which makes room for its longer word.
-    auto* trackCaption = new QLabel(QStringLiteral("Background Track:"), this);
-    trackCaption->setObjectName(QStringLiteral("Label3"));
+    QLabel* trackCaption = addLabel(this, "Label3", QStringLiteral("Background Track:"));
     trackCaption->setWordWrap(true);
     const int captionWidth = std::max(
         65, trackCaption->fontMetrics().horizontalAdvance(QStringLiteral("Background")) + 2);
@@ -149,21 +143,14 @@ void LevelPropertiesDialog::createControls()
     track_->setEditText(kTrackPlaceholder);
     track_->setGeometry(shifted({trackLeft, 88, 337 + widen_ - trackLeft, 22}));
 
-    auto* slotCaption = new QLabel(QStringLiteral("Level number:"), this);
-    slotCaption->setObjectName(QStringLiteral("Label2"));
+    QLabel* slotCaption = addLabel(this, "Label2", QStringLiteral("Level number:"));
     placeControl(slotCaption, shifted({trackLeft, 120, 81, 17}));
-    slotNumber_ = new QLabel(QStringLiteral("Unknown"), this);
-    slotNumber_->setObjectName(QStringLiteral("levnum"));
-    slotNumber_->setGeometry(slotCaption->geometry().right() + 6, 120, 60, 17);
+    slotNumber_ = addLabel(this, "levnum", QStringLiteral("Unknown"), {slotCaption->geometry().right() + 6, 120, 60, 17});
 
-    apply_ = new QPushButton(QStringLiteral("Apply"), this);
-    apply_->setObjectName(QStringLiteral("Command1"));
-    apply_->setGeometry(shifted({136 + widen_, 152, 97, 25}));
+    apply_ = addButton(this, "Command1", QStringLiteral("Apply"), shifted({136 + widen_, 152, 97, 25}));
     connect(apply_, &QPushButton::clicked, this, &LevelPropertiesDialog::apply);
 
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setObjectName(QStringLiteral("Command2"));
-    cancel_->setGeometry(shifted({240 + widen_, 152, 97, 25}));
+    cancel_ = addButton(this, "Command2", QStringLiteral("Cancel"), shifted({240 + widen_, 152, 97, 25}));
     connect(cancel_, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -207,7 +194,7 @@ QCheckBox* LevelPropertiesDialog::boxFor(LevelOption option) const
     return nullptr;  // unreachable: every option has its box
 }
 
-void LevelPropertiesDialog::openSlot(int slot)
+void LevelPropertiesDialog::showSlot(int slot)
 {
     if (slot < 1 || slot > kSlotCount)
         return;
@@ -223,9 +210,6 @@ void LevelPropertiesDialog::openSlot(int slot)
         optionBoxes_[i]->setChecked(decoded.options.has(kOptionBoxes[i].option));
     camera_->setText(toDisplayText(decoded.camera));
     camera_->setCursorPosition(0);  // the camera's first numbers, not its last
-    show();
-    raise();
-    activateWindow();
 }
 
 void LevelPropertiesDialog::apply()

@@ -17,7 +17,7 @@ class QPushButton;
 namespace orvanta::ui {
 
 /// Edits one level slot's options, load camera and audio track. Filled by the
-/// main window's slot buttons through openSlot(); nothing reaches the project
+/// main window's slot buttons through showSlot(); nothing reaches the project
 /// until "Apply". Destroyed when closed, so every opening starts afresh.
 class LevelPropertiesDialog : public QDialog {
     Q_OBJECT
@@ -25,10 +25,10 @@ class LevelPropertiesDialog : public QDialog {
 public:
     explicit LevelPropertiesDialog(ProjectState& project, QWidget* parent = nullptr);
 
-    /// Shows slot k (1 = title): name, options and camera from the slot's
+    /// Fills in slot k (1 = title): name, options and camera from the slot's
     /// level data string. The track box keeps what it shows, so a track
     /// chosen for another slot is applied to this one.
-    void openSlot(int slot);
+    void showSlot(int slot);
 
 private:
     void createControls();

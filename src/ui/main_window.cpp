@@ -1,15 +1,16 @@
 #include "ui/main_window.h"
 
-#include "platform/message_box.h"
 #include "script/script_files.h"
 #include "ui/about_window.h"
 #include "ui/artwork.h"
 #include "ui/compile_to_panel.h"
+#include "ui/dialog_layout.h"
 #include "ui/easylife_runner.h"
 #include "ui/game_properties_dialog.h"
 #include "ui/level_properties_dialog.h"
 #include "ui/level_rows.h"
 #include "ui/load_script_dialog.h"
+#include "ui/message_box.h"
 #include "ui/readme_window.h"
 #include "ui/save_as_dialog.h"
 #include "ui/script_packs.h"
@@ -33,23 +34,14 @@ namespace {
 void reportFailure(QWidget* parent, const FileError& error, const QString& consequence = {})
 {
     const QString reason = QString::fromStdString(error.message);
-    platform::showMessage(parent, consequence.isEmpty() ? reason : consequence + QStringLiteral("\n\n") + reason);
-}
-
-/// The thin grey-over-white rule under the menu bar.
-QFrame* topRule(QWidget* parent)
-{
-    auto* rule = new QFrame(parent);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    return rule;
+    showMessage(parent, consequence.isEmpty() ? reason : consequence + QStringLiteral("\n\n") + reason);
 }
 
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), project_(ProjectState::withDefaults()),
-      scriptPacks_(std::make_unique<ScriptPacks>(project_, this)), easylife_(new EasylifeRunner(this))
+    : QMainWindow(parent), project_(ProjectState::withDefaults()), scriptPacks_(new ScriptPacks(project_, this)),
+      easylife_(new EasylifeRunner(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvanta 3.0"));
@@ -69,7 +61,7 @@ MainWindow::MainWindow(QWidget* parent)
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(topRule(central));
+    column->addWidget(addSeparator(central, {0, 0, 2, 1}));  // the grey-over-white rule under the menu bar
     column->addLayout(area);
     column->addStretch();
     setCentralWidget(central);
@@ -78,7 +70,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(rows_, &LevelRows::slotButtonClicked, this, &MainWindow::slotButtonClicked);
     connect(this, &MainWindow::slotButtonClicked, this, &MainWindow::openLevelProperties);
     buildMenus();
-    compileToPanel_->showFolder(QDir::currentPath());
+    compileToPanel_->setTarget(QDir::currentPath());
 }
 
 MainWindow::~MainWindow() = default;
@@ -120,10 +112,10 @@ void MainWindow::buildMenus()
             &MainWindow::quit);
 
     QMenu* edit = addMenu(nullptr, "Edit", QStringLiteral("Edit"));
-    connect(addEntry(edit, "properties", QStringLiteral("Game Properties"), Qt::Key_F5), &QAction::triggered, this,
-            &MainWindow::openGameProperties);
-    connect(addEntry(edit, "scriptpacks", QStringLiteral("Script Packs"), Qt::Key_F6), &QAction::triggered,
-            scriptPacks_.get(), &ScriptPacks::openBrowser);
+    gamePropertiesEntry_ = addEntry(edit, "properties", QStringLiteral("Game Properties"), Qt::Key_F5);
+    connect(gamePropertiesEntry_, &QAction::triggered, this, &MainWindow::openGameProperties);
+    scriptPacksEntry_ = addEntry(edit, "scriptpacks", QStringLiteral("Script Packs"), Qt::Key_F6);
+    connect(scriptPacksEntry_, &QAction::triggered, scriptPacks_, &ScriptPacks::openBrowser);
     connect(addEntry(edit, "set", QStringLiteral("Settings")), &QAction::triggered, this, &MainWindow::openSettings);
 
     QMenu* script = addMenu(nullptr, "Script", QStringLiteral("Script"));
@@ -192,8 +184,8 @@ void MainWindow::toggleToolBox(bool show)
     openSingleWindow(toolBox_, &created, this);
     if (!created)
         return;
-    connect(toolBox_, &ToolBox::gamePropertiesRequested, action(QStringLiteral("properties")), &QAction::trigger);
-    connect(toolBox_, &ToolBox::scriptPacksRequested, action(QStringLiteral("scriptpacks")), &QAction::trigger);
+    connect(toolBox_, &ToolBox::gamePropertiesRequested, gamePropertiesEntry_, &QAction::trigger);
+    connect(toolBox_, &ToolBox::scriptPacksRequested, scriptPacksEntry_, &QAction::trigger);
     connect(toolBox_, &ToolBox::restoreRequested, this, &MainWindow::restoreDefaultFiles);
     connect(toolBox_, &ToolBox::runEasylifeRequested, this, &MainWindow::runEasylife);
 }
@@ -206,9 +198,7 @@ void MainWindow::openSettings()
 void MainWindow::openLevelProperties(int slot)
 {
     // One dialog for every slot: a press while it is open re-targets it.
-    if (levelProperties_.isNull())
-        levelProperties_ = new LevelPropertiesDialog(project_, this);
-    levelProperties_->openSlot(slot);
+    openSingleWindow(levelProperties_, nullptr, project_, this)->showSlot(slot);
 }
 
 void MainWindow::openGameProperties() { openSingleWindow(gameProperties_, nullptr, project_, this); }

@@ -5,8 +5,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <memory>
-
 class QAction;
 class QMenu;
 
@@ -43,7 +41,7 @@ public:
     void refreshRowsFromProject();
 
     /// The menu entry of that object name ("Save", "properties", "File"...),
-    /// or nullptr.
+    /// or nullptr: how tools that picture the windows choose entries.
     QAction* action(const QString& objectName) const;
 
     /// The tool box window while it exists.
@@ -73,13 +71,15 @@ private:
     ProjectState project_;
     LevelRows* rows_ = nullptr;
     CompileToPanel* compileToPanel_ = nullptr;
+    QAction* gamePropertiesEntry_ = nullptr;  // the entries the tool box triggers
+    QAction* scriptPacksEntry_ = nullptr;
     QPointer<ToolBox> toolBox_;
     QPointer<SettingsDialog> settings_;
     QPointer<LevelPropertiesDialog> levelProperties_;
     QPointer<GamePropertiesDialog> gameProperties_;
     QPointer<SaveAsDialog> saveAs_;
     QPointer<LoadScriptDialog> loadScript_;
-    std::unique_ptr<ScriptPacks> scriptPacks_;
+    ScriptPacks* scriptPacks_ = nullptr;
     EasylifeRunner* easylife_ = nullptr;
     QPointer<AboutWindow> about_;
     QPointer<ReadmeWindow> readme_;

@@ -66,6 +66,13 @@ void OptionImage::mousePressEvent(QMouseEvent* event)
     pressed_ = event->button() == Qt::LeftButton;
 }
 
+void OptionImage::mouseDoubleClickEvent(QMouseEvent* /*event*/)
+{
+    // The second press of a double click is no new click: a double click
+    // toggles once, as the tool box buttons run their command once.
+    pressed_ = false;
+}
+
 void OptionImage::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = pressed_ && event->button() == Qt::LeftButton

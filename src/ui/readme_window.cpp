@@ -1,6 +1,9 @@
 #include "ui/readme_window.h"
 
+#include "ui/dialog_layout.h"
+
 #include <QFile>
+#include <QScreen>
 #include <QFontDatabase>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -8,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orvanta::ui {
 
@@ -29,16 +34,18 @@ ReadmeWindow::ReadmeWindow(QWidget* parent)
     text->setObjectName(QStringLiteral("Text1"));
     text->setReadOnly(true);
     // The text is laid out in lines of at most 78 columns: show it in a fixed
-    // font wide enough for them, so its line breaks stay where they are.
+    // font wide enough for them, so its line breaks stay where they are, and
+    // in as many of 28 lines as the screen holds with the title bar and "OK".
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const QFontMetrics metrics = text->fontMetrics();
-    const int frameAndScrollBar = 2 * text->frameWidth() + text->verticalScrollBar()->sizeHint().width() +
-                                  2 * static_cast<int>(text->document()->documentMargin());
-    text->setMinimumSize(metrics.horizontalAdvance(QString(80, QLatin1Char('M'))) + frameAndScrollBar,
-                         metrics.lineSpacing() * 28);
+    const int frame = 2 * text->frameWidth() + 2 * static_cast<int>(text->document()->documentMargin());
+    const int titleBarAndButton = 6 * fontMetrics().height();
+    const int lines = std::clamp((screen()->availableGeometry().height() - titleBarAndButton - frame) / metrics.lineSpacing(), 8, 28);
+    text->setMinimumSize(metrics.horizontalAdvance(QString(80, QLatin1Char('M'))) + frame +
+                             text->verticalScrollBar()->sizeHint().width(),
+                         metrics.lineSpacing() * lines + frame);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    QPushButton* ok = addButton(this, "Command1", QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 

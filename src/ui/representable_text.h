@@ -11,6 +11,10 @@ namespace orvanta::ui {
 /// pasted line break must not reach the project.
 QString withoutLineBreaks(const QString& text);
 
+/// Makes a one-line box that holds a host path replace, as the user types or
+/// pastes, every line break with a blank; any other character stays.
+void keepOneLine(QLineEdit* box);
+
 /// Makes a one-line box that feeds a project field replace, as the user types
 /// or pastes, every character the project's code page cannot hold with "?"
 /// and every line break with a blank, so that what the box shows is exactly

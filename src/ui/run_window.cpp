@@ -1,6 +1,7 @@
 #include "ui/run_window.h"
 
 #include "ui/batch_run.h"
+#include "ui/dialog_layout.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -17,14 +18,6 @@ namespace {
 constexpr int kShownLines = 20000;
 
 QString clock(const QDateTime& time) { return time.toString(QStringLiteral("HH:mm:ss")); }
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(QString::fromLatin1(name));
-    pushButton->setAutoDefault(false);
-    return pushButton;
-}
 
 } // namespace
 
@@ -54,11 +47,9 @@ RunWindow::RunWindow(BatchRun& run, QWidget* parent) : QDialog(parent), run_(run
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("Easylife Run"));
 
-    state_ = new QLabel(this);
-    state_->setObjectName(QStringLiteral("Label1"));
+    state_ = addLabel(this, "Label1", QString());
     state_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    command_ = new QLabel(this);
-    command_->setObjectName(QStringLiteral("Label2"));
+    command_ = addLabel(this, "Label2", QString());
     command_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     command_->setWordWrap(true);
 
@@ -71,8 +62,9 @@ RunWindow::RunWindow(BatchRun& run, QWidget* parent) : QDialog(parent), run_(run
     const QFontMetrics metrics = output_->fontMetrics();
     output_->setMinimumSize(metrics.horizontalAdvance(QString(80, QLatin1Char('M'))), metrics.lineSpacing() * 20);
 
-    stop_ = button("Command1", QStringLiteral("Stop"), this);
-    auto* close = button("Command2", QStringLiteral("Close"), this);
+    stop_ = addButton(this, "Command1", QStringLiteral("Stop"));
+    QPushButton* close = addButton(this, "Command2", QStringLiteral("Close"));
+    stop_->setAutoDefault(false);
     close->setDefault(true);
     connect(stop_, &QPushButton::clicked, &run_, &BatchRun::stop);
     connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -9,7 +9,7 @@ namespace orvanta::ui {
 
 /// "Save As" (`Form8`): writes the whole project, as it is at the moment of
 /// "Ok", to a project file picked by folder and name. Modeless; destroyed
-/// when closed, so every opening starts afresh in the script folder.
+/// when closed, so every opening starts afresh in the package's script folder.
 class SaveAsDialog : public QDialog {
     Q_OBJECT
 

@@ -1,7 +1,9 @@
 #include "ui/script_pack_browser.h"
 
+#include "ui/dialog_layout.h"
 #include "ui/script_packs.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -53,27 +55,36 @@ bool isLeftButton(const QEvent* event)
     return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
 }
 
+/// Enter, Return or Space on a pack name, which opens it as a click would.
+bool isOpeningKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
 } // namespace
 
 ScriptPackBrowser::ScriptPackBrowser(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Script Data Packs"));
+    // Tab reaches the names in order; the one with the focus is highlighted.
+    setStyleSheet(QStringLiteral("QLabel:focus { background: palette(highlight); color: palette(highlighted-text); }"));
 
     for (int pack = 1; pack <= kPackCount; ++pack) {
-        auto* label = new QLabel(packCaption(pack), this);
-        label->setObjectName(QStringLiteral("Label%1").arg(pack));
+        QLabel* label = addLabel(this, QStringLiteral("Label%1").arg(pack), packCaption(pack));
+        label->setFocusPolicy(Qt::StrongFocus);
         label->installEventFilter(this);
         labels_.push_back(label);
     }
-    const int width = placeInColumns(labels_);
+    const int width = std::max(placeInColumns(labels_), widthForTitle(*this, windowTitle()));
     setFixedSize(width, 186);
 
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
-    closeButton->setObjectName(QStringLiteral("Command1"));
-    closeButton->setGeometry(kMargin, 152, width - 2 * kMargin, 25);
+    QPushButton* closeButton =
+        addButton(this, "Command1", QStringLiteral("Close"), {kMargin, 152, width - 2 * kMargin, 25});
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -85,6 +96,10 @@ bool ScriptPackBrowser::eventFilter(QObject* watched, QEvent* event)
     const int pack = static_cast<int>(found - labels_.begin()) + 1;
     const QLabel* label = *found;
 
+    if (isOpeningKey(event)) {
+        Q_EMIT packRequested(pack);
+        return true;  // not the dialog's "Close"
+    }
     if (opensOnSingleClick(pack)) {
         // A click: the release of the press on the label, still over it.
         if (event->type() == QEvent::MouseButtonRelease && isLeftButton(event) &&

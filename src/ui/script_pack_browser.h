@@ -10,7 +10,7 @@ namespace orvanta::ui {
 
 /// The script pack browser (Form3): the twelve pack names. A double click on a
 /// name asks for its pack; "City Pack" and "Library Pack" answer a single click
-/// instead.
+/// instead. Tab reaches each name, and Enter or Space opens it.
 class ScriptPackBrowser : public QDialog {
     Q_OBJECT
 public:

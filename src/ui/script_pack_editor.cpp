@@ -1,13 +1,10 @@
-// ProjectState first: its member `slots` must be read before Qt defines the
-// keyword macro of the same name.
-#include "model/project_state.h"
-
 #include "ui/script_pack_editor.h"
 
+#include "model/project_state.h"
 #include "ui/block_text_edit.h"
+#include "ui/dialog_layout.h"
 #include "ui/script_packs.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,23 +12,6 @@
 
 namespace orvanta::ui {
 namespace {
-
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    return label;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& text, QRect geometry)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 BlockTextEdit* addBox(QWidget* parent, const char* name, QRect geometry)
 {
@@ -41,19 +21,10 @@ BlockTextEdit* addBox(QWidget* parent, const char* name, QRect geometry)
     return box;
 }
 
-void addSeparator(QWidget* parent, QRect geometry)
-{
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(geometry);
-}
-
 } // namespace
 
 ScriptPackEditor::ScriptPackEditor(ProjectState& project, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, kFixedDialogFlags)
     , project_(project)
 {
     setObjectName(QStringLiteral("Form4"));
@@ -64,9 +35,9 @@ ScriptPackEditor::ScriptPackEditor(ProjectState& project, QWidget* parent)
     addSeparator(this, QRect(0, 186, 507, 4));
     addLabel(this, "Label3", QStringLiteral("Inventory Items:"), QRect(0, 192, 193, 16));
     inventoryBox_ = addBox(this, "Text2", QRect(0, 208, 193, 89));
-    QLabel* reminder = addLabel(this, "Label4",
-                                QStringLiteral("Don't forget to replace inventory names in the inventory items box!"),
-                                QRect(200, 208, 177, 41));
+    QLabel* reminder =
+        addLabel(this, "Label4", QStringLiteral("Don't forget to replace inventory names in the inventory items box!"),
+                 QRect(200, 208, 177, 41));
     reminder->setWordWrap(true);
     addSeparator(this, QRect(200, 258, 208, 4));
     QLabel* editing = addLabel(this, "Label1", QStringLiteral("Editing Script Pack:"), QRect(200, 272, 104, 17));

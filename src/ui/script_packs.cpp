@@ -1,11 +1,7 @@
-// ProjectState first: its member `slots` must be read before Qt defines the
-// keyword macro of the same name.
-#include "model/project_state.h"
-
 #include "ui/script_packs.h"
 
 #include "model/pack_names.h"
-
+#include "model/project_state.h"
 #include "ui/script_pack_browser.h"
 #include "ui/script_pack_editor.h"
 #include "ui/single_window.h"
@@ -36,15 +32,10 @@ std::string& packText(ProjectState& project, int packNumber)
 }
 
 ScriptPacks::ScriptPacks(ProjectState& project, QWidget* mainWindow)
-    : project_(project)
+    : QObject(mainWindow)
+    , project_(project)
     , mainWindow_(mainWindow)
 {
-}
-
-ScriptPacks::~ScriptPacks()
-{
-    delete editor_.data();
-    delete browser_.data();
 }
 
 ScriptPackBrowser* ScriptPacks::browser() const

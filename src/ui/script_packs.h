@@ -24,16 +24,13 @@ QString packCaption(int packNumber);
 /// The project field that holds pack 1..12.
 std::string& packText(ProjectState& project, int packNumber);
 
-/// The script pack browser and editor of one main window. Both windows exist at
-/// most once and are destroyed when closed; the editor outlives the browser.
-/// Not parented: the main window holds it as a member (or a unique_ptr).
+/// The script pack browser and editor of one main window, a child of it. Both
+/// windows are the main window's, opened by openSingleWindow: each exists at
+/// most once and is destroyed when closed; the editor outlives the browser.
 class ScriptPacks : public QObject {
     Q_OBJECT
 public:
     ScriptPacks(ProjectState& project, QWidget* mainWindow);
-    ~ScriptPacks() override;
-    ScriptPacks(const ScriptPacks&) = delete;
-    ScriptPacks& operator=(const ScriptPacks&) = delete;
 
     /// Shows the browser, creating it if needed, or brings it to the front.
     void openBrowser();

@@ -1,5 +1,6 @@
 #include "ui/settings_dialog.h"
 
+#include "ui/dialog_layout.h"
 #include "ui/representable_text.h"
 #include "ui/text_conversion.h"
 
@@ -8,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 
 namespace orvanta::ui {
 namespace {
@@ -22,32 +22,18 @@ QLineEdit* pathBox(const char* name, QWidget* parent)
     return box;
 }
 
-QLabel* caption(const char* name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QPushButton* button(const char* name, const QString& text, QWidget* parent)
-{
-    auto* pushButton = new QPushButton(text, parent);
-    pushButton->setObjectName(QString::fromLatin1(name));
-    return pushButton;
-}
-
 } // namespace
 
 SettingsDialog::SettingsDialog(ProjectState& project, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), project_(project)
+    : QDialog(parent, kFixedDialogFlags), project_(project)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Program Settings:"));
 
     scriptFolder_ = pathBox("Text1", this);
     easylifeLocation_ = pathBox("Text2", this);
-    auto* applyButton = button("Command1", QStringLiteral("Apply"), this);
-    auto* cancelButton = button("Command2", QStringLiteral("Cancel"), this);
+    QPushButton* applyButton = addButton(this, "Command1", QStringLiteral("Apply"));
+    QPushButton* cancelButton = addButton(this, "Command2", QStringLiteral("Cancel"));
     applyButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -55,9 +41,9 @@ SettingsDialog::SettingsDialog(ProjectState& project, QWidget* parent)
     buttons->addWidget(applyButton);
     buttons->addWidget(cancelButton);
     auto* column = new QVBoxLayout(this);
-    column->addWidget(caption("Label1", QStringLiteral("Script folder:"), this));
+    column->addWidget(addLabel(this, "Label1", QStringLiteral("Script folder:")));
     column->addWidget(scriptFolder_);
-    column->addWidget(caption("Label2", QStringLiteral("Easylife location:"), this));
+    column->addWidget(addLabel(this, "Label2", QStringLiteral("Easylife location:")));
     column->addWidget(easylifeLocation_);
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);

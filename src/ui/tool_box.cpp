@@ -38,7 +38,6 @@ ToolBox::ToolBox(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QString());
-    setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kClientWidth, kClientHeight);
 
     new DecorativeStrip(this);

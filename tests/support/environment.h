@@ -23,6 +23,20 @@ private:
     std::optional<std::string> saved_;
 };
 
+/// Makes a folder, created if needed, the process's working folder for one test.
+class ScopedWorkingFolder {
+public:
+    explicit ScopedWorkingFolder(const std::filesystem::path& folder)
+    {
+        std::filesystem::create_directories(folder);
+        std::filesystem::current_path(folder);
+    }
+    ~ScopedWorkingFolder() { std::filesystem::current_path(saved_); }
+
+private:
+    std::filesystem::path saved_ = std::filesystem::current_path();
+};
+
 /// A Wine prefix named by WINEPREFIX whose drive C ("dosdevices/c:") holds the given folder.
 class FakeWinePrefix {
 public:

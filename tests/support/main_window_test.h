@@ -1,13 +1,11 @@
 #pragma once
 
-// ProjectState first: its member `slots` must be read before Qt defines the keyword macro.
 #include "model/project_state.h"
-
 #include "platform/host_path.h"
-#include "platform/message_box.h"
 #include "support/environment.h"
 #include "support/stand_in_program.h"
 #include "ui/main_window.h"
+#include "ui/message_box.h"
 #include "ui/tool_box.h"
 
 #include <QAction>
@@ -41,11 +39,11 @@ inline void click(const QObject* window, const char* button)
 }
 
 /// A double click as the window system delivers it: a click, then a double-click press and its release.
-inline void doubleClick(QWidget* widget, Qt::MouseButton button = Qt::LeftButton)
+inline void doubleClick(QWidget* widget, Qt::MouseButton button = Qt::LeftButton, QPoint at = {})
 {
-    QTest::mouseClick(widget, button);
-    QTest::mouseDClick(widget, button);
-    QTest::mouseRelease(widget, button);
+    QTest::mouseClick(widget, button, {}, at);
+    QTest::mouseDClick(widget, button, {}, at);
+    QTest::mouseRelease(widget, button, {}, at);
 }
 
 /// Replaces a box's text by typing, each character as the text of a key
@@ -66,13 +64,13 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()
     {
-        platform::setMessageHandler([this](QWidget*, const QString& text) { messages << text; });
+        ui::setMessageHandler([this](QWidget*, const QString& text) { messages << text; });
         writeStandInProgram(temp / "wine", compilerRecord());
         writeBytes(prefix.driveC("Easylife.bat"), "@echo off\r\n");
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    ~MainWindowTest() override { platform::setMessageHandler({}); }
+    ~MainWindowTest() override { ui::setMessageHandler({}); }
 
     template <typename Control = QWidget>
     Control* find(const char* name) const { return child<Control>(&window, name); }
@@ -131,6 +129,7 @@ protected:
     std::filesystem::path compilerRecord() const { return temp / "compiler-ran.txt"; }
 
     TempFolder temp;
+    ScopedWorkingFolder workingFolder{temp / "work \u043f\u0440\u043e\u0435\u043a\u0442"};  ///< "work проект"
     FakeWinePrefix prefix{kScriptFolder};
     ScopedVariable path{"PATH", temp.text()};
     QStringList messages;  ///< the texts of the message boxes shown

@@ -2,7 +2,7 @@
 // back as they were, and a character the code page cannot hold is shown and written as "?".
 #include "support/main_window_test.h"
 
-#include "ui/project_file_chooser.h"
+#include "ui/folder_chooser.h"
 
 #include <QPlainTextEdit>
 
@@ -45,11 +45,11 @@ TEST_F(MainWindowTest, EveryBoxKeepsTheEightBitCharactersAndShowsAndWritesOthers
         click(opened(form), "Command1");
     compile();
     entry("Save")->trigger();
-    opened("Form8")->findChild<ui::ProjectFileChooser*>()->setCurrentFolder(QString::fromStdString(temp.text()));
+    opened("Form8")->findChild<ui::FolderChooser*>()->openFolder(QString::fromStdString(temp.text()));
     retype(child(opened("Form8"), "Text1"), QStringLiteral("typed\u0141"));
     click(opened("Form8"), "Command1");
     for (const fs::path& file : {temp / "out\u00e9\u20ac??" / "Script.txt", temp / "out\u00e9\u20ac??" / "English.txt",
-                                 temp / "typed?.txt"}) {
+                                 temp / "typed\u0141.txt"}) {  // a host file name keeps its characters
         const std::string bytes = readBytes(file);
         EXPECT_NE(bytes.find("\xE9\x80??\r\n"), std::string::npos) << file;
         EXPECT_TRUE(std::none_of(bytes.begin(), bytes.end(), [](char c) { return std::string_view("\x81\x8D\x8F\x90\x9D").find(c) != std::string_view::npos; }));

@@ -5,11 +5,15 @@
 #include "resources/stock_texts.h"
 #include "script/english_writer.h"
 #include "script/script_writer.h"
+#include "ui/dialog_layout.h"
+#include "ui/text_conversion.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
 
 namespace orvanta::test {
 namespace {
@@ -18,8 +22,9 @@ TEST_F(MainWindowTest, RowsShowTheDefaultsAndWhatIsTypedOrChosenThereIsCompiled)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Orvanta 3.0"));
     ProjectState expected = ProjectState::withDefaults();
-    expected.compileToFolder = QDir::toNativeSeparators(QDir::currentPath()).toStdString();
+    expected.compileToFolder = ui::toProjectText(QDir::currentPath());  // "work ??????"
     EXPECT_EQ(window.project(), expected);
+    EXPECT_EQ(find<QLineEdit>("Text30")->text(), QDir::currentPath()) << "the host's name, not question marks";
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         EXPECT_EQ(nameBox(slot)->text().toStdString(), expected.slot(slot).levelName);
         EXPECT_EQ(wadBox(slot)->currentText().toStdString(), kWadList.at(static_cast<std::size_t>(slot - 1)));
@@ -72,11 +77,44 @@ TEST_F(MainWindowTest, AboutAndReadmeShowTheirTextsAndQuitClosesEveryWindowWitho
                            child<QPushButton>(opened("Form5"), "Command1")->text(), opened("Form6")->windowTitle(),
                            child<QPushButton>(opened("Form6"), "Command1")->text()}).join(u'|'),
               QStringLiteral("About Orvanta|Beta Ver.3.0|Ok|Orvanta Readme|OK"));
-    EXPECT_TRUE(child<QPlainTextEdit>(opened("Form6"), "Text1")->toPlainText().contains(QStringLiteral("Compile Scripts")));
+    const QString readme = child<QPlainTextEdit>(opened("Form6"), "Text1")->toPlainText();
+    EXPECT_TRUE(readme.contains(QStringLiteral("Compile Scripts")) && !readme.contains(QStringLiteral("fog")) &&
+                readme.contains(QStringLiteral("the\ninventory list and the Header Pack stay as Orvanta holds them now")));
     entry("Quit")->trigger();
     for (QWidget* topLevel : QApplication::topLevelWidgets())
         EXPECT_FALSE(topLevel->isVisible()) << topLevel->objectName().toStdString();
     EXPECT_TRUE(messages.isEmpty());
+}
+
+// Also run at 200% on a screen 1000 pixels high (ctest: windows_at_200_percent).
+TEST_F(MainWindowTest, EveryWindowFitsItsScreenWithItsButtonsAndItsWholeTitle)
+{
+    const QRect screen = window.screen()->availableGeometry();
+    QFont titleFont = window.font();
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    const auto check = [&](QWidget* shown) {
+        SCOPED_TRACE(shown->objectName().toStdString());
+        EXPECT_LE(shown->height() + 2 * title.height(), screen.height()) << "with a title bar";
+        EXPECT_LE(shown->width(), screen.width());
+        for (const QPushButton* button : shown->findChildren<QPushButton*>())
+            EXPECT_TRUE(!button->isVisibleTo(shown) || shown->rect().contains(QRect(button->mapTo(shown, QPoint()), button->size())));
+        // A title bar holds the icon and three buttons beside the title.
+        EXPECT_GE(shown->width(), title.horizontalAdvance(shown->windowTitle()) + 6 * title.height());
+        const bool fixed = shown->minimumSize() == shown->maximumSize();
+        EXPECT_FALSE(fixed && !shown->objectName().isEmpty() && shown->windowFlags() != ui::kFixedDialogFlags)
+            << "one set of flags for the fixed dialogs";
+    };
+    const std::pair<const char*, const char*> windows[] = {{"about", "Form5"}, {"readme", "Form6"}, {"set", "Form11"},
+        {"properties", "Form7"}, {"scriptpacks", "Form3"}, {"Save", "Form8"}, {"Load", "Form12"}, {"Command2", "Form2"}, {"Label2", "Form4"}};
+    for (const auto& [how, name] : windows)
+        check(open(how, name));
+    ui::setMessageHandler({});
+    QTimer::singleShot(0, [&] {
+        check(QApplication::activeModalWidget());
+        QApplication::activeModalWidget()->close();
+    });
+    ui::showMessage(&window, QStringLiteral("File saved successfully!"));
 }
 
 TEST_F(MainWindowTest, SettingsShowThePathsAndApplyStoresThemForTheScriptCommands)

@@ -4,11 +4,11 @@
 
 #include "projectfile/project_file_writer.h"
 #include "projectfile/project_file_reader.h"
-#include "ui/project_file_chooser.h"
 #include "ui/text_conversion.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QStorageInfo>
 #include <QTreeWidget>
 
 namespace orvanta::test {
@@ -98,30 +98,79 @@ TEST_F(ProjectFilesTest, AFileThatCannotBeReadOrWrittenIsNamedAndTheDialogAndThe
     EXPECT_EQ(entryCount(scriptFolder()), 4U) << "no temporary file is left behind";
 }
 
-TEST_F(ProjectFilesTest, TheListsShowTextFilesOfTheFolderOpenedInTheTreeOnTheDriveChosen)
+TEST_F(ProjectFilesTest, TheChooserOfAllThreePlacesUsesTheFolderOpenedNotTheOneHighlighted)
+{
+    const fs::path working = fs::current_path();  // "work проект"
+    const std::tuple<const char*, const char*, const char*, fs::path> places[] = {
+        // opened by, window, what shows the path "Ok" uses, the folder it opens in
+        {"ctoo", "Frame1", "Text30", working},
+        {"Save", "Form8", "address", scriptFolder()},
+        {"Load", "Form12", "address", scriptFolder()},
+    };
+    for (const auto& [how, name, addressName, start] : places) {
+        SCOPED_TRACE(name);
+        for (const fs::path& folder : {start / "z", start / "\u0438\u043c\u044f"})
+            fs::create_directories(folder);  // "имя"
+        QWidget* place = MainWindowTest::open(how, name);
+        const bool panel = addressName == std::string_view("Text30");
+        if (!panel)
+            retype(child(place, "Text1"), QStringLiteral("p"));
+        EXPECT_TRUE(panel || child<QPushButton>(place, "Command2")->text() == QStringLiteral("Cancel"));
+        auto* tree = child<QTreeWidget>(place, "Dir1");
+        const auto item = [tree](const fs::path& folder) {
+            return tree->findItems(QString::fromStdString(folder.filename().string()), Qt::MatchExactly | Qt::MatchRecursive).value(0);
+        };
+        const auto uses = [&](const fs::path& folder) {
+            const QString host = QString::fromStdString(folder.string());
+            return child(place, addressName)->property("text").toString() == (panel ? host : host + QStringLiteral("/p.txt")) &&
+                   tree->currentItem() == item(folder) && item(folder)->font(0).bold() &&
+                   tree->viewport()->rect().intersects(tree->visualItemRect(item(folder)));
+        };
+        auto* drives = child<QComboBox>(place, "Drive1");
+        EXPECT_TRUE(uses(start) && drives->currentText() == (panel ? QStorageInfo(working).rootPath() : QStringLiteral("C:")))
+            << "opens showing and selecting its folder on its drive";
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item(start / "z")).center());
+        QTest::keyClick(tree, Qt::Key_Down);
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(tree, &focusOut);  // the user moves on to another control
+        EXPECT_TRUE(uses(start)) << "a click and an arrow key only highlight";
+        tree->setCurrentItem(item(start / "z"));
+        QTest::keyClick(tree, Qt::Key_Return);
+        EXPECT_TRUE(uses(start / "z") && opened(name) == place && !fs::exists(start / "z" / "Script.txt")) << "Enter opens, and does no more";
+        for (const fs::path& folder : {start, start / "\u0438\u043c\u044f"})
+            doubleClick(tree->viewport(), Qt::LeftButton, tree->visualItemRect(item(folder)).center());
+        const QString other = panel ? QStringLiteral("C:") : QStorageInfo(working).rootPath(), back = drives->currentText();
+        for (const QString& drive : {other, back}) {
+            drives->setCurrentIndex(drives->findText(drive));
+            Q_EMIT drives->activated(drives->currentIndex());
+            EXPECT_TRUE(uses(drive == back ? start / "\u0438\u043c\u044f" : working) || (panel && drive == other))
+                << "a drive opens at its current folder: the one last opened there, at first the working folder";
+        }
+        click(place, panel ? "Command13" : "Command1");  // into "имя"
+        EXPECT_EQ(opened(name), nullptr) << messages.join(u'|').toStdString();
+    }
+    EXPECT_TRUE(fs::exists(working / "\u0438\u043c\u044f" / "Script.txt") && fs::exists(scriptFolder() / "\u0438\u043c\u044f" / "p.txt"));
+    EXPECT_EQ(messages.join(u'|'), QStringLiteral("File saved successfully!|Script file loaded!"));
+}
+
+TEST_F(ProjectFilesTest, TheListsShowTextFilesOfTheFolderOpenedAndTheNoteGoesOnceTheUserMoves)
 {
     fs::rename(scriptFolder(), prefix.driveC("Program Files/Core Design/trle/Projects"));
     QWidget* save = open(Qt::Key_S, "Form8");  // the nearest folder above the missing one, with a note
-    EXPECT_EQ(child<QLabel>(save, "startNote")->text(), QStringLiteral("The folder \"C:\\Program Files\\Core Design\\"
-                                                                     "trle\\script\" was not found; showing \"C:\\Program "
-                                                                     "Files\\Core Design\\trle\" instead."));
+    auto* note = child<QLabel>(save, "startNote");
+    EXPECT_EQ(note->text(), QStringLiteral("The folder \"C:\\Program Files\\Core Design\\trle\\script\" was not found; "
+                                           "showing \"C:\\Program Files\\Core Design\\trle\" instead."));
     for (const char* name : {"b.txt", "A.TXT", ".txt", "notes.doc", "txt"})
         writeBytes(prefix.driveC("Program Files/Core Design/trle/Projects") / name, "x");
     fs::create_directory(prefix.driveC("Program Files/Core Design/trle/Projects/old.txt"));
     auto* tree = child<QTreeWidget>(save, "Dir1");
-    EXPECT_EQ(tree->currentItem()->text(0), QStringLiteral("trle"));
     tree->setCurrentItem(tree->findItems(QStringLiteral("Projects"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
-    EXPECT_EQ(files(save), QString()) << "choosing a folder only selects it";
+    EXPECT_TRUE(files(save).isEmpty() && note->isVisibleTo(save));
     QTest::keyClick(tree, Qt::Key_Return);
     EXPECT_EQ(files(save), QStringLiteral(".txt|A.TXT|b.txt"));
-    auto* drives = child<QComboBox>(save, "Drive1");
-    EXPECT_EQ(drives->currentText(), QStringLiteral("C:"));
-    for (const QString& drive : {QStringLiteral("/"), QStringLiteral("C:")}) {  // back to the folder last shown on C:
-        drives->setCurrentIndex(drives->findText(drive));
-        Q_EMIT drives->activated(drives->currentIndex());
-    }
+    EXPECT_FALSE(note->isVisibleTo(save));
     choose(save, QStringLiteral("caf\u00e9 \u65e5"));
-    EXPECT_TRUE(fs::exists(prefix.driveC("Program Files/Core Design/trle/Projects/caf\u00e9 ?.txt")));
+    EXPECT_TRUE(fs::exists(prefix.driveC("Program Files/Core Design/trle/Projects/caf\u00e9 \u65e5.txt")));
     fs::remove(prefix.path() / "dosdevices" / "c:");  // without drive C: the home folder
     EXPECT_TRUE(child<QLabel>(open(Qt::Key_L, "Form12"), "startNote")->text().endsWith(QStringLiteral("the home folder instead.")));
 }

@@ -1,4 +1,4 @@
-#include "ui/dark_palette.h"
+#include "dark_palette.h"
 
 #include <QApplication>
 #include <QColor>

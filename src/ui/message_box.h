@@ -6,13 +6,14 @@
 
 class QWidget;
 
-namespace orvanta::platform {
+namespace orvanta::ui {
 
 /// The caption of every message box of the program.
 inline constexpr const char* kMessageCaption = "Orvanta 3.0 Beta";
 
 /// Shows a message box: the text, an OK button only, no icon, the program's
-/// caption. Returns when the user has closed it.
+/// caption, and wide enough for a window manager to show that caption whole.
+/// Returns when the user has closed it.
 void showMessage(QWidget* parent, const QString& text);
 
 /// Replaces what showMessage does, for tests that must not block on a modal
@@ -20,4 +21,4 @@ void showMessage(QWidget* parent, const QString& text);
 using MessageHandler = std::function<void(QWidget* parent, const QString& text)>;
 MessageHandler setMessageHandler(MessageHandler handler);
 
-} // namespace orvanta::platform
+} // namespace orvanta::ui

@@ -1,0 +1,43 @@
+#include "ui/message_box.h"
+
+#include "ui/dialog_layout.h"
+
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QSpacerItem>
+
+#include <utility>
+
+namespace orvanta::ui {
+namespace {
+
+MessageHandler& currentHandler()
+{
+    static MessageHandler handler;
+    return handler;
+}
+
+} // namespace
+
+void showMessage(QWidget* parent, const QString& text)
+{
+    if (const MessageHandler& handler = currentHandler()) {
+        handler(parent, text);
+        return;
+    }
+    const QString caption = QString::fromLatin1(kMessageCaption);
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    // A message box takes the width of its text; a short text would leave
+    // too little title bar for the caption. A spacer across the box's whole
+    // grid is the width a message box keeps (it resets its minimum size).
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(box, caption), 0), grid->rowCount(), 0, 1, grid->columnCount());
+    box.exec();
+}
+
+MessageHandler setMessageHandler(MessageHandler handler)
+{
+    return std::exchange(currentHandler(), std::move(handler));
+}
+
+} // namespace orvanta::ui
