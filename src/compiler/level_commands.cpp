@@ -94,6 +94,13 @@ const CommandSpec* findCommand(std::string_view key)
     return nullptr;
 }
 
+/// One "Key=value" line of a [Title] or [Level] section.
+struct ScriptCommand {
+    int line;
+    std::string_view key;
+    std::string_view value;
+};
+
 /// Encodes one section, collecting problems on the way.
 class LevelEncoder {
 public:
@@ -133,6 +140,7 @@ private:
     std::string body_;
     std::vector<std::string_view> values_;  // of the command being read
     std::vector<std::int64_t> numbers_;     // likewise
+    const CommandSpec* last_ = nullptr;     // the command of the line before
     std::uint16_t options_ = 0;
     std::optional<std::size_t> name_;
     bool haveName_ = false;
@@ -143,14 +151,22 @@ private:
 
 EncodedLevel LevelEncoder::encode(int pathIndex)
 {
-    for (const ScriptCommand& cmd : section_.commands)
-        command(cmd);
+    forEachSourceLine(
+        section_.body,
+        [this](const SourceLine& line) {
+            if (const auto found = commandLine(line.text))
+                command({line.number, found->key, found->value});
+            else
+                error(line.number, notACommand(line.text));
+        },
+        section_.line);
     if (!haveLevel_)
         error(section_.line, "this " + sectionName() + " has no Level= line naming its level file");
     if (!section_.title && !haveName_)
         error(section_.line, "this [Level] has no Name= line");
-    // The header opcode first, then the commands in the order they stand.
-    std::string& data = result_.data;
+    // The header opcode first, then the commands in the order they stand:
+    // the header goes in front of them once they have set its options.
+    std::string data;
     if (section_.title) {
         putU8(data, kTitleOpcode);
         putU8(data, static_cast<std::uint32_t>(pathIndex));
@@ -163,14 +179,17 @@ EncodedLevel LevelEncoder::encode(int pathIndex)
         putU8(data, static_cast<std::uint32_t>(pathIndex));
         putU8(data, audio_);
     }
-    data += body_;
-    putU8(data, kEndOpcode);
+    body_.insert(0, data);
+    putU8(body_, kEndOpcode);
+    result_.data = std::move(body_);
     return std::move(result_);
 }
 
 void LevelEncoder::command(const ScriptCommand& cmd)
 {
-    const CommandSpec* spec = findCommand(cmd.key);
+    // Item lines come in runs of one command: try the last one first.
+    const CommandSpec* spec = last_ != nullptr && sameWord(cmd.key, last_->name) ? last_ : findCommand(cmd.key);
+    last_ = spec;
     if (spec == nullptr) {
         error(cmd.line, "unknown command " + std::string(cmd.key) + "= in " + sectionName());
         return;

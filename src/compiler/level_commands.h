@@ -44,18 +44,13 @@ struct CommandSpec {
 /// Every command of [Title] and [Level] sections.
 std::span<const CommandSpec> levelCommands();
 
-/// One "Key=value" line of a [Title] or [Level] section.
-struct ScriptCommand {
-    int line;
-    std::string_view key;
-    std::string_view value;
-};
-
-/// A [Title] or [Level] section as read from Script.txt.
+/// A [Title] or [Level] section as read from Script.txt: its header and the
+/// bytes of its lines, which the encoder reads. A long pack's item lines are
+/// read once, without a list of them.
 struct LevelSection {
-    int line;  ///< of its "[Title]" or "[Level]" header
+    int line;  ///< of its "[Title]" or "[Level]" header, where `body` begins
     bool title;
-    std::vector<ScriptCommand> commands;
+    std::string_view body;  ///< from the end of the header to the next section
 };
 
 /// A section encoded for SCRIPT.DAT: its level data (header opcode, the

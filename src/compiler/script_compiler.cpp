@@ -75,15 +75,27 @@ private:
 
 void ScriptReader::read(std::string_view bytes)
 {
-    forEachSourceLine(bytes, [this](const SourceLine& line) {
-        const auto equals = line.text.find('=');
-        if (const auto name = sectionName(line.text))
+    // A level section's body runs from the end of its header to the start
+    // of the next header, or to the end of the file.
+    const auto endBody = [this](const char* end) {
+        if (section_ == Section::Level)
+            levels.back().body = std::string_view(levels.back().body.data(), end);
+    };
+    forEachSourceLine(bytes, [&](const SourceLine& line) {
+        if (const auto name = sectionName(line.text)) {
+            endBody(line.text.data());
             section(*name, line.number);
-        else if (equals == std::string_view::npos)
-            error(line.number, "\"" + std::string(line.text) + "\" is not a command: a command is KEY=VALUE");
-        else
-            command(line.number, trimmed(line.text.substr(0, equals)), trimmed(line.text.substr(equals + 1)));
+            if (section_ == Section::Level)
+                levels.back().body = line.text.substr(line.text.size());
+        } else if (section_ == Section::Level) {
+            return;  // the level encoder reads these lines
+        } else if (const auto found = commandLine(line.text)) {
+            command(line.number, found->key, found->value);
+        } else {
+            error(line.number, notACommand(line.text));
+        }
     });
+    endBody(bytes.data() + bytes.size());
 }
 
 void ScriptReader::section(std::string_view name, int line)
@@ -114,7 +126,7 @@ void ScriptReader::command(int line, std::string_view key, std::string_view valu
     case Section::PcExtensions: extension(line, key, value, header.extensions[1]); break;
     case Section::Language: language(line, key, value); break;
     case Section::Options: option(line, key, value); break;
-    case Section::Level: levels.back().commands.push_back({line, key, value}); break;
+    case Section::Level: break;  // read by the level encoder
     }
 }
 
