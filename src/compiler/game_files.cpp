@@ -172,4 +172,26 @@ std::optional<FileError> writeGameFiles(const GameFiles& files, std::string_view
     return writeGameFiles(files, FileLocation::fromPathText(folderText));
 }
 
+GameInstall installGameFiles(const GameFiles& files, std::string_view scriptFolderText)
+{
+    GameInstall install;
+    install.error = writeGameFiles(files, scriptFolderText);
+    install.written = !install.error;
+    const std::string package = packageFolderText(scriptFolderText);
+    if (!install.written || package.empty())
+        return install;
+    const FileLocation folder = FileLocation::fromPathText(package);
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(resolveInAnyCase(folder.host(), kGameProgram), ignored))
+        return install;
+    const std::array<FileContents, 2> dats{{
+        {folder.child("SCRIPT.DAT"), files.scriptDat},
+        {folder.child("ENGLISH.DAT"), files.englishDat},
+    }};
+    install.error = replaceFiles(dats);
+    if (!install.error)
+        install.gameFolder = package;
+    return install;
+}
+
 } // namespace orvanta

@@ -54,4 +54,20 @@ std::vector<Problem> checkProject(const ProjectState& project, const PackageFile
 std::optional<FileError> writeGameFiles(const GameFiles& files, const FileLocation& folder);
 std::optional<FileError> writeGameFiles(const GameFiles& files, std::string_view folderText);
 
+/// The game's program, which reads SCRIPT.DAT and the language DATs from its
+/// own folder.
+inline constexpr const char* kGameProgram = "tomb4.exe";
+
+/// What installGameFiles did.
+struct GameInstall {
+    bool written = false;    ///< the four files are in the script folder
+    std::string gameFolder;  ///< the folder the DATs were copied to as well, or empty
+    std::optional<FileError> error;
+};
+
+/// Writes the four files into the script folder (all or none), then copies
+/// the two DATs into the package folder above it when that folder holds the
+/// game's program.
+GameInstall installGameFiles(const GameFiles& files, std::string_view scriptFolderText);
+
 } // namespace orvanta
