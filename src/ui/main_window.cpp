@@ -13,6 +13,7 @@
 #include "ui/message_box.h"
 #include "ui/readme_window.h"
 #include "ui/save_as_dialog.h"
+#include "ui/script_checks.h"
 #include "ui/script_packs.h"
 #include "ui/settings_dialog.h"
 #include "ui/single_window.h"
@@ -40,8 +41,9 @@ void reportFailure(QWidget* parent, const FileError& error, const QString& conse
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), project_(ProjectState::withDefaults()), scriptPacks_(new ScriptPacks(project_, this)),
-      easylife_(new EasylifeRunner(this))
+    : QMainWindow(parent), project_(ProjectState::withDefaults()),
+      scriptPacks_(new ScriptPacks(project_, this)), easylife_(new EasylifeRunner(this)),
+      checks_(new ScriptChecks(project_, this, [this](const FieldRef& field) { showField(field); }))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvanta 3.0"));
@@ -128,6 +130,10 @@ void MainWindow::buildMenus()
             });
     connect(addEntry(script, "Restore", QStringLiteral("Restore Default Files"), Qt::SHIFT | Qt::Key_F2),
             &QAction::triggered, this, &MainWindow::restoreDefaultFiles);
+    connect(addEntry(script, "check", QStringLiteral("Check Script"), Qt::Key_F7), &QAction::triggered, checks_,
+            &ScriptChecks::checkScript);
+    connect(addEntry(script, "build", QStringLiteral("Build DAT Files"), Qt::Key_F8), &QAction::triggered, checks_,
+            &ScriptChecks::buildDatFiles);
 
     QMenu* features = addMenu(nullptr, "features", QStringLiteral("Features"));
     QAction* toolBoxEntry = addEntry(features, "commontools", QStringLiteral("Tool Box"), Qt::SHIFT | Qt::Key_F3);
@@ -150,7 +156,7 @@ void MainWindow::buildMenus()
 
 void MainWindow::compileScripts()
 {
-    if (easylife_->refuseWhileRunning())
+    if (easylife_->refuseWhileRunning() || !checks_->compileMayGoOn())
         return;
     if (const auto error = writeScriptFiles(project_, project_.scriptFolder)) {
         reportFailure(this, *error, QStringLiteral("The script files were not compiled."));

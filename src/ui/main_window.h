@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/field_ref.h"
 #include "model/project_state.h"
 
 #include <QMainWindow>
@@ -19,6 +20,7 @@ class LevelRows;
 class LoadScriptDialog;
 class ReadmeWindow;
 class SaveAsDialog;
+class ScriptChecks;
 class ScriptPacks;
 class SettingsDialog;
 class ToolBox;
@@ -46,6 +48,10 @@ public:
 
     /// The tool box window while it exists.
     ToolBox* toolBox() const;
+
+    /// Opens the window that holds a project field, with the field selected
+    /// (field_opening.cpp).
+    void showField(const FieldRef& field);
 
 Q_SIGNALS:
     /// The slot button of slot 1..12 was clicked; the level properties
@@ -81,6 +87,7 @@ private:
     QPointer<LoadScriptDialog> loadScript_;
     ScriptPacks* scriptPacks_ = nullptr;
     EasylifeRunner* easylife_ = nullptr;
+    ScriptChecks* checks_ = nullptr;
     QPointer<AboutWindow> about_;
     QPointer<ReadmeWindow> readme_;
 };

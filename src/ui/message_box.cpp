@@ -4,6 +4,7 @@
 
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 
 #include <utility>
@@ -14,6 +15,12 @@ namespace {
 MessageHandler& currentHandler()
 {
     static MessageHandler handler;
+    return handler;
+}
+
+QuestionHandler& currentQuestionHandler()
+{
+    static QuestionHandler handler;
     return handler;
 }
 
@@ -38,6 +45,24 @@ void showMessage(QWidget* parent, const QString& text)
 MessageHandler setMessageHandler(MessageHandler handler)
 {
     return std::exchange(currentHandler(), std::move(handler));
+}
+
+bool askQuestion(QWidget* parent, const QString& text, const QString& first, const QString& second)
+{
+    if (const QuestionHandler& handler = currentQuestionHandler())
+        return handler(parent, text);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageCaption), text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(second, QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+QuestionHandler setQuestionHandler(QuestionHandler handler)
+{
+    return std::exchange(currentQuestionHandler(), std::move(handler));
 }
 
 } // namespace orvanta::ui

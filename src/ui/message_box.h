@@ -21,4 +21,13 @@ void showMessage(QWidget* parent, const QString& text);
 using MessageHandler = std::function<void(QWidget* parent, const QString& text)>;
 MessageHandler setMessageHandler(MessageHandler handler);
 
+/// Asks a question in a box with the program's caption, no icon and two
+/// buttons. True when the user chose the first; closing the box chooses the
+/// second.
+bool askQuestion(QWidget* parent, const QString& text, const QString& first, const QString& second);
+
+/// Replaces what askQuestion does, as setMessageHandler does for messages.
+using QuestionHandler = std::function<bool(QWidget* parent, const QString& text)>;
+QuestionHandler setQuestionHandler(QuestionHandler handler);
+
 } // namespace orvanta::ui

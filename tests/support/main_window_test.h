@@ -57,20 +57,29 @@ inline void retype(QWidget* box, const QString& text)
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(character), Qt::NoModifier);
 }
 
-/// A shown main window with message boxes recorded and a Wine prefix of its
-/// own, whose drive C holds the default script folder and C:\Easylife.bat;
-/// the "wine" on the PATH is a stand-in that writes compilerRecord().
+/// A shown main window with message boxes and questions recorded (a question
+/// is answered with `firstChoice`) and a Wine prefix of its own, whose drive C
+/// holds the default script folder and C:\Easylife.bat; the "wine" on the
+/// PATH is a stand-in that writes compilerRecord().
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()
     {
         ui::setMessageHandler([this](QWidget*, const QString& text) { messages << text; });
+        ui::setQuestionHandler([this](QWidget*, const QString& text) {
+            questions << text;
+            return firstChoice;
+        });
         writeStandInProgram(temp / "wine", compilerRecord());
         writeBytes(prefix.driveC("Easylife.bat"), "@echo off\r\n");
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    ~MainWindowTest() override { ui::setMessageHandler({}); }
+    ~MainWindowTest() override
+    {
+        ui::setMessageHandler({});
+        ui::setQuestionHandler({});
+    }
 
     template <typename Control = QWidget>
     Control* find(const char* name) const { return child<Control>(&window, name); }
@@ -133,6 +142,8 @@ protected:
     FakeWinePrefix prefix{kScriptFolder};
     ScopedVariable path{"PATH", temp.text()};
     QStringList messages;  ///< the texts of the message boxes shown
+    QStringList questions;  ///< and of the questions asked
+    bool firstChoice = true;
     ui::MainWindow window;
 };
 

@@ -1,0 +1,101 @@
+#include "ui/problems_window.h"
+
+#include "compiler/source_lines.h"
+#include "ui/text_conversion.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace orvanta::ui {
+namespace {
+
+QString placeText(const Problem& problem)
+{
+    if (problem.file.empty())
+        return QStringLiteral("Script");
+    QString place = toDisplayText(problem.file);
+    if (problem.line > 0)
+        place += u':' + QString::number(problem.line);
+    return place;
+}
+
+} // namespace
+
+ProblemsWindow::ProblemsWindow(FieldOpener openField, QWidget* parent)
+    : QDialog(parent), openField_(std::move(openField))
+{
+    setObjectName(QStringLiteral("Form14"));
+    setWindowTitle(QStringLiteral("Script Problems"));
+
+    heading_ = new QLabel(this);
+    heading_->setObjectName(QStringLiteral("Label1"));
+    heading_->setTextFormat(Qt::PlainText);
+    heading_->setWordWrap(true);
+
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("List1"));
+    list_->setHeaderLabels(
+        {QStringLiteral("Severity"), QStringLiteral("Place"), QStringLiteral("Problem"), QStringLiteral("Field")});
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setAlternatingRowColors(true);
+    list_->setWordWrap(false);
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    const int charWidth = fontMetrics().averageCharWidth();
+    list_->setMinimumSize(110 * charWidth, 12 * fontMetrics().lineSpacing());
+    // activated: a double click, or Enter on the current row.
+    connect(list_, &QTreeWidget::activated, this, [this](const QModelIndex& index) { openRow(index.row()); });
+
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("Command1"));
+    close->setAutoDefault(false);  // Enter on a row opens its field
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(heading_);
+    column->addWidget(list_);
+    column->addLayout(buttons);
+}
+
+void ProblemsWindow::showProblems(std::vector<Problem> problems, const QString& heading)
+{
+    problems_ = std::move(problems);
+    heading_->setText(heading);
+    list_->clear();
+    const QIcon errorIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (const Problem& problem : problems_) {
+        const bool error = problem.severity == Severity::Error;
+        auto* row = new QTreeWidgetItem(list_, {error ? QStringLiteral("Error") : QStringLiteral("Warning"),
+                                                placeText(problem), toDisplayText(visible(problem.message)),
+                                                problem.field ? toDisplayText(visible(problem.field->describe()))
+                                                              : QString()});
+        row->setIcon(0, error ? errorIcon : warningIcon);
+        row->setToolTip(2, row->text(2));
+    }
+    if (!problems_.empty()) {
+        list_->setCurrentItem(list_->topLevelItem(0));
+        list_->setFocus();
+    }
+}
+
+void ProblemsWindow::openRow(int row) const
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= problems_.size() || !problems_[static_cast<std::size_t>(row)].field)
+        return;
+    openField_(*problems_[static_cast<std::size_t>(row)].field);
+}
+
+} // namespace orvanta::ui

@@ -1,0 +1,111 @@
+#include "model/project_state.h"  // first: its member `slots` must be read before Qt's macro
+
+#include "ui/script_checks.h"
+
+#include "compiler/game_files.h"
+#include "ui/message_box.h"
+#include "ui/single_window.h"
+#include "ui/text_conversion.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace orvanta::ui {
+namespace {
+
+/// "2 errors and 1 warning".
+QString countText(const std::vector<Problem>& problems)
+{
+    const auto errors = std::count_if(problems.begin(), problems.end(),
+                                      [](const Problem& p) { return p.severity == Severity::Error; });
+    const auto warnings = static_cast<qsizetype>(problems.size()) - errors;
+    const auto count = [](qsizetype n, const char* what) {
+        return QString::number(n) + u' ' + QString::fromLatin1(what) + (n == 1 ? QString() : QStringLiteral("s"));
+    };
+    if (errors == 0 || warnings == 0)
+        return count(errors == 0 ? warnings : errors, errors == 0 ? "warning" : "error");
+    return count(errors, "error") + QStringLiteral(" and ") + count(warnings, "warning");
+}
+
+const QString kHowToOpen = QStringLiteral(" Double-click a problem, or press Enter, to open its field.");
+
+QString quotedFolder(const std::string& pathText) { return u'"' + toDisplayText(pathText) + u'"'; }
+
+} // namespace
+
+ScriptChecks::ScriptChecks(ProjectState& project, QWidget* mainWindow, ProblemsWindow::FieldOpener openField)
+    : QObject(mainWindow), project_(project), mainWindow_(mainWindow), openField_(std::move(openField))
+{
+}
+
+void ScriptChecks::list(std::vector<Problem> problems, const QString& heading, bool open)
+{
+    if (open)
+        openSingleWindow(window_, nullptr, openField_, mainWindow_);
+    if (window_ != nullptr)
+        window_->showProblems(std::move(problems), heading);
+}
+
+void ScriptChecks::checkScript()
+{
+    std::vector<Problem> problems = checkProject(project_, packageFileCheck(project_.scriptFolder));
+    const QString heading = problems.empty() ? QStringLiteral("No problems: the DAT files can be built.")
+                                             : QStringLiteral("The script has ") + countText(problems) +
+                                                   (hasErrors(problems) ? QStringLiteral("; errors stop the build.")
+                                                                        : QStringLiteral(".")) +
+                                                   kHowToOpen;
+    list(std::move(problems), heading, true);
+}
+
+void ScriptChecks::buildDatFiles()
+{
+    GameBuild build = buildGameFiles(project_, packageFileCheck(project_.scriptFolder));
+    if (hasErrors(build.problems)) {
+        const QString heading = QStringLiteral("The DAT files were not built and nothing was written: ") +
+                                countText(build.problems) + u'.' + kHowToOpen;
+        list(std::move(build.problems), heading, true);
+        return;
+    }
+    const GameInstall install = installGameFiles(build.files, project_.scriptFolder);
+    const QString written = QStringLiteral("Script.txt, English.txt, SCRIPT.DAT and ENGLISH.DAT were written to ") +
+                            quotedFolder(project_.scriptFolder);
+    if (!install.written || install.error) {
+        const QString consequence = install.written
+                                        ? written + QStringLiteral(", but the DAT files were not copied where the "
+                                                                   "game reads them.")
+                                        : QStringLiteral("The DAT files were not built: nothing was written.");
+        showMessage(mainWindow_, consequence + QStringLiteral("\n\n") + toDisplayText(install.error->message));
+        return;
+    }
+    const bool warned = !build.problems.empty();
+    const QString heading = warned ? QStringLiteral("The DAT files were built, with ") + countText(build.problems) +
+                                         u'.' + kHowToOpen
+                                   : QStringLiteral("No problems: the DAT files were built.");
+    list(std::move(build.problems), heading, warned);
+    showMessage(
+        mainWindow_, install.gameFolder.empty()
+                         ? written + QStringLiteral(". The folder above it holds no ") +
+                               QString::fromLatin1(kGameProgram) +
+                               QStringLiteral(", so they were not copied for the game.")
+                         : written + QStringLiteral(", and the DAT files were copied to ") +
+                               quotedFolder(install.gameFolder) + QStringLiteral(", where the game reads them."));
+}
+
+bool ScriptChecks::compileMayGoOn()
+{
+    std::vector<Problem> problems = checkProject(project_, packageFileCheck(project_.scriptFolder));
+    if (!hasErrors(problems))
+        return true;
+    const QString question =
+        QStringLiteral("The script has ") + countText(problems) +
+        QStringLiteral(": the DAT files may not build, or the game may show the wrong texts or fail.\n\n"
+                       "Compile anyway, or show the problems?");
+    if (askQuestion(mainWindow_, question, QStringLiteral("Compile Anyway"), QStringLiteral("Show Problems")))
+        return true;
+    const QString heading = QStringLiteral("Nothing was compiled: the script has ") + countText(problems) + u'.' +
+                            kHowToOpen;
+    list(std::move(problems), heading, true);
+    return false;
+}
+
+} // namespace orvanta::ui

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "compiler/problem.h"
+#include "ui/problems_window.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <vector>
+
+namespace orvanta {
+struct ProjectState;
+}
+
+namespace orvanta::ui {
+
+/// "Check Script", "Build DAT Files" and the check "Compile Scripts" makes
+/// first, with the problems window (Form14) they share. A child of the main
+/// window.
+class ScriptChecks : public QObject {
+    Q_OBJECT
+
+public:
+    ScriptChecks(ProjectState& project, QWidget* mainWindow, ProblemsWindow::FieldOpener openField);
+
+    /// Lists the project's problems, or says there are none.
+    void checkScript();
+    /// Writes Script.txt, English.txt, SCRIPT.DAT and ENGLISH.DAT into the
+    /// script folder, all or none, and copies the DATs where the game reads
+    /// them; with errors it writes nothing and lists them.
+    void buildDatFiles();
+    /// Whether Compile Scripts goes on: yes without errors; with errors, the
+    /// user chooses between compiling anyway and seeing the problems.
+    bool compileMayGoOn();
+
+    /// The problems window while it exists.
+    ProblemsWindow* window() const { return window_; }
+
+private:
+    /// Fills the problems window, opening it when asked or when it is open.
+    void list(std::vector<Problem> problems, const QString& heading, bool open);
+
+    ProjectState& project_;
+    QWidget* mainWindow_;
+    ProblemsWindow::FieldOpener openField_;
+    QPointer<ProblemsWindow> window_;
+};
+
+} // namespace orvanta::ui

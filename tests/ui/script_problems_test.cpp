@@ -1,0 +1,154 @@
+// "Check Script", "Build DAT Files" and the question of "Compile Scripts", with
+// the problems window (Form14) they share and the fields it opens.
+#include "support/main_window_test.h"
+
+#include "compiler/game_files.h"
+#include "script/script_writer.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+
+namespace orvanta::test {
+namespace {
+
+class ScriptProblemsTest : public MainWindowTest {
+protected:
+    ScriptProblemsTest()
+    {
+        // The package folder holds every level file, so the defaults give no warning.
+        std::filesystem::create_directories(package() / "DATA");
+        for (const char* wad : kWadList)
+            writeBytes(package() / "DATA" / (std::string(wad) + ".TR4"), "");
+    }
+
+    std::filesystem::path package() const { return prefix.driveC("Program Files/Core Design/trle"); }
+    QString heading() const { return child<QLabel>(opened("Form14"), "Label1")->text(); }
+    QTreeWidget* list() const { return child<QTreeWidget>(opened("Form14"), "List1"); }
+    /// The problem rows: "severity|place|field".
+    QStringList rows() const
+    {
+        QStringList shown;
+        for (int i = 0; i < list()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = list()->topLevelItem(i);
+            shown << row->text(0) + u'|' + row->text(1) + u'|' + row->text(3);
+        }
+        return shown;
+    }
+    bool exists(const char* file) const { return std::filesystem::exists(scriptFolder() / file); }
+};
+
+TEST_F(ScriptProblemsTest, CheckScriptListsTheProblemsAndEachOpensItsFieldSelected)
+{
+    keyOnMain(Qt::Key_F7);
+    EXPECT_EQ(heading(), QStringLiteral("No problems: the DAT files can be built."));
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+
+    ProjectState& project = window.project();
+    retype(nameBox(4), QStringLiteral("Ruins;Old"));
+    retype(wadBox(5)->lineEdit(), QStringLiteral("NOWHERE"));
+    project.slot(3).cameraLabel = "1,2,3";
+    project.slot(6).audioTrack = "loud";
+    project.level(2).scriptPack += "Bogus=1\r\n";
+    project.inventoryItems.insert(0, "Gold\xA5\r\n");
+    project.inputTimeout = "soon";
+    project.secondLegend = "";
+    entry("check")->trigger();
+    EXPECT_TRUE(heading().startsWith(QStringLiteral("The script has 7 errors and 1 warning; errors stop the build.")))
+        << heading().toStdString();
+    const std::tuple<const char*, const char*, const char*, const char*, QString> cases[] = {
+        // problem row, window opened, control focused, text selected there
+        {"Error|English.txt:", "Form1", "Text3", "Level 3 name (Text3)", QStringLiteral("Ruins;Old")},
+        {"Warning|Script.txt:", "Form1", "Combo5", "Coastal Ruins WAD (Combo5)", QStringLiteral("NOWHERE")},
+        {"Error|Script.txt:", "Form2", "Text3", "The Tomb Of Seth load camera (Label3)", QStringLiteral("87075,-14188,26581,89090,-15443,25670,29")},
+        {"Error|Script.txt:", "Form2", "Combo1", "Catacombs audio track (sound6)", QStringLiteral("- Track Set -")},
+        {"Error|Script.txt:", "Form4", "Text1", "Settomb Pack (Text22), line 10", QStringLiteral("Bogus=1")},
+        {"Error|English.txt:", "Form4", "Text2", "Inventory items (Text25), line 1", QStringLiteral("Gold\u00A5")},
+        {"Error|Script.txt:", "Form7", "Text1", "Input time-out (inputtimeout)", QStringLiteral("soon")},
+        {"Error|English.txt:", "Form7", "Text4", "Second legend (Text27)", QString()},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [row, windowName, control, field, selected] = cases[i];
+        const QStringList found = rows().filter(QString::fromLatin1(field));
+        ASSERT_EQ(found.size(), 1) << field << "\n" << rows().join(u'\n').toStdString();
+        EXPECT_TRUE(found.front().startsWith(QString::fromLatin1(row))) << found.front().toStdString();
+        QTreeWidgetItem* item = list()->topLevelItem(static_cast<int>(rows().indexOf(found.front())));
+        list()->setCurrentItem(item);
+        const QPoint at = list()->visualItemRect(item).center();
+        if (i % 2 == 0) {  // a double click as the window system delivers it, else Enter
+            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
+        } else {
+            QTest::keyClick(list(), Qt::Key_Return);
+        }
+        QWidget* shown = qstrcmp(windowName, "Form1") == 0 ? &window : opened(windowName);
+        ASSERT_NE(shown, nullptr) << field;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(shown)) << field;
+        QWidget* focus = shown->focusWidget();
+        ASSERT_TRUE(focus != nullptr && focus->objectName() == QString::fromLatin1(control))
+            << field << ": " << (focus != nullptr ? focus->objectName().toStdString() : "none");
+        QString chosen;
+        if (auto* box = qobject_cast<QLineEdit*>(focus))
+            chosen = box->selectedText();
+        else if (auto* combo = qobject_cast<QComboBox*>(focus))
+            chosen = combo->lineEdit()->selectedText();
+        else if (auto* block = qobject_cast<QPlainTextEdit*>(focus))
+            chosen = block->textCursor().selectedText();
+        EXPECT_EQ(chosen, selected) << field;
+    }
+}
+
+TEST_F(ScriptProblemsTest, BuildDatFilesWritesAllFourAndCopiesTheDatsBesideTheGameOrWritesNothing)
+{
+    window.project().slot(2).levelName = "";
+    keyOnMain(Qt::Key_F8);
+    EXPECT_TRUE(heading().startsWith(QStringLiteral("The DAT files were not built and nothing was written: 1 error.")));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_FALSE(exists("Script.txt") || exists("SCRIPT.DAT"));
+
+    window.project() = ProjectState::withDefaults();
+    window.project().slot(2).levelName = "Tomb of Seth";
+    const GameFiles expected = buildGameFiles(window.project()).files;
+    const QString written = QStringLiteral("Script.txt, English.txt, SCRIPT.DAT and ENGLISH.DAT were written to "
+                                           "\"C:\\Program Files\\Core Design\\trle\\Script\"");
+    for (const bool game : {false, true}) {
+        if (game)
+            writeBytes(package() / "TOMB4.EXE", "");
+        entry("build")->trigger();
+        EXPECT_EQ(messages.value(messages.size() - 1),
+                  written + (game ? QStringLiteral(", and the DAT files were copied to \"C:\\Program Files\\Core "
+                                                   "Design\\trle\", where the game reads them.")
+                                  : QStringLiteral(". The folder above it holds no tomb4.exe, so they were not copied "
+                                                   "for the game.")));
+        EXPECT_EQ(readBytes(scriptFolder() / "Script.txt") + readBytes(scriptFolder() / "English.txt") +
+                      readBytes(scriptFolder() / "SCRIPT.DAT") + readBytes(scriptFolder() / "ENGLISH.DAT"),
+                  expected.scriptTxt + expected.englishTxt + expected.scriptDat + expected.englishDat);
+        EXPECT_EQ(std::filesystem::exists(package() / "SCRIPT.DAT"), game);
+    }
+    EXPECT_EQ(readBytes(package() / "SCRIPT.DAT") + readBytes(package() / "ENGLISH.DAT"),
+              expected.scriptDat + expected.englishDat);
+    EXPECT_EQ(heading(), QStringLiteral("No problems: the DAT files were built."));  // the open window follows
+}
+
+TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
+{
+    EXPECT_EQ(compile(), scriptText(window.project()));
+    EXPECT_TRUE(questions.isEmpty() && opened("Form14") == nullptr);
+
+    std::filesystem::remove(scriptFolder() / "Script.txt");
+    window.project().security = "-1";
+    firstChoice = false;  // "Show Problems"
+    keyOnMain(Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(questions, QStringList{QStringLiteral(
+        "The script has 1 error: the DAT files may not build, or the game may show the wrong texts or fail.\n\n"
+        "Compile anyway, or show the problems?")});
+    EXPECT_TRUE(rows().value(0).endsWith(QStringLiteral("Security value (security)")));
+    EXPECT_FALSE(exists("Script.txt"));
+
+    firstChoice = true;
+    EXPECT_EQ(compile(), scriptText(window.project()));
+    EXPECT_EQ(questions.size(), 2);
+}
+
+} // namespace
+} // namespace orvanta::test
