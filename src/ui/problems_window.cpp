@@ -7,10 +7,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace orvanta::ui {
@@ -47,11 +50,8 @@ ProblemsWindow::ProblemsWindow(FieldOpener openField, QWidget* parent)
     list_->setUniformRowHeights(true);
     list_->setAlternatingRowColors(true);
     list_->setWordWrap(false);
-    list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    list_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
-    const int charWidth = fontMetrics().averageCharWidth();
-    list_->setMinimumSize(110 * charWidth, 12 * fontMetrics().lineSpacing());
+    list_->setMinimumSize(100 * fontMetrics().averageCharWidth(), 12 * fontMetrics().lineSpacing());
     // activated: a double click, or Enter on the current row.
     connect(list_, &QTreeWidget::activated, this, [this](const QModelIndex& index) { openRow(index.row()); });
 
@@ -89,6 +89,19 @@ void ProblemsWindow::showProblems(std::vector<Problem> problems, const QString& 
         list_->setCurrentItem(list_->topLevelItem(0));
         list_->setFocus();
     }
+    widenToTheMessages();
+}
+
+void ProblemsWindow::widenToTheMessages()
+{
+    // Wide enough for every column, as far as the screen allows; never
+    // narrower than the user made it.
+    list_->header()->resizeSections(QHeaderView::ResizeToContents);
+    const int wanted = list_->header()->length() + 2 * list_->frameWidth() +
+                       list_->verticalScrollBar()->sizeHint().width() - list_->width();
+    const int room = screen()->availableGeometry().width() - frameGeometry().width();
+    if (wanted > 0 && room > 0)
+        resize(width() + std::min(wanted, room), height());
 }
 
 void ProblemsWindow::openRow(int row) const

@@ -27,6 +27,7 @@ public:
 
 private:
     void openRow(int row) const;
+    void widenToTheMessages();
 
     FieldOpener openField_;
     std::vector<Problem> problems_;

@@ -36,12 +36,15 @@ picture() {
 
 # A Wine prefix of its own, whose script folder holds the two script files and
 # a project, is the program's working folder: the dialogs open there as on a
-# level builder's machine.
+# level builder's machine. The package folder holds the level files of all
+# but three levels, so Check Script has three warnings to show.
 export WINEPREFIX="$work/prefix" HOME="$work"
 scripts="$WINEPREFIX/drive_c/Program Files/Core Design/trle/Script"
 mkdir -p "$scripts" "$WINEPREFIX/dosdevices" "$folder"
 ln -s ../drive_c "$WINEPREFIX/dosdevices/c:"
 touch "$scripts/Script.txt" "$scripts/English.txt" "$scripts/My Game.txt"
+mkdir -p "$scripts/../DATA"
+for wad in TITLE TUT1 SETTOMB KARNAK COASTAL CLEOPAL ANGKOR GUARD NEWCITY; do touch "$scripts/../DATA/$wad.TR4"; done
 cd "$scripts"
 picture 1 "$folder"
 picture 2 "$folder" @2x

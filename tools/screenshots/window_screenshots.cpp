@@ -46,6 +46,7 @@ constexpr Shot kShots[] = {
     {"tool-box", "commontools", "Form10"},
     {"about", "about", "Form5"},
     {"readme", "readme", "Form6"},
+    {"script-problems", "check", "Form14"},
 };
 
 QWidget* shownWindow(const QString& name)
