@@ -147,6 +147,7 @@ TEST_F(MainWindowTest, FailuresNameThePathAndAreNeverReportedAsSuccess)
     const std::tuple<const char*, std::string ProjectState::*, const char*, std::string> cases[] = {
         {"begin", &ProjectState::scriptFolder, "The script files were not compiled.", missing + "/Script.txt"},
         {"Restore", &ProjectState::scriptFolder, "The default script files were not restored.", missing + "/Script.txt"},
+        {"build", &ProjectState::scriptFolder, "The DAT files were not built: nothing was written.", missing + "/Script.txt"},
         {"begin", &ProjectState::easylifeLocation, "the Easylife compiler could not be started", missing},
         {"easy", &ProjectState::easylifeLocation, "Cannot start", missing},
         {"ctoo", &ProjectState::compileToFolder, "Cannot write", missing + "/Script.txt"},

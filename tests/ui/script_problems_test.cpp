@@ -52,7 +52,7 @@ TEST_F(ScriptProblemsTest, CheckScriptListsTheProblemsAndEachOpensItsFieldSelect
     project.level(2).scriptPack += "Bogus=1\r\n";
     project.inventoryItems.insert(0, "Gold\xA5\r\n");
     project.inputTimeout = "soon";
-    project.secondLegend = "";
+    project.secondLegend = "Angkor;Wat";
     entry("check")->trigger();
     EXPECT_TRUE(heading().startsWith(QStringLiteral("The script has 7 errors and 1 warning; errors stop the build.")))
         << heading().toStdString();
@@ -65,7 +65,7 @@ TEST_F(ScriptProblemsTest, CheckScriptListsTheProblemsAndEachOpensItsFieldSelect
         {"Error|Script.txt:", "Form4", "Text1", "Settomb Pack (Text22), line 10", QStringLiteral("Bogus=1")},
         {"Error|English.txt:", "Form4", "Text2", "Inventory items (Text25), line 1", QStringLiteral("Gold\u00A5")},
         {"Error|Script.txt:", "Form7", "Text1", "Input time-out (inputtimeout)", QStringLiteral("soon")},
-        {"Error|English.txt:", "Form7", "Text4", "Second legend (Text27)", QString()},
+        {"Error|English.txt:", "Form7", "Text4", "Second legend (Text27)", QStringLiteral("Angkor;Wat")},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto& [row, windowName, control, field, selected] = cases[i];
