@@ -18,7 +18,7 @@ bool isDatFileName(std::string name)
     return name == "SCRIPT.DAT" || name == "ENGLISH.DAT";
 }
 
-bool stillAsItWas(const fs::path& folder, const DatFile& file)
+bool stillAsItWas(const fs::path& folder, const DatFileStamp& file)
 {
     std::error_code error;
     const fs::path path = folder / fs::path(std::u8string(file.name.begin(), file.name.end()));
@@ -31,13 +31,13 @@ bool stillAsItWas(const fs::path& folder, const DatFile& file)
 
 } // namespace
 
-std::vector<DatFile> datFilesIn(std::string_view folderText)
+std::vector<DatFileStamp> datFilesIn(std::string_view folderText)
 {
-    std::vector<DatFile> files;
+    std::vector<DatFileStamp> files;
     std::error_code error;
     for (fs::directory_iterator it(hostPath(folderText), error), end; !error && it != end; it.increment(error)) {
         const std::u8string name = it->path().filename().u8string();
-        DatFile file{std::string(name.begin(), name.end()), {}, 0};
+        DatFileStamp file{std::string(name.begin(), name.end()), {}, 0};
         std::error_code statError;
         if (!isDatFileName(file.name) || !it->is_regular_file(statError))
             continue;
@@ -46,15 +46,15 @@ std::vector<DatFile> datFilesIn(std::string_view folderText)
         if (!statError)
             files.push_back(file);
     }
-    std::sort(files.begin(), files.end(), [](const DatFile& a, const DatFile& b) { return a.name > b.name; });
+    std::sort(files.begin(), files.end(), [](const DatFileStamp& a, const DatFileStamp& b) { return a.name > b.name; });
     return files;
 }
 
-std::vector<std::string> datFilesNotRewritten(const std::vector<DatFile>& before, std::string_view folderText)
+std::vector<std::string> datFilesNotRewritten(const std::vector<DatFileStamp>& before, std::string_view folderText)
 {
     const fs::path folder = hostPath(folderText);
     std::vector<std::string> names;
-    for (const DatFile& file : before)
+    for (const DatFileStamp& file : before)
         if (stillAsItWas(folder, file))
             names.push_back(file.name);
     return names;
