@@ -50,7 +50,7 @@ MessageHandler setMessageHandler(MessageHandler handler)
 bool askQuestion(QWidget* parent, const QString& text, const QString& first, const QString& second)
 {
     if (const QuestionHandler& handler = currentQuestionHandler())
-        return handler(parent, text);
+        return handler(parent, text, first, second);
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageCaption), text, QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(first, QMessageBox::AcceptRole);
     QPushButton* no = box.addButton(second, QMessageBox::RejectRole);

@@ -27,7 +27,8 @@ MessageHandler setMessageHandler(MessageHandler handler);
 bool askQuestion(QWidget* parent, const QString& text, const QString& first, const QString& second);
 
 /// Replaces what askQuestion does, as setMessageHandler does for messages.
-using QuestionHandler = std::function<bool(QWidget* parent, const QString& text)>;
+using QuestionHandler =
+    std::function<bool(QWidget* parent, const QString& text, const QString& first, const QString& second)>;
 QuestionHandler setQuestionHandler(QuestionHandler handler);
 
 } // namespace orvanta::ui

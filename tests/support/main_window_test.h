@@ -66,8 +66,8 @@ protected:
     MainWindowTest()
     {
         ui::setMessageHandler([this](QWidget*, const QString& text) { messages << text; });
-        ui::setQuestionHandler([this](QWidget*, const QString& text) {
-            questions << text;
+        ui::setQuestionHandler([this](QWidget*, const QString& text, const QString& first, const QString& second) {
+            questions << text + u'|' + first + u'|' + second;
             return firstChoice;
         });
         writeStandInProgram(temp / "wine", compilerRecord());
@@ -142,7 +142,7 @@ protected:
     FakeWinePrefix prefix{kScriptFolder};
     ScopedVariable path{"PATH", temp.text()};
     QStringList messages;  ///< the texts of the message boxes shown
-    QStringList questions;  ///< and of the questions asked
+    QStringList questions;  ///< and of the questions asked: "TEXT|FIRST CHOICE|SECOND CHOICE"
     bool firstChoice = true;
     ui::MainWindow window;
 };

@@ -47,20 +47,20 @@ TEST_F(ScriptProblemsTest, CheckScriptListsTheProblemsAndEachOpensItsFieldSelect
     ProjectState& project = window.project();
     retype(nameBox(4), QStringLiteral("Ruins;Old"));
     retype(wadBox(5)->lineEdit(), QStringLiteral("NOWHERE"));
-    project.slot(3).cameraLabel = "1,2,3";
+    project.slot(1).cameraLabel = "1,2,3";
     project.slot(6).audioTrack = "loud";
     project.level(2).scriptPack += "Bogus=1\r\n";
     project.inventoryItems.insert(0, "Gold\xA5\r\n");
     project.inputTimeout = "soon";
     project.secondLegend = "Angkor;Wat";
     entry("check")->trigger();
-    EXPECT_TRUE(heading().startsWith(QStringLiteral("The script has 7 errors and 1 warning; errors stop the build.")))
-        << heading().toStdString();
+    EXPECT_EQ(heading(), QStringLiteral("The script has 7 errors and 1 warning; errors stop the build. Double-click a "
+                                        "problem, or press Enter, to open its field."));
     const std::tuple<const char*, const char*, const char*, const char*, QString> cases[] = {
         // problem row, window opened, control focused, text selected there
         {"Error|English.txt:", "Form1", "Text3", "Level 3 name (Text3)", QStringLiteral("Ruins;Old")},
         {"Warning|Script.txt:", "Form1", "Combo5", "Coastal Ruins WAD (Combo5)", QStringLiteral("NOWHERE")},
-        {"Error|Script.txt:", "Form2", "Text3", "The Tomb Of Seth load camera (Label3)", QStringLiteral("87075,-14188,26581,89090,-15443,25670,29")},
+        {"Error|Script.txt:", "Form2", "Text3", "Title load camera (Label1)", QStringLiteral("84246,-533,78233,81622,-1514,78208,40")},
         {"Error|Script.txt:", "Form2", "Combo1", "Catacombs audio track (sound6)", QStringLiteral("- Track Set -")},
         {"Error|Script.txt:", "Form4", "Text1", "Settomb Pack (Text22), line 10", QStringLiteral("Bogus=1")},
         {"Error|English.txt:", "Form4", "Text2", "Inventory items (Text25), line 1", QStringLiteral("Gold\u00A5")},
@@ -108,6 +108,7 @@ TEST_F(ScriptProblemsTest, BuildDatFilesWritesAllFourAndCopiesTheDatsBesideTheGa
 
     window.project() = ProjectState::withDefaults();
     window.project().slot(2).levelName = "Tomb of Seth";
+    std::filesystem::remove(package() / "DATA" / "CITY.TR4");  // a warning does not stop the build
     const GameFiles expected = buildGameFiles(window.project()).files;
     const QString written = QStringLiteral("Script.txt, English.txt, SCRIPT.DAT and ENGLISH.DAT were written to "
                                            "\"C:\\Program Files\\Core Design\\trle\\Script\"");
@@ -127,7 +128,8 @@ TEST_F(ScriptProblemsTest, BuildDatFilesWritesAllFourAndCopiesTheDatsBesideTheGa
     }
     EXPECT_EQ(readBytes(package() / "SCRIPT.DAT") + readBytes(package() / "ENGLISH.DAT"),
               expected.scriptDat + expected.englishDat);
-    EXPECT_EQ(heading(), QStringLiteral("No problems: the DAT files were built."));  // the open window follows
+    EXPECT_TRUE(heading().startsWith(QStringLiteral("The DAT files were built, with 1 warning.")));
+    EXPECT_EQ(rows(), QStringList{QStringLiteral("Warning|Script.txt:170|City Of The Dead WAD (Combo8)")});
 }
 
 TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
@@ -137,11 +139,12 @@ TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
 
     std::filesystem::remove(scriptFolder() / "Script.txt");
     window.project().security = "-1";
+    std::filesystem::remove(package() / "DATA" / "CITY.TR4");
     firstChoice = false;  // "Show Problems"
     keyOnMain(Qt::Key_F1, Qt::ShiftModifier);
     EXPECT_EQ(questions, QStringList{QStringLiteral(
-        "The script has 1 error: the DAT files may not build, or the game may show the wrong texts or fail.\n\n"
-        "Compile anyway, or show the problems?")});
+        "The script has 1 error and 1 warning: the DAT files may not build, or the game may show the wrong texts or fail.\n\n"
+        "Compile anyway, or show the problems?|Compile Anyway|Show Problems")});
     EXPECT_TRUE(rows().value(0).endsWith(QStringLiteral("Security value (security)")));
     EXPECT_FALSE(exists("Script.txt"));
 
