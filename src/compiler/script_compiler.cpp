@@ -299,12 +299,10 @@ ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& 
     const LanguageStrings& primary = compiled.empty() ? noStrings : compiled.front().strings;
     const std::string primaryName = compiled.empty() ? std::string() : compiled.front().sourceName;
 
-    std::vector<EncodedLevel> encoded;
-    for (const LevelSection* section : levelOrder(reader.levels, script.name, problems)) {
-        encoded.push_back(encodeLevel(*section, static_cast<int>(encoded.size()), primary, primaryName, script.name,
-                                      problems));
-        result.levelFiles.push_back({encoded.back().path, encoded.back().pathLine});
-    }
+    const std::vector<EncodedLevel> encoded =
+        encodeLevels(levelOrder(reader.levels, script.name, problems), primary, primaryName, script.name, problems);
+    for (const EncodedLevel& level : encoded)
+        result.levelFiles.push_back({level.path, level.pathLine});
     std::vector<DatFile> dats{{"SCRIPT.DAT", scriptDat(header, encoded, script.name, problems)}};
     for (const CompiledLanguage& language : compiled)
         dats.push_back({language.datName, languageDat(language.strings, language.sourceName, problems)});

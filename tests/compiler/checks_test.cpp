@@ -107,6 +107,11 @@ const std::vector<CheckCase> kCases{
     {"level file names that just fit", {{"Combo2", std::string(65535 - 145 + 4, 'W')}}, {}},
     {"level file names one byte too long", {{"Combo2", std::string(65536 - 145 + 4, 'W')}},
      {"Script.txt: error: the level file names take more than 65535 bytes"}},
+    {"problems of long packs, which encode on several threads, in the order of their levels",
+     {{"Text14", repeated("Puzzle=\t1,Stone of Re," + kItem, 1000) + "Bogus=\t1\r\n"},
+      {"Text15", "Bogus=\t2\r\n" + repeated("Puzzle=\t1,Stone of Re," + kItem, 1000)}},
+     {"Script.txt:185: error: unknown command Bogus= in [Level] [Library Pack (Text15), line 1]",
+      "Script.txt:2193: error: unknown command Bogus= in [Level] [Guard Pack (Text14), line 1001]"}},
     {"the level data larger than SCRIPT.DAT holds", {{"Text15", repeated("Puzzle=\t1,Stone of Re," + kItem, 4400)}},
      {"Script.txt: error: the levels' data take 67679 bytes; SCRIPT.DAT holds at most 65535 (fewer or shorter "
       "item lines)"}},
