@@ -1,12 +1,12 @@
 // MainWindow::showField: the window that holds a project field, opened with
 // the field selected, as the problems window asks for it.
-#include "model/project_state.h"  // first: its member `slots` must be read before Qt's macro
+#include "ui/main_window.h"
 
+#include "model/project_state.h"
 #include "ui/compile_to_panel.h"
 #include "ui/game_properties_dialog.h"
 #include "ui/level_properties_dialog.h"
 #include "ui/level_rows.h"
-#include "ui/main_window.h"
 #include "ui/script_pack_editor.h"
 #include "ui/script_packs.h"
 

@@ -1,8 +1,7 @@
-#include "model/project_state.h"  // first: its member `slots` must be read before Qt's macro
-
 #include "ui/script_checks.h"
 
 #include "compiler/game_files.h"
+#include "model/project_state.h"
 #include "ui/message_box.h"
 #include "ui/single_window.h"
 #include "ui/text_conversion.h"
