@@ -54,12 +54,9 @@ AboutWindow::AboutWindow(QWidget* parent)
     top->addWidget(picture, 0, Qt::AlignTop);
     top->addSpacing(12);
     top->addLayout(text);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
     auto* column = new QVBoxLayout(this);
     column->addLayout(top);
-    column->addLayout(buttons);
+    column->addLayout(buttonRow({ok}));
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 

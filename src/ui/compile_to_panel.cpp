@@ -9,7 +9,6 @@
 #include "ui/text_conversion.h"
 
 #include <QDir>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,14 +37,10 @@ CompileToPanel::CompileToPanel(ProjectState& project, QWidget* parent)
     compileButton_->setAutoDefault(true);
     cancelButton_->setAutoDefault(true);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(compileButton_);
-    buttons->addWidget(cancelButton_);
     auto* column = new QVBoxLayout(this);
     column->addWidget(chooser_, 1);
     column->addWidget(target_);
-    column->addLayout(buttons);
+    column->addLayout(buttonRow({compileButton_, cancelButton_}));
 
     connect(chooser_, &FolderChooser::folderOpened, this, &CompileToPanel::setTarget);
     connect(compileButton_, &QPushButton::clicked, this, &CompileToPanel::compile);

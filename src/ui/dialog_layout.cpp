@@ -1,6 +1,7 @@
 #include "ui/dialog_layout.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,6 +33,15 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, Q
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry)
 {
     return addNamed<QPushButton>(parent, QString::fromLatin1(name), caption, geometry);
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget* button : buttons)
+        row->addWidget(button);
+    return row;
 }
 
 QFrame* addSeparator(QWidget* parent, QRect designed)

@@ -4,7 +4,10 @@
 #include <QString>
 #include <Qt>
 
+#include <initializer_list>
+
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -28,6 +31,9 @@ inline QLabel* addLabel(QWidget* parent, const char* name, const QString& captio
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry = {});
 /// An etched separator line, horizontal when wider than tall.
 QFrame* addSeparator(QWidget* parent, QRect designed);
+
+/// The row of buttons a resizable window ends with: the buttons at its right.
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
 
 /// Places a control at its designed position (pixels at 96 dpi), widened to
 /// its caption when the user's font needs more room than the design gave.

@@ -1,9 +1,9 @@
 #include "ui/problems_window.h"
 
 #include "compiler/source_lines.h"
+#include "ui/dialog_layout.h"
 #include "ui/text_conversion.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -55,18 +55,14 @@ ProblemsWindow::ProblemsWindow(FieldOpener openField, QWidget* parent)
     // activated: a double click, or Enter on the current row.
     connect(list_, &QTreeWidget::activated, this, [this](const QModelIndex& index) { openRow(index.row()); });
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("Command1"));
+    QPushButton* close = addButton(this, "Command1", QStringLiteral("Close"));
     close->setAutoDefault(false);  // Enter on a row opens its field
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close);
     auto* column = new QVBoxLayout(this);
     column->addWidget(heading_);
     column->addWidget(list_);
-    column->addLayout(buttons);
+    column->addLayout(buttonRow({close}));
 }
 
 void ProblemsWindow::showProblems(std::vector<Problem> problems, const QString& heading)

@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QScrollBar>
 #include <QTextDocument>
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -49,12 +48,9 @@ ReadmeWindow::ReadmeWindow(QWidget* parent)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
     auto* column = new QVBoxLayout(this);
     column->addWidget(text);
-    column->addLayout(buttons);
+    column->addLayout(buttonRow({ok}));
 }
 
 } // namespace orvanta::ui

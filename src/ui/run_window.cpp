@@ -4,7 +4,6 @@
 #include "ui/dialog_layout.h"
 
 #include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -69,15 +68,11 @@ RunWindow::RunWindow(BatchRun& run, QWidget* parent) : QDialog(parent), run_(run
     connect(stop_, &QPushButton::clicked, &run_, &BatchRun::stop);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(stop_);
-    buttons->addWidget(close);
     auto* column = new QVBoxLayout(this);
     column->addWidget(state_);
     column->addWidget(command_);
     column->addWidget(output_);
-    column->addLayout(buttons);
+    column->addLayout(buttonRow({stop_, close}));
 
     connect(&run_, &BatchRun::started, this, &RunWindow::showStart);
     connect(&run_, &BatchRun::ended, this, &RunWindow::showState);

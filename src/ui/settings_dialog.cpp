@@ -4,7 +4,6 @@
 #include "ui/representable_text.h"
 #include "ui/text_conversion.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,16 +35,12 @@ SettingsDialog::SettingsDialog(ProjectState& project, QWidget* parent)
     QPushButton* cancelButton = addButton(this, "Command2", QStringLiteral("Cancel"));
     applyButton->setDefault(true);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(applyButton);
-    buttons->addWidget(cancelButton);
     auto* column = new QVBoxLayout(this);
     column->addWidget(addLabel(this, "Label1", QStringLiteral("Script folder:")));
     column->addWidget(scriptFolder_);
     column->addWidget(addLabel(this, "Label2", QStringLiteral("Easylife location:")));
     column->addWidget(easylifeLocation_);
-    column->addLayout(buttons);
+    column->addLayout(buttonRow({applyButton, cancelButton}));
     column->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(applyButton, &QPushButton::clicked, this, &SettingsDialog::apply);
