@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 
 namespace orvanta::test {
@@ -95,14 +96,22 @@ TEST_F(ScriptProblemsTest, CheckScriptListsTheProblemsAndEachOpensItsFieldSelect
         else if (auto* block = qobject_cast<QPlainTextEdit*>(focus))
             chosen = block->textCursor().selectedText();
         EXPECT_EQ(chosen, selected) << field;
+        if (qstrcmp(control, "Text2") == 0) {  // the inventory box opens beside the pack already shown
+            EXPECT_TRUE(child<QPlainTextEdit>(shown, "Text1")->toPlainText().contains(QStringLiteral("Bogus=1")));
+        }
     }
+    QTest::mouseClick(child<QPushButton>(opened("Form14"), "Command1"), Qt::LeftButton);
+    EXPECT_EQ(opened("Form14"), nullptr);
 }
 
 TEST_F(ScriptProblemsTest, BuildDatFilesWritesAllFourAndCopiesTheDatsBesideTheGameOrWritesNothing)
 {
     window.project().slot(2).levelName = "";
+    window.project().slot(3).wadName = std::string(70000, 'W');
     keyOnMain(Qt::Key_F8);
-    EXPECT_TRUE(heading().startsWith(QStringLiteral("The DAT files were not built and nothing was written: 1 error.")));
+    EXPECT_TRUE(heading().startsWith(
+        QStringLiteral("The DAT files were not built and nothing was written: 2 errors and 1 warning.")));
+    EXPECT_TRUE(rows().contains(QStringLiteral("Error|Script.txt|")));  // a whole-file limit has no line
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_FALSE(exists("Script.txt") || exists("SCRIPT.DAT"));
 
@@ -130,6 +139,9 @@ TEST_F(ScriptProblemsTest, BuildDatFilesWritesAllFourAndCopiesTheDatsBesideTheGa
               expected.scriptDat + expected.englishDat);
     EXPECT_TRUE(heading().startsWith(QStringLiteral("The DAT files were built, with 1 warning.")));
     EXPECT_EQ(rows(), QStringList{QStringLiteral("Warning|Script.txt:170|City Of The Dead WAD (Combo8)")});
+    writeBytes(package() / "DATA" / "CITY.TR4", "");
+    entry("build")->trigger();
+    EXPECT_EQ(heading(), QStringLiteral("No problems: the DAT files were built."));
 }
 
 TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
@@ -145,6 +157,7 @@ TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
     EXPECT_EQ(questions, QStringList{QStringLiteral(
         "The script has 1 error and 1 warning: the DAT files may not build, or the game may show the wrong texts or fail.\n\n"
         "Compile anyway, or show the problems?|Compile Anyway|Show Problems")});
+    EXPECT_TRUE(heading().startsWith(QStringLiteral("Nothing was compiled: the script has 1 error and 1 warning.")));
     EXPECT_TRUE(rows().value(0).endsWith(QStringLiteral("Security value (security)")));
     EXPECT_FALSE(exists("Script.txt"));
 
