@@ -142,6 +142,13 @@ TEST_F(ScriptProblemsTest, BuildDatFilesWritesAllFourAndCopiesTheDatsBesideTheGa
     writeBytes(package() / "DATA" / "CITY.TR4", "");
     entry("build")->trigger();
     EXPECT_EQ(heading(), QStringLiteral("No problems: the DAT files were built."));
+
+    std::filesystem::remove(package() / "SCRIPT.DAT");
+    std::filesystem::create_directory(package() / "SCRIPT.DAT");  // in the way of the copy
+    entry("build")->trigger();
+    EXPECT_TRUE(messages.value(messages.size() - 1)
+                    .startsWith(written + QStringLiteral(", but the DAT files were not copied where the game reads "
+                                                         "them.\n\n")));
 }
 
 TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
