@@ -29,14 +29,14 @@ public:
         at_ += static_cast<std::size_t>(size);
         return value;
     }
-    std::optional<std::int64_t> number(const NumberSpec& spec)
+    std::optional<std::int64_t> number(const NumberSpec& range)
     {
-        const auto value = u(spec.bytes);
+        const auto value = u(range.bytes);
         if (!value)
             return std::nullopt;
-        const unsigned bits = static_cast<unsigned>(spec.bytes) * 8U;
+        const unsigned bits = static_cast<unsigned>(range.bytes) * 8U;
         const std::int64_t raw = *value;
-        return spec.min < 0 && raw >= (std::int64_t{1} << (bits - 1)) ? raw - (std::int64_t{1} << bits) : raw;
+        return range.min < 0 && raw >= (std::int64_t{1} << (bits - 1)) ? raw - (std::int64_t{1} << bits) : raw;
     }
     /// The bytes up to the next 0, which is passed over, looking no further
     /// than `limit` (an offset): a listing reads each byte a bounded number of times.
@@ -153,7 +153,7 @@ private:
     std::string options(std::uint32_t bits) const;
     void level(std::size_t start, std::size_t end);
     bool opcode(Reader& reader, std::uint8_t code);
-    void spec(Reader& reader, const CommandSpec& spec, std::uint8_t code);
+    void operands(Reader& reader, const CommandSpec& command, std::uint8_t code);
 
     std::string_view bytes_;
     std::vector<std::string> strings_;
@@ -163,9 +163,9 @@ private:
 std::string ScriptDump::options(std::uint32_t bits) const
 {
     std::string text = hex(bits, 4);
-    for (const CommandSpec& spec : levelCommands()) {
-        if ((spec.flag & bits) != 0)
-            text += " " + std::string(spec.name);
+    for (const CommandSpec& syntax : levelCommands()) {
+        if ((syntax.flag & bits) != 0)
+            text += " " + std::string(syntax.name);
     }
     return text;
 }
@@ -268,14 +268,14 @@ bool ScriptDump::opcode(Reader& reader, std::uint8_t code)
         const int slots = command.form == Form::Item ? command.items * (command.combo ? 2 : 1) : 1;
         if (code >= command.opcode && code < command.opcode + slots && command.form != Form::Switch &&
             command.form != Form::Name && command.form != Form::Level) {
-            spec(reader, command, code);
+            operands(reader, command, code);
             return true;
         }
     }
     return false;
 }
 
-void ScriptDump::spec(Reader& reader, const CommandSpec& command, std::uint8_t code)
+void ScriptDump::operands(Reader& reader, const CommandSpec& command, std::uint8_t code)
 {
     std::string text = "  " + std::string(command.name);
     if (command.form == Form::Item) {

@@ -83,17 +83,17 @@ const CommandSpec* findCommand(std::string_view key)
 {
     static const auto byLength = [] {
         std::vector<std::vector<const CommandSpec*>> table;
-        for (const CommandSpec& spec : kCommands) {
-            table.resize(std::max(table.size(), spec.name.size() + 1));
-            table[spec.name.size()].push_back(&spec);
+        for (const CommandSpec& syntax : kCommands) {
+            table.resize(std::max(table.size(), syntax.name.size() + 1));
+            table[syntax.name.size()].push_back(&syntax);
         }
         return table;
     }();
     if (key.size() >= byLength.size())
         return nullptr;
-    for (const CommandSpec* spec : byLength[key.size()]) {
-        if (sameWord(key, spec->name))
-            return spec;
+    for (const CommandSpec* syntax : byLength[key.size()]) {
+        if (sameWord(key, syntax->name))
+            return syntax;
     }
     return nullptr;
 }
@@ -120,14 +120,14 @@ private:
     void command(const ScriptCommand& cmd);
     void level(const ScriptCommand& cmd);
     void name(const ScriptCommand& cmd);
-    void legend(const ScriptCommand& cmd, const CommandSpec& spec);
-    void numbers(const ScriptCommand& cmd, const CommandSpec& spec);
-    void item(const ScriptCommand& cmd, const CommandSpec& spec);
+    void legend(const ScriptCommand& cmd, const CommandSpec& syntax);
+    void numbers(const ScriptCommand& cmd, const CommandSpec& syntax);
+    void item(const ScriptCommand& cmd, const CommandSpec& syntax);
     std::optional<std::size_t> stringIndex(const ScriptCommand& cmd, std::string_view text, std::size_t max,
                                            const char* what, int value);
     /// Reads the values into numbers_; false (with a problem) when one is wrong.
     bool readNumbers(const ScriptCommand& cmd, std::span<const std::string_view> values,
-                     std::span<const NumberSpec> specs, int firstValue);
+                     std::span<const NumberSpec> ranges, int firstValue);
     bool valueCount(const ScriptCommand& cmd, std::size_t count, std::size_t expected, const char* what);
     void error(int line, std::string message, int value = -1)
     {
@@ -192,23 +192,23 @@ EncodedLevel LevelEncoder::encode(int pathIndex)
 void LevelEncoder::command(const ScriptCommand& cmd)
 {
     // Item lines come in runs of one command: try the last one first.
-    const CommandSpec* spec = last_ != nullptr && sameWord(cmd.key, last_->name) ? last_ : findCommand(cmd.key);
-    last_ = spec;
-    if (spec == nullptr) {
+    const CommandSpec* syntax = last_ != nullptr && sameWord(cmd.key, last_->name) ? last_ : findCommand(cmd.key);
+    last_ = syntax;
+    if (syntax == nullptr) {
         error(cmd.line, "unknown command " + std::string(cmd.key) + "= in " + sectionName());
         return;
     }
-    switch (spec->form) {
+    switch (syntax->form) {
     case Form::Name: name(cmd); break;
     case Form::Level: level(cmd); break;
-    case Form::Legend: legend(cmd, *spec); break;
-    case Form::Numbers: numbers(cmd, *spec); break;
-    case Form::Item: item(cmd, *spec); break;
+    case Form::Legend: legend(cmd, *syntax); break;
+    case Form::Numbers: numbers(cmd, *syntax); break;
+    case Form::Item: item(cmd, *syntax); break;
     case Form::Switch:
         if (sameWord(cmd.value, "ENABLED"))
-            options_ = static_cast<std::uint16_t>(options_ | spec->flag);
+            options_ = static_cast<std::uint16_t>(options_ | syntax->flag);
         else if (!sameWord(cmd.value, "DISABLED"))
-            error(cmd.line, std::string(spec->name) + "= takes ENABLED or DISABLED, not \"" +
+            error(cmd.line, std::string(syntax->name) + "= takes ENABLED or DISABLED, not \"" +
                                 std::string(cmd.value) + "\"", 0);
         break;
     }
@@ -276,29 +276,29 @@ void LevelEncoder::name(const ScriptCommand& cmd)
         name_ = stringIndex(cmd, cmd.value, 255, "the level name", 0);
 }
 
-void LevelEncoder::legend(const ScriptCommand& cmd, const CommandSpec& spec)
+void LevelEncoder::legend(const ScriptCommand& cmd, const CommandSpec& syntax)
 {
     if (cmd.value.empty()) {
         error(cmd.line, "Legend= needs the legend's text");
         return;
     }
     if (const auto index = stringIndex(cmd, cmd.value, 255, "the legend", 0)) {
-        putU8(body_, spec.opcode);
+        putU8(body_, syntax.opcode);
         putU8(body_, static_cast<std::uint32_t>(*index));
     }
 }
 
 bool LevelEncoder::readNumbers(const ScriptCommand& cmd, std::span<const std::string_view> values,
-                               std::span<const NumberSpec> specs, int firstValue)
+                               std::span<const NumberSpec> ranges, int firstValue)
 {
     numbers_.clear();
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        const auto number = parseNumber(values[i], specs[i].min, specs[i].max);
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        const auto number = parseNumber(values[i], ranges[i].min, ranges[i].max);
         if (!number) {
             error(cmd.line, "value " + std::to_string(firstValue + static_cast<int>(i) + 1) + " of " +
                                 std::string(cmd.key) + "= (\"" + std::string(values[i]) +
-                                "\") is not a whole number from " + std::to_string(specs[i].min) + " to " +
-                                std::to_string(specs[i].max),
+                                "\") is not a whole number from " + std::to_string(ranges[i].min) + " to " +
+                                std::to_string(ranges[i].max),
                   firstValue + static_cast<int>(i));
             return false;
         }
@@ -307,66 +307,66 @@ bool LevelEncoder::readNumbers(const ScriptCommand& cmd, std::span<const std::st
     return true;
 }
 
-void LevelEncoder::numbers(const ScriptCommand& cmd, const CommandSpec& spec)
+void LevelEncoder::numbers(const ScriptCommand& cmd, const CommandSpec& syntax)
 {
     splitValues(cmd.value, values_);
-    if (!valueCount(cmd, values_.size(), spec.numbers.size(), spec.values) ||
-        !readNumbers(cmd, values_, spec.numbers, 0))
+    if (!valueCount(cmd, values_.size(), syntax.numbers.size(), syntax.values) ||
+        !readNumbers(cmd, values_, syntax.numbers, 0))
         return;
     std::vector<std::int64_t>& numbers = numbers_;
-    options_ = static_cast<std::uint16_t>(options_ | spec.flag);
-    putU8(body_, spec.opcode);
+    options_ = static_cast<std::uint16_t>(options_ | syntax.flag);
+    putU8(body_, syntax.opcode);
     // Two values packed in one byte: FMV's film in the low half and its
     // trigger as the top bit; AnimatingMIP's object less one, then the distance.
-    if (spec.opcode == kFmvOpcode) {
+    if (syntax.opcode == kFmvOpcode) {
         putU8(body_, static_cast<std::uint32_t>(numbers[0] | (numbers[1] << 7)));
         return;
     }
-    if (spec.opcode == kAnimatingMipOpcode) {
+    if (syntax.opcode == kAnimatingMipOpcode) {
         putU8(body_, static_cast<std::uint32_t>((numbers[0] - 1) | (numbers[1] << 4)));
         return;
     }
-    if (spec.opcode == kLensFlareOpcode) {
+    if (syntax.opcode == kLensFlareOpcode) {
         for (std::size_t i = 0; i < 3; ++i)
             numbers[i] /= kClickUnits;
     }
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const auto value = static_cast<std::uint32_t>(numbers[i]);
-        spec.numbers[i].bytes == 1 ? putU8(body_, value)
-                                   : spec.numbers[i].bytes == 2 ? putU16(body_, value) : putU32(body_, value);
+        syntax.numbers[i].bytes == 1 ? putU8(body_, value)
+                                   : syntax.numbers[i].bytes == 2 ? putU16(body_, value) : putU32(body_, value);
     }
 }
 
-void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& spec)
+void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& syntax)
 {
     splitValues(cmd.value, values_);
     const std::vector<std::string_view>& values = values_;
-    const std::size_t lead = spec.combo ? 2 : 1;  // item number, and the piece of a combo
-    const char* what = spec.combo ? "item number, piece (1 or 2), name and six values"
+    const std::size_t lead = syntax.combo ? 2 : 1;  // item number, and the piece of a combo
+    const char* what = syntax.combo ? "item number, piece (1 or 2), name and six values"
                                   : "item number, name and six values";
     if (!valueCount(cmd, values.size(), lead + 7, what))
         return;
-    const auto number = parseNumber(values[0], 1, spec.items);
+    const auto number = parseNumber(values[0], 1, syntax.items);
     if (!number) {
-        error(cmd.line, std::string(spec.name) + "= item number \"" + std::string(values[0]) +
-                            "\" is not from 1 to " + std::to_string(spec.items), 0);
+        error(cmd.line, std::string(syntax.name) + "= item number \"" + std::string(values[0]) +
+                            "\" is not from 1 to " + std::to_string(syntax.items), 0);
         return;
     }
-    const auto piece = spec.combo ? parseNumber(values[1], 1, 2) : std::optional<std::int64_t>(1);
+    const auto piece = syntax.combo ? parseNumber(values[1], 1, 2) : std::optional<std::int64_t>(1);
     if (!piece) {
-        error(cmd.line, std::string(spec.name) + "= piece \"" + std::string(values[1]) + "\" is not 1 or 2", 1);
+        error(cmd.line, std::string(syntax.name) + "= piece \"" + std::string(values[1]) + "\" is not 1 or 2", 1);
         return;
     }
     const int nameValue = static_cast<int>(lead);
     std::optional<std::size_t> index;
     if (values[lead].empty())
-        error(cmd.line, std::string(spec.name) + "= gives no item name", nameValue);
+        error(cmd.line, std::string(syntax.name) + "= gives no item name", nameValue);
     else
         index = stringIndex(cmd, values[lead], 0xFFFF, "the item name", nameValue);
-    if (!readNumbers(cmd, std::span(values).subspan(lead + 1), spec.numbers, nameValue + 1) || !index)
+    if (!readNumbers(cmd, std::span(values).subspan(lead + 1), syntax.numbers, nameValue + 1) || !index)
         return;
-    const auto slot = (*number - 1) * (spec.combo ? 2 : 1) + (*piece - 1);
-    putU8(body_, static_cast<std::uint32_t>(spec.opcode + slot));
+    const auto slot = (*number - 1) * (syntax.combo ? 2 : 1) + (*piece - 1);
+    putU8(body_, static_cast<std::uint32_t>(syntax.opcode + slot));
     putU16(body_, static_cast<std::uint32_t>(*index));
     for (const std::int64_t value : numbers_)
         putU16(body_, static_cast<std::uint32_t>(value));
