@@ -22,15 +22,9 @@ FileError cannotStart(std::string_view pathText, const fs::path& host, const std
     return FileError{"Cannot start " + describePath(pathText, host) + ": " + reason};
 }
 
-std::string utf8(const fs::path& path)
-{
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
 std::string lowerCaseExtension(const fs::path& host)
 {
-    std::string extension = utf8(host.extension());
+    std::string extension = utf8Of(host.extension());
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension;
@@ -73,7 +67,7 @@ std::optional<std::string> windowsFolderUnderWine(const fs::path& folder,
             std::string windows{static_cast<char>(std::toupper(static_cast<unsigned char>(letter))), ':'};
             for (const fs::path& part : folder.lexically_relative(at))
                 if (part != ".")
-                    windows += "\\" + utf8(part);
+                    windows += "\\" + utf8Of(part);
             return windows;
         }
         if (at == at.parent_path())
@@ -85,11 +79,11 @@ std::optional<std::string> windowsFolderUnderWine(const fs::path& folder,
 
 FileOutcome<ProgramLaunch> launchOn(std::string_view pathText, const fs::path& host, const fs::file_status&)
 {
-    const std::string folder = utf8(host.parent_path());
+    const std::string folder = utf8Of(host.parent_path());
     if (!isBatchFile(host))
-        return ProgramLaunch{.program = utf8(host), .folder = folder, .description = describePath(pathText, host),
-                             .seenAs = utf8(host)};
-    const std::string seenAs = utf8(fs::path(host).make_preferred());
+        return ProgramLaunch{.program = utf8Of(host), .folder = folder, .description = describePath(pathText, host),
+                             .seenAs = utf8Of(host)};
+    const std::string seenAs = utf8Of(fs::path(host).make_preferred());
     if (const auto problem = batchPathProblem(seenAs, false))
         return cannotStart(pathText, host, *problem);
     const char* interpreter = std::getenv("ComSpec");
@@ -104,28 +98,28 @@ FileOutcome<ProgramLaunch> launchOn(std::string_view pathText, const fs::path& h
 
 FileOutcome<ProgramLaunch> launchOn(std::string_view pathText, const fs::path& host, const fs::file_status& status)
 {
-    const std::string folder = utf8(host.parent_path());
+    const std::string folder = utf8Of(host.parent_path());
     const std::string description = describePath(pathText, host);
     if (isBatchFile(host)) {
         const fs::path prefix = defaultWinePrefix();
         const auto seenAs = windowsPathUnderWine(host, prefix);
         if (!seenAs)
-            return cannotStart(pathText, host, "no drive of the Wine prefix " + utf8(prefix) + " reaches it");
+            return cannotStart(pathText, host, "no drive of the Wine prefix " + utf8Of(prefix) + " reaches it");
         if (const auto problem = batchPathProblem(*seenAs, true))
             return cannotStart(pathText, host, *problem);
         return ProgramLaunch{.program = "wine",
-                             .arguments = {"cmd.exe", "/d", "/c", ".\\" + utf8(host.filename())},
+                             .arguments = {"cmd.exe", "/d", "/c", ".\\" + utf8Of(host.filename())},
                              .folder = folder,
                              .description = description,
                              .seenAs = *seenAs,
                              .needsWine = true};
     }
     if (lowerCaseExtension(host) == ".exe")
-        return ProgramLaunch{.program = "wine", .arguments = {utf8(host)}, .folder = folder,
-                             .description = description, .seenAs = utf8(host), .needsWine = true};
+        return ProgramLaunch{.program = "wine", .arguments = {utf8Of(host)}, .folder = folder,
+                             .description = description, .seenAs = utf8Of(host), .needsWine = true};
     if (!fs::is_regular_file(status) || ::access(host.c_str(), X_OK) != 0)
         return cannotStart(pathText, host, "the file is not executable");
-    return ProgramLaunch{.program = utf8(host), .folder = folder, .description = description, .seenAs = utf8(host)};
+    return ProgramLaunch{.program = utf8Of(host), .folder = folder, .description = description, .seenAs = utf8Of(host)};
 }
 
 #endif
@@ -142,7 +136,7 @@ std::optional<std::string> windowsPathUnderWine(const fs::path& file, const fs::
     const auto windowsFolder = windowsFolderUnderWine(folder, wineDrives(winePrefix));
     if (!windowsFolder)
         return std::nullopt;
-    return *windowsFolder + "\\" + utf8(file.filename());
+    return *windowsFolder + "\\" + utf8Of(file.filename());
 }
 
 std::optional<std::string> batchPathProblem(std::string_view windowsPath, bool nameUnquoted)
