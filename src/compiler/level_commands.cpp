@@ -5,13 +5,9 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cstdint>
-#include <exception>
-#include <iterator>
 #include <limits>
 #include <span>
-#include <thread>
 
 namespace orvanta {
 namespace {
@@ -376,47 +372,10 @@ void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& syntax)
 
 std::span<const CommandSpec> levelCommands() { return kCommands; }
 
-std::vector<EncodedLevel> encodeLevels(std::span<const LevelSection* const> sections, const LanguageStrings& strings,
-                                       const std::string& languageName, const std::string& file,
-                                       std::vector<Problem>& problems)
+EncodedLevel encodeLevel(const LevelSection& section, int pathIndex, const LanguageStrings& strings,
+                         const std::string& languageName, const std::string& file, std::vector<Problem>& problems)
 {
-    // A section's encoding reads only its own lines and the strings, so a
-    // long script encodes its sections on several threads; a short one
-    // takes less time than starting a thread.
-    constexpr std::size_t kBytesWorthThreads = 64 * 1024;
-    std::size_t bytes = 0;
-    for (const LevelSection* section : sections)
-        bytes += section->body.size();
-    const std::size_t threads = bytes < kBytesWorthThreads
-                                    ? 1
-                                    : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, sections.size());
-
-    std::vector<EncodedLevel> encoded(sections.size());
-    std::vector<std::vector<Problem>> found(sections.size());
-    std::vector<std::exception_ptr> failures(sections.size());
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < sections.size(); i = next++) {
-            try {
-                LevelEncoder encoder(*sections[i], strings, languageName, file, found[i]);
-                encoded[i] = encoder.encode(static_cast<int>(i));
-            } catch (...) {
-                failures[i] = std::current_exception();  // out of memory: thrown again on the calling thread
-            }
-        }
-    };
-    {
-        std::vector<std::jthread> helpers;
-        for (std::size_t t = 1; t < threads; ++t)
-            helpers.emplace_back(work);
-        work();
-    }
-    for (std::size_t i = 0; i < sections.size(); ++i) {
-        if (failures[i])
-            std::rethrow_exception(failures[i]);
-        std::move(found[i].begin(), found[i].end(), std::back_inserter(problems));
-    }
-    return encoded;
+    return LevelEncoder(section, strings, languageName, file, problems).encode(pathIndex);
 }
 
 } // namespace orvanta

@@ -61,11 +61,9 @@ struct EncodedLevel {
     int pathLine = 0;  ///< the line of its "Level="
 };
 
-/// Encodes the sections in the order given, the title first: a section's
-/// place is its level number. Names, legends and item names are looked up in
-/// `strings`. Problems come in the sections' order.
-std::vector<EncodedLevel> encodeLevels(std::span<const LevelSection* const> sections, const LanguageStrings& strings,
-                                       const std::string& languageName, const std::string& file,
-                                       std::vector<Problem>& problems);
+/// Encodes one section; `pathIndex` is its place among the levels (the title
+/// is 0). Names, legends and item names are looked up in `strings`.
+EncodedLevel encodeLevel(const LevelSection& section, int pathIndex, const LanguageStrings& strings,
+                         const std::string& languageName, const std::string& file, std::vector<Problem>& problems);
 
 } // namespace orvanta

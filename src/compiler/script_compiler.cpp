@@ -2,6 +2,7 @@
 
 #include "compiler/byte_writer.h"
 #include "compiler/level_commands.h"
+#include "compiler/level_encoding.h"
 #include "compiler/source_lines.h"
 
 #include <algorithm>
