@@ -11,7 +11,6 @@
 #include "script/script_writer.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -143,14 +142,34 @@ void BM_PlainWriteOfTheSourceBytes(benchmark::State& state)
 constexpr std::int64_t kDefaults = 0;
 constexpr std::int64_t kOneMegabytePacks = 1 << 20;
 
-} // namespace
+}  // namespace
 
-BENCHMARK(BM_WriteScriptFiles)->Arg(kDefaults)->Arg(kOneMegabytePacks / 4)->Arg(kOneMegabytePacks)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlainWriteOfTheSameBytes)->Arg(kDefaults)->Arg(kOneMegabytePacks / 4)->Arg(kOneMegabytePacks)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WriteScriptFiles)
+    ->Arg(kDefaults)
+    ->Arg(kOneMegabytePacks / 4)
+    ->Arg(kOneMegabytePacks)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlainWriteOfTheSameBytes)
+    ->Arg(kDefaults)
+    ->Arg(kOneMegabytePacks / 4)
+    ->Arg(kOneMegabytePacks)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BuildGameFiles)->Arg(kDefaults)->Arg(kOneMegabytePacks)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PlainWriteOfTheSourceBytes)->Arg(kDefaults)->Arg(kOneMegabytePacks)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SaveProject)->Arg(kDefaults)->Arg(kOneMegabytePacks / 4)->Arg(kOneMegabytePacks)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlainWriteOfTheSameProjectBytes)->Arg(kDefaults)->Arg(kOneMegabytePacks / 4)->Arg(kOneMegabytePacks)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_LoadProject)->Arg(kDefaults)->Arg(kOneMegabytePacks / 4)->Arg(kOneMegabytePacks)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveProject)
+    ->Arg(kDefaults)
+    ->Arg(kOneMegabytePacks / 4)
+    ->Arg(kOneMegabytePacks)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlainWriteOfTheSameProjectBytes)
+    ->Arg(kDefaults)
+    ->Arg(kOneMegabytePacks / 4)
+    ->Arg(kOneMegabytePacks)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadProject)
+    ->Arg(kDefaults)
+    ->Arg(kOneMegabytePacks / 4)
+    ->Arg(kOneMegabytePacks)
+    ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

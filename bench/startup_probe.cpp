@@ -5,16 +5,14 @@
 // The display must have no window manager, so that top-level windows are
 // children of the root window.
 #include <X11/Xlib.h>
-
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
-#include <string>
-#include <thread>
-
 #include <poll.h>
+#include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -53,7 +51,7 @@ bool waitForMap(Display* display, std::chrono::seconds limit)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

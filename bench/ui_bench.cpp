@@ -11,9 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
-
 #include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <string>
 
@@ -51,8 +49,7 @@ void applyEditor(ScriptPacks& packs)
 
 void setBytes(benchmark::State& state)
 {
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                            static_cast<std::int64_t>(kPackBytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(kPackBytes));
 }
 
 void BM_OpenPackInOpenEditor(benchmark::State& state)
@@ -109,7 +106,7 @@ void BM_OpenEditAndApply(benchmark::State& state)
 }
 BENCHMARK(BM_OpenEditAndApply)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

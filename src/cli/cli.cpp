@@ -328,7 +328,7 @@ int runCommand(const std::string& command, std::span<const Argument> rest, std::
     usageError("unknown command \"" + command + "\" (see --help)");
 }
 
-} // namespace
+}  // namespace
 
 int run(const std::vector<Argument>& args, std::ostream& out, std::ostream& err)
 {
@@ -347,4 +347,4 @@ int run(const std::vector<Argument>& args, std::ostream& out, std::ostream& err)
     }
 }
 
-} // namespace orvanta::cli
+}  // namespace orvanta::cli

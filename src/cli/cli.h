@@ -17,4 +17,4 @@ using Argument = std::filesystem::path::string_type;
 /// by check or build.
 int run(const std::vector<Argument>& args, std::ostream& out, std::ostream& err);
 
-} // namespace orvanta::cli
+}  // namespace orvanta::cli

@@ -18,9 +18,6 @@ int wmain(int argc, wchar_t** argv)
 
 #else
 
-int main(int argc, char** argv)
-{
-    return orvanta::cli::run({argv + 1, argv + argc}, std::cout, std::cerr);
-}
+int main(int argc, char** argv) { return orvanta::cli::run({argv + 1, argv + argc}, std::cout, std::cerr); }
 
 #endif

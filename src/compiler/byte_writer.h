@@ -7,10 +7,7 @@ namespace orvanta {
 
 /// Little-endian integers appended to a byte string, as the game's DAT files
 /// hold them.
-inline void putU8(std::string& out, std::uint32_t value)
-{
-    out += static_cast<char>(value & 0xFFU);
-}
+inline void putU8(std::string& out, std::uint32_t value) { out += static_cast<char>(value & 0xFFU); }
 
 inline void putU16(std::string& out, std::uint32_t value)
 {
@@ -24,4 +21,4 @@ inline void putU32(std::string& out, std::uint32_t value)
     putU16(out, value >> 16U);
 }
 
-} // namespace orvanta
+}  // namespace orvanta

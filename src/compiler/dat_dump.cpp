@@ -123,8 +123,8 @@ std::string dumpLanguage(std::string_view bytes)
 {
     const LanguageHeader header = *languageHeader(bytes);
     const std::array<const char*, 3> groups{"Generic", "PSX", "PC"};
-    std::string out = "Language file, " + std::to_string(bytes.size()) + " bytes, " +
-                      std::to_string(header.total()) + " strings\n";
+    std::string out =
+        "Language file, " + std::to_string(bytes.size()) + " bytes, " + std::to_string(header.total()) + " strings\n";
     for (std::size_t g = 0; g < groups.size(); ++g)
         out += std::string(groups[g]) + " strings: " + std::to_string(header.counts[g]) + ", " +
                std::to_string(header.sizes[g]) + " bytes\n";
@@ -141,7 +141,9 @@ std::string dumpLanguage(std::string_view bytes)
 /// Lists a SCRIPT.DAT, naming strings from a language .DAT when one is given.
 class ScriptDump {
 public:
-    ScriptDump(std::string_view bytes, std::vector<std::string> strings) : bytes_(bytes), strings_(std::move(strings)) {}
+    ScriptDump(std::string_view bytes, std::vector<std::string> strings) : bytes_(bytes), strings_(std::move(strings))
+    {
+    }
     std::string run();
 
 private:
@@ -259,9 +261,8 @@ bool ScriptDump::opcode(Reader& reader, std::uint8_t code)
             line("  ! the level header ends early");
             return true;
         }
-        line(std::string("  ") + (code == kTitleOpcode ? "Title:" : "Level: name " + string(*name) + ",") +
-             " file " + std::to_string(*levelPath) + ", audio " + std::to_string(*audio) + ", options " +
-             options(*flags));
+        line(std::string("  ") + (code == kTitleOpcode ? "Title:" : "Level: name " + string(*name) + ",") + " file " +
+             std::to_string(*levelPath) + ", audio " + std::to_string(*audio) + ", options " + options(*flags));
         return true;
     }
     for (const CommandSpec& command : levelCommands()) {
@@ -289,14 +290,14 @@ void ScriptDump::operands(Reader& reader, const CommandSpec& command, std::uint8
         text += ": " + (name ? string(*name) : "?");
     } else if (code == kFmvOpcode || code == kAnimatingMipOpcode) {
         const auto packed = reader.u(1).value_or(0);
-        text += code == kFmvOpcode ? ": film " + std::to_string(packed & 15U) + ", trigger " + std::to_string(packed >> 7U)
-                                   : ": object " + std::to_string((packed & 15U) + 1) + ", distance " +
-                                         std::to_string(packed >> 4U);
+        text += code == kFmvOpcode
+                    ? ": film " + std::to_string(packed & 15U) + ", trigger " + std::to_string(packed >> 7U)
+                    : ": object " + std::to_string((packed & 15U) + 1) + ", distance " + std::to_string(packed >> 4U);
     } else {
         text += ":";
     }
-    if (command.form == Form::Item || (command.form == Form::Numbers && code != kFmvOpcode &&
-                                       code != kAnimatingMipOpcode)) {
+    if (command.form == Form::Item ||
+        (command.form == Form::Numbers && code != kFmvOpcode && code != kAnimatingMipOpcode)) {
         for (std::size_t i = 0; i < command.numbers.size(); ++i) {
             const auto value = reader.number(command.numbers[i]);
             if (!value) {
@@ -313,7 +314,7 @@ void ScriptDump::operands(Reader& reader, const CommandSpec& command, std::uint8
     line(text);
 }
 
-} // namespace
+}  // namespace
 
 bool isLanguageDat(std::string_view bytes)
 {
@@ -333,4 +334,4 @@ std::string dumpDat(std::string_view bytes, std::optional<std::string_view> lang
     return ScriptDump(bytes, std::move(strings)).run();
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -15,4 +15,4 @@ bool isLanguageDat(std::string_view bytes);
 /// SCRIPT.DAT listing shows the strings its names, legends and items use.
 std::string dumpDat(std::string_view bytes, std::optional<std::string_view> languageDat = std::nullopt);
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -23,8 +23,8 @@ const std::string kEnglishFile = "English.txt";
 
 bool isNameOrLegend(const std::string& control)
 {
-    static const std::set<std::string> controls{"Text1", "Text2",  "Text3",  "Text4",  "Text5",  "Text6", "Text7",
-                                                "Text8", "Text9",  "Text10", "Text11", "Text12", "Text26", "Text27"};
+    static const std::set<std::string> controls{"Text1", "Text2", "Text3",  "Text4",  "Text5",  "Text6",  "Text7",
+                                                "Text8", "Text9", "Text10", "Text11", "Text12", "Text26", "Text27"};
     return controls.contains(control);
 }
 
@@ -90,7 +90,7 @@ void dropRepeats(std::vector<Problem>& problems)
 
 int fileRank(const std::string& file) { return file == kScriptFile ? 0 : file == kEnglishFile ? 1 : 2; }
 
-} // namespace
+}  // namespace
 
 std::string packageFolderText(std::string_view scriptFolderText)
 {
@@ -134,8 +134,8 @@ GameBuild buildGameFiles(const ProjectState& project, const PackageFileCheck& pa
             const std::string file = level.path + compiled.pcLevelExtension;
             if (level.line > 0 && !level.path.empty() && !packageFiles(file))
                 compiled.problems.push_back({Severity::Warning, kScriptFile, level.line,
-                                             "the level file " + file + " is not in the package folder",
-                                             std::nullopt, 0});
+                                             "the level file " + file + " is not in the package folder", std::nullopt,
+                                             0});
         }
     }
     for (Problem& problem : compiled.problems) {
@@ -194,4 +194,4 @@ GameInstall installGameFiles(const GameFiles& files, std::string_view scriptFold
     return install;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

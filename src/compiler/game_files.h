@@ -70,4 +70,4 @@ struct GameInstall {
 /// game's program.
 GameInstall installGameFiles(const GameFiles& files, std::string_view scriptFolderText);
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -18,14 +18,14 @@ void addProblem(std::vector<Problem>& problems, const std::string& file, int lin
 
 bool isHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
 
-} // namespace
+}  // namespace
 
 std::string gameText(std::string_view text)
 {
     const auto colon = text.find(':');
     if (colon != std::string_view::npos && colon > 0 &&
-        text.substr(0, colon).find_first_not_of(
-            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_") == std::string_view::npos)
+        text.substr(0, colon).find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_") ==
+            std::string_view::npos)
         text.remove_prefix(colon + 1);
     std::string out;
     out.reserve(text.size());
@@ -75,7 +75,7 @@ void checkStorable(const std::string& text, const std::string& file, int line, s
                                                "encoding turns into the end of the string"));
 }
 
-} // namespace
+}  // namespace
 
 void LanguageStrings::index()
 {
@@ -167,4 +167,4 @@ std::string languageDat(const LanguageStrings& strings, const std::string& file,
     return dat;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

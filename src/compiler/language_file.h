@@ -3,8 +3,8 @@
 #include "compiler/problem.h"
 
 #include <array>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,4 +71,4 @@ LanguageStrings readLanguageFile(const SourceFile& file, std::vector<Problem>& p
 /// Empty when the strings exceed what the format can hold (a problem says so).
 std::string languageDat(const LanguageStrings& strings, const std::string& file, std::vector<Problem>& problems);
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -12,7 +12,6 @@
 namespace orvanta {
 namespace {
 
-
 constexpr NumberSpec kU8{0, 255, 1};
 constexpr NumberSpec kS8{-128, 127, 1};
 constexpr NumberSpec kS32{std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(), 4};
@@ -31,7 +30,9 @@ constexpr std::array<NumberSpec, 2> kAnimatingMip{{{1, 16, 1}, {0, 15, 1}}};
 constexpr std::array<NumberSpec, 6> kLensFlare{{{0, 65535L * kClickUnits + 255, 2},
                                                 {-32768L * kClickUnits, 32767L * kClickUnits + 255, 2},
                                                 {0, 65535L * kClickUnits + 255, 2},
-                                                kU8, kU8, kU8}};
+                                                kU8,
+                                                kU8,
+                                                kU8}};
 constexpr std::array<NumberSpec, 6> kItemValues{kWord, kWord, kWord, kWord, kWord, kWord};
 
 const CommandSpec kCommands[] = {
@@ -204,8 +205,8 @@ void LevelEncoder::command(const ScriptCommand& cmd)
         if (sameWord(cmd.value, "ENABLED"))
             options_ = static_cast<std::uint16_t>(options_ | syntax->flag);
         else if (!sameWord(cmd.value, "DISABLED"))
-            error(cmd.line, std::string(syntax->name) + "= takes ENABLED or DISABLED, not \"" +
-                                std::string(cmd.value) + "\"", 0);
+            error(cmd.line,
+                  std::string(syntax->name) + "= takes ENABLED or DISABLED, not \"" + std::string(cmd.value) + "\"", 0);
         break;
     }
 }
@@ -214,8 +215,8 @@ bool LevelEncoder::valueCount(const ScriptCommand& cmd, std::size_t count, std::
 {
     if (count == expected)
         return true;
-    error(cmd.line, std::string(cmd.key) + "= takes " + std::to_string(expected) + " values (" + what +
-                        "), not " + std::to_string(count));
+    error(cmd.line, std::string(cmd.key) + "= takes " + std::to_string(expected) + " values (" + what + "), not " +
+                        std::to_string(count));
     return false;
 }
 
@@ -239,16 +240,17 @@ void LevelEncoder::level(const ScriptCommand& cmd)
         error(cmd.line, "the audio track \"" + std::string(values[1]) + "\" is not a whole number from 0 to 255", 1);
 }
 
-std::optional<std::size_t> LevelEncoder::stringIndex(const ScriptCommand& cmd, std::string_view text,
-                                                     std::size_t max, const char* what, int value)
+std::optional<std::size_t> LevelEncoder::stringIndex(const ScriptCommand& cmd, std::string_view text, std::size_t max,
+                                                     const char* what, int value)
 {
     const auto index = strings_.find(text);
     if (!index) {
-        error(cmd.line, std::string(what) + " \"" + std::string(text) + "\" is not among the strings of " +
-                            languageName_, value);
+        error(cmd.line,
+              std::string(what) + " \"" + std::string(text) + "\" is not among the strings of " + languageName_, value);
     } else if (*index > max) {
-        error(cmd.line, std::string(what) + " \"" + std::string(text) + "\" is string " + std::to_string(*index) +
-                            " of " + languageName_ + "; it must be among the first " + std::to_string(max + 1),
+        error(cmd.line,
+              std::string(what) + " \"" + std::string(text) + "\" is string " + std::to_string(*index) + " of " +
+                  languageName_ + "; it must be among the first " + std::to_string(max + 1),
               value);
         return std::nullopt;
     }
@@ -291,10 +293,10 @@ bool LevelEncoder::readNumbers(const ScriptCommand& cmd, std::span<const std::st
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         const auto number = parseNumber(values[i], ranges[i].min, ranges[i].max);
         if (!number) {
-            error(cmd.line, "value " + std::to_string(firstValue + static_cast<int>(i) + 1) + " of " +
-                                std::string(cmd.key) + "= (\"" + std::string(values[i]) +
-                                "\") is not a whole number from " + std::to_string(ranges[i].min) + " to " +
-                                std::to_string(ranges[i].max),
+            error(cmd.line,
+                  "value " + std::to_string(firstValue + static_cast<int>(i) + 1) + " of " + std::string(cmd.key) +
+                      "= (\"" + std::string(values[i]) + "\") is not a whole number from " +
+                      std::to_string(ranges[i].min) + " to " + std::to_string(ranges[i].max),
                   firstValue + static_cast<int>(i));
             return false;
         }
@@ -328,8 +330,9 @@ void LevelEncoder::numbers(const ScriptCommand& cmd, const CommandSpec& syntax)
     }
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const auto value = static_cast<std::uint32_t>(numbers[i]);
-        syntax.numbers[i].bytes == 1 ? putU8(body_, value)
-                                   : syntax.numbers[i].bytes == 2 ? putU16(body_, value) : putU32(body_, value);
+        syntax.numbers[i].bytes == 1   ? putU8(body_, value)
+        : syntax.numbers[i].bytes == 2 ? putU16(body_, value)
+                                       : putU32(body_, value);
     }
 }
 
@@ -338,14 +341,16 @@ void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& syntax)
     splitValues(cmd.value, values_);
     const std::vector<std::string_view>& values = values_;
     const std::size_t lead = syntax.combo ? 2 : 1;  // item number, and the piece of a combo
-    const char* what = syntax.combo ? "item number, piece (1 or 2), name and six values"
-                                  : "item number, name and six values";
+    const char* what =
+        syntax.combo ? "item number, piece (1 or 2), name and six values" : "item number, name and six values";
     if (!valueCount(cmd, values.size(), lead + 7, what))
         return;
     const auto number = parseNumber(values[0], 1, syntax.items);
     if (!number) {
-        error(cmd.line, std::string(syntax.name) + "= item number \"" + std::string(values[0]) +
-                            "\" is not from 1 to " + std::to_string(syntax.items), 0);
+        error(cmd.line,
+              std::string(syntax.name) + "= item number \"" + std::string(values[0]) + "\" is not from 1 to " +
+                  std::to_string(syntax.items),
+              0);
         return;
     }
     const auto piece = syntax.combo ? parseNumber(values[1], 1, 2) : std::optional<std::int64_t>(1);
@@ -368,7 +373,7 @@ void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& syntax)
         putU16(body_, static_cast<std::uint32_t>(value));
 }
 
-} // namespace
+}  // namespace
 
 std::span<const CommandSpec> levelCommands() { return kCommands; }
 
@@ -378,4 +383,4 @@ EncodedLevel encodeLevel(const LevelSection& section, int pathIndex, const Langu
     return LevelEncoder(section, strings, languageName, file, problems).encode(pathIndex);
 }
 
-} // namespace orvanta
+}  // namespace orvanta

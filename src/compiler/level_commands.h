@@ -36,9 +36,9 @@ struct CommandSpec {
     std::uint8_t opcode;  ///< the first opcode (items: of item 1, piece 1)
     std::uint16_t flag;   ///< the level option bit the command sets
     std::span<const NumberSpec> numbers;
-    const char* values;   ///< what the values are, for messages
-    int items = 0;        ///< items: how many of the kind
-    bool combo = false;   ///< items: two pieces of each
+    const char* values;  ///< what the values are, for messages
+    int items = 0;       ///< items: how many of the kind
+    bool combo = false;  ///< items: two pieces of each
 };
 
 /// Every command of [Title] and [Level] sections.
@@ -66,4 +66,4 @@ struct EncodedLevel {
 EncodedLevel encodeLevel(const LevelSection& section, int pathIndex, const LanguageStrings& strings,
                          const std::string& languageName, const std::string& file, std::vector<Problem>& problems);
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -49,4 +49,4 @@ std::vector<EncodedLevel> encodeLevels(std::span<const LevelSection* const> sect
     return encoded;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -15,4 +15,4 @@ std::vector<EncodedLevel> encodeLevels(std::span<const LevelSection* const> sect
                                        const std::string& languageName, const std::string& file,
                                        std::vector<Problem>& problems);
 
-} // namespace orvanta
+}  // namespace orvanta

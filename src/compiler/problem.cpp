@@ -28,4 +28,4 @@ bool hasErrors(std::span<const Problem> problems)
                        [](const Problem& p) { return p.severity == Severity::Error; });
 }
 
-} // namespace orvanta
+}  // namespace orvanta

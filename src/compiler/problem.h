@@ -35,4 +35,4 @@ std::string formatProblem(const Problem& problem);
 
 bool hasErrors(std::span<const Problem> problems);
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -32,7 +32,7 @@ struct ScriptHeader {
     std::uint8_t options = 0;
     std::uint32_t inputTimeout = 0;
     std::uint8_t security = 0;
-    std::array<Extensions, 2> extensions;  // PSX, PC
+    std::array<Extensions, 2> extensions;             // PSX, PC
     std::map<std::int64_t, LanguageEntry> languages;  // by priority
 };
 
@@ -47,8 +47,8 @@ struct OptionFlag {
     std::uint8_t bit;
 };
 
-constexpr std::array<OptionFlag, 5> kOptionFlags{{
-    {"FlyCheat", 0x01}, {"LoadSave", 0x02}, {"Title", 0x04}, {"PlayAnyLevel", 0x08}, {"DemoDisc", 0x80}}};
+constexpr std::array<OptionFlag, 5> kOptionFlags{
+    {{"FlyCheat", 0x01}, {"LoadSave", 0x02}, {"Title", 0x04}, {"PlayAnyLevel", 0x08}, {"DemoDisc", 0x80}}};
 
 class ScriptReader {
 public:
@@ -102,11 +102,11 @@ void ScriptReader::read(std::string_view bytes)
 void ScriptReader::section(std::string_view name, int line)
 {
     const std::array<std::pair<const char*, Section>, 6> known{{{"PSXExtensions", Section::PsxExtensions},
-                                                               {"PCExtensions", Section::PcExtensions},
-                                                               {"Language", Section::Language},
-                                                               {"Options", Section::Options},
-                                                               {"Title", Section::Level},
-                                                               {"Level", Section::Level}}};
+                                                                {"PCExtensions", Section::PcExtensions},
+                                                                {"Language", Section::Language},
+                                                                {"Options", Section::Options},
+                                                                {"Title", Section::Level},
+                                                                {"Level", Section::Level}}};
     section_ = Section::Unknown;
     for (const auto& [word, kind] : known) {
         if (sameWord(name, word))
@@ -138,8 +138,9 @@ void ScriptReader::extension(int line, std::string_view key, std::string_view va
                           : sameWord(key, "Cut") ? &extensions.cut
                                                  : nullptr;
     if (target == nullptr) {
-        error(line, "unknown command " + std::string(key) + "= in an extensions section: it takes Level=, Cut= "
-                                                            "and FMV=");
+        error(line, "unknown command " + std::string(key) +
+                        "= in an extensions section: it takes Level=, Cut= "
+                        "and FMV=");
     } else if (value.size() >= kExtensionBytes) {
         error(line, "the extension \"" + std::string(value) + "\" is longer than the 4 characters the game holds", 0);
     } else {
@@ -171,8 +172,7 @@ void ScriptReader::option(int line, std::string_view key, std::string_view value
         if (sameWord(value, "ENABLED"))
             header.options = static_cast<std::uint8_t>(header.options | flag.bit);
         else if (!sameWord(value, "DISABLED"))
-            error(line, std::string(flag.name) + "= takes ENABLED or DISABLED, not \"" + std::string(value) + "\"",
-                  0);
+            error(line, std::string(flag.name) + "= takes ENABLED or DISABLED, not \"" + std::string(value) + "\"", 0);
         return;
     }
     if (sameWord(key, "InputTimeout")) {
@@ -185,18 +185,14 @@ void ScriptReader::option(int line, std::string_view key, std::string_view value
         if (const auto security = parseNumber(value, 0, 255))
             header.security = static_cast<std::uint8_t>(*security);
         else
-            error(line, "the security value \"" + std::string(value) + "\" is not a number from 0 to 255 ($00-$FF)",
-                  0);
+            error(line, "the security value \"" + std::string(value) + "\" is not a number from 0 to 255 ($00-$FF)", 0);
     } else {
         error(line, "unknown command " + std::string(key) + "= in [Options]");
     }
 }
 
 /// "ENGLISH.TXT" becomes "ENGLISH.DAT".
-std::string datName(const std::string& listedName)
-{
-    return listedName.substr(0, listedName.rfind('.')) + ".DAT";
-}
+std::string datName(const std::string& listedName) { return listedName.substr(0, listedName.rfind('.')) + ".DAT"; }
 
 void putExtensions(std::string& out, const Extensions& extensions)
 {
@@ -208,8 +204,8 @@ void putExtensions(std::string& out, const Extensions& extensions)
 }
 
 /// SCRIPT.DAT from its parts; empty when a count or size does not fit.
-std::string scriptDat(const ScriptHeader& header, const std::vector<EncodedLevel>& levels,
-                      const std::string& file, std::vector<Problem>& problems)
+std::string scriptDat(const ScriptHeader& header, const std::vector<EncodedLevel>& levels, const std::string& file,
+                      std::vector<Problem>& problems)
 {
     std::string paths, pathOffsets, data, dataOffsets;
     for (const EncodedLevel& level : levels) {
@@ -268,7 +264,7 @@ std::vector<const LevelSection*> levelOrder(const std::vector<LevelSection>& sec
     return order;
 }
 
-} // namespace
+}  // namespace
 
 ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& languages)
 {
@@ -294,8 +290,8 @@ ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& 
                                 "the language file " + entry.name + " is missing", std::nullopt, 1});
     }
     if (header.languages.empty())
-        problems.push_back({Severity::Error, script.name, 0, "no language file: [Language] needs File=", std::nullopt,
-                            -1});
+        problems.push_back(
+            {Severity::Error, script.name, 0, "no language file: [Language] needs File=", std::nullopt, -1});
     const LanguageStrings noStrings;
     const LanguageStrings& primary = compiled.empty() ? noStrings : compiled.front().strings;
     const std::string primaryName = compiled.empty() ? std::string() : compiled.front().sourceName;
@@ -312,4 +308,4 @@ ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& 
     return result;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

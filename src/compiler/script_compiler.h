@@ -29,8 +29,8 @@ struct ScriptCompilation {
     std::vector<Problem> problems;
     /// SCRIPT.DAT, then the language DATs in priority order; none when there are errors.
     std::vector<DatFile> dats;
-    std::vector<LevelFile> levelFiles;   ///< the title's first
-    std::string pcLevelExtension;        ///< e.g. ".TR4"
+    std::vector<LevelFile> levelFiles;  ///< the title's first
+    std::string pcLevelExtension;       ///< e.g. ".TR4"
 };
 
 /// Gives the source of a language file named in [Language] ("ENGLISH.TXT"),
@@ -44,4 +44,4 @@ using LanguageSource = std::function<std::optional<SourceFile>(std::string_view 
 /// reported, never thrown.
 ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& languages);
 
-} // namespace orvanta
+}  // namespace orvanta

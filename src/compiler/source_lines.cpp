@@ -60,4 +60,4 @@ std::string visible(std::string_view text)
     return out;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -31,8 +31,7 @@ inline std::string_view trimmed(std::string_view text)
 /// Calls `use` with each meaningful line of a Script.txt or a language file.
 /// Lines end at LF, with a CR before it, as splitLines() reads them; the
 /// first is line `firstNumber`.
-template <typename Use>
-void forEachSourceLine(std::string_view bytes, Use use, int firstNumber = 1)
+template <typename Use> void forEachSourceLine(std::string_view bytes, Use use, int firstNumber = 1)
 {
     int number = firstNumber - 1;
     while (!bytes.empty()) {
@@ -126,4 +125,4 @@ inline std::optional<std::int64_t> parseNumber(std::string_view text, std::int64
     return value;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -34,9 +34,8 @@ void addTextBoxFields(FieldTable& table)
                            [n](ProjectState& p) -> std::string& { return p.level(n).levelName; });
     table.emplace_back("Text12", [](ProjectState& p) -> std::string& { return p.slot(1).levelName; });
     for (int box = 13; box <= 23; ++box)
-        table.emplace_back("Text" + std::to_string(box), [box](ProjectState& p) -> std::string& {
-            return p.level(24 - box).scriptPack;
-        });
+        table.emplace_back("Text" + std::to_string(box),
+                           [box](ProjectState& p) -> std::string& { return p.level(24 - box).scriptPack; });
     const std::array<std::pair<const char*, std::string ProjectState::*>, 7> others{{
         {"Text24", &ProjectState::scriptHeader},
         {"Text25", &ProjectState::inventoryItems},
@@ -73,7 +72,7 @@ const FieldTable& fieldTable()
     return table;
 }
 
-} // namespace
+}  // namespace
 
 std::string* findField(ProjectState& project, std::string_view controlName)
 {
@@ -125,4 +124,4 @@ std::optional<std::string_view> findFixedText(std::string_view controlName)
     return std::nullopt;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

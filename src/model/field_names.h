@@ -27,4 +27,4 @@ const std::vector<std::string>& fieldNames();
 /// engender, scriptbox and englishbox.
 std::optional<std::string_view> findFixedText(std::string_view controlName);
 
-} // namespace orvanta
+}  // namespace orvanta

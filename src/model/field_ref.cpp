@@ -15,13 +15,12 @@ std::string slotLabel(const ProjectState& project, int slot)
     return name.empty() ? "Level " + std::to_string(slot - 1) : name;
 }
 
-FieldRef slotField(const ProjectState& project, int slot, const char* prefix, const char* what,
-                   FieldWindow window)
+FieldRef slotField(const ProjectState& project, int slot, const char* prefix, const char* what, FieldWindow window)
 {
     return {prefix + std::to_string(slot), slotLabel(project, slot) + " " + what, window, slot, 0, 0};
 }
 
-} // namespace
+}  // namespace
 
 std::string FieldRef::describe() const
 {
@@ -63,8 +62,8 @@ FieldRef levelData(const ProjectState& project, int slot)
 
 FieldRef pack(int packNumber)
 {
-    return {packControl(packNumber), packName(packNumber), FieldWindow::ScriptPackEditor,
-            packNumber == 1 ? 0 : packNumber, packNumber, 0};
+    return {packControl(packNumber),          packName(packNumber), FieldWindow::ScriptPackEditor,
+            packNumber == 1 ? 0 : packNumber, packNumber,           0};
 }
 
 FieldRef inventoryItems() { return {"Text25", "Inventory items", FieldWindow::ScriptPackEditor, 0, 0, 0}; }
@@ -73,5 +72,5 @@ FieldRef secondLegend() { return {"Text27", "Second legend", FieldWindow::GamePr
 FieldRef inputTimeout() { return {"inputtimeout", "Input time-out", FieldWindow::GameProperties, 0, 0, 0}; }
 FieldRef security() { return {"security", "Security value", FieldWindow::GameProperties, 0, 0, 0}; }
 
-} // namespace fields
-} // namespace orvanta
+}  // namespace fields
+}  // namespace orvanta

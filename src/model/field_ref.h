@@ -45,6 +45,6 @@ FieldRef firstLegend();
 FieldRef secondLegend();
 FieldRef inputTimeout();
 FieldRef security();
-} // namespace fields
+}  // namespace fields
 
-} // namespace orvanta
+}  // namespace orvanta

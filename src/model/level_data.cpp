@@ -45,4 +45,4 @@ bool passesIncludeTest(std::string_view levelData)
     return levelData[std::min<std::size_t>(levelData.size(), 2) - 1] == 'i';
 }
 
-} // namespace orvanta
+}  // namespace orvanta

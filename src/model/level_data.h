@@ -46,8 +46,7 @@ public:
     bool has(LevelOption option) const { return (bits_ & bit(option)) != 0; }
     void set(LevelOption option, bool on = true)
     {
-        bits_ = on ? static_cast<std::uint8_t>(bits_ | bit(option))
-                   : static_cast<std::uint8_t>(bits_ & ~bit(option));
+        bits_ = on ? static_cast<std::uint8_t>(bits_ | bit(option)) : static_cast<std::uint8_t>(bits_ & ~bit(option));
     }
     bool none() const { return bits_ == 0; }
     bool operator==(const LevelOptions&) const = default;
@@ -79,4 +78,4 @@ DecodedLevelData decodeLevelData(std::string_view levelData);
 /// characters is "i".
 bool passesIncludeTest(std::string_view levelData);
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -20,4 +20,4 @@ struct LevelSlot {
     bool operator==(const LevelSlot&) const = default;
 };
 
-} // namespace orvanta
+}  // namespace orvanta

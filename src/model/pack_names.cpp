@@ -7,8 +7,8 @@ namespace orvanta {
 namespace {
 
 constexpr std::array<const char*, kPackCount> kPackNames{
-    "Header Pack",  "Tut1 Pack",    "Settomb Pack", "Karnak Pack",  "Coastal Pack", "Catacomb Pack",
-    "Cleopal Pack", "City Pack",    "Angkor Pack",  "Library Pack", "Guard Pack",   "Newcity Pack"};
+    "Header Pack",  "Tut1 Pack", "Settomb Pack", "Karnak Pack",  "Coastal Pack", "Catacomb Pack",
+    "Cleopal Pack", "City Pack", "Angkor Pack",  "Library Pack", "Guard Pack",   "Newcity Pack"};
 
 void checkPackNumber(int packNumber)
 {
@@ -16,7 +16,7 @@ void checkPackNumber(int packNumber)
         throw std::out_of_range("script pack number out of range");
 }
 
-} // namespace
+}  // namespace
 
 const char* packName(int packNumber)
 {
@@ -31,4 +31,4 @@ std::string packControl(int packNumber)
     return "Text" + std::to_string(packNumber == 1 ? 24 : 25 - packNumber);
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -15,4 +15,4 @@ const char* packName(int packNumber);
 /// for the pack of level n.
 std::string packControl(int packNumber);
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -29,11 +29,10 @@ constexpr std::array<SlotDefaults, kSlotCount> kSlotDefaults{{
 std::string cameraTextOf(std::string_view levelData)
 {
     const auto comma = levelData.find(',');
-    return std::string(comma == std::string_view::npos ? std::string_view{}
-                                                       : levelData.substr(comma + 1));
+    return std::string(comma == std::string_view::npos ? std::string_view{} : levelData.substr(comma + 1));
 }
 
-} // namespace
+}  // namespace
 
 ProjectState ProjectState::withDefaults()
 {
@@ -69,4 +68,4 @@ std::size_t ProjectState::blockBytes() const
     return bytes;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -13,17 +13,17 @@ inline constexpr int kSwitchCount = 5;
 /// dialogs copy fields out of it and write them back. Fields are bytes of
 /// Windows-1252 text and are never trimmed, parsed or validated.
 struct ProjectState {
-    std::array<LevelSlot, kSlotCount> slots;        ///< slots[0] is slot 1, the title
-    std::array<std::string, kSwitchCount> switches; ///< switch1..switch5: "0" on, "1" off
-    std::string inputTimeout;     ///< inputtimeout
-    std::string security;         ///< security
-    std::string firstLegend;      ///< Text26: every level's legend but level 8's
-    std::string secondLegend;     ///< Text27: level 8's legend
-    std::string scriptHeader;     ///< Text24: the Header Pack
-    std::string inventoryItems;   ///< Text25
-    std::string scriptFolder;     ///< Text28
-    std::string easylifeLocation; ///< Text29
-    std::string compileToFolder;  ///< Text30: main window only, never saved
+    std::array<LevelSlot, kSlotCount> slots;         ///< slots[0] is slot 1, the title
+    std::array<std::string, kSwitchCount> switches;  ///< switch1..switch5: "0" on, "1" off
+    std::string inputTimeout;                        ///< inputtimeout
+    std::string security;                            ///< security
+    std::string firstLegend;                         ///< Text26: every level's legend but level 8's
+    std::string secondLegend;                        ///< Text27: level 8's legend
+    std::string scriptHeader;                        ///< Text24: the Header Pack
+    std::string inventoryItems;                      ///< Text25
+    std::string scriptFolder;                        ///< Text28
+    std::string easylifeLocation;                    ///< Text29
+    std::string compileToFolder;                     ///< Text30: main window only, never saved
 
     /// The project every run starts with.
     static ProjectState withDefaults();
@@ -45,8 +45,8 @@ struct ProjectState {
 };
 
 /// The WAD list every WAD box offers; slot k's default is entry k.
-inline constexpr std::array<const char*, kSlotCount> kWadList{
-    "TITLE", "TUT1",    "SETTOMB", "KARNAK",  "COASTAL", "CATACOMB",
-    "CLEOPAL", "CITY", "ANGKOR",  "LIBRARY", "GUARD",   "NEWCITY"};
+inline constexpr std::array<const char*, kSlotCount> kWadList{"TITLE",   "TUT1",     "SETTOMB", "KARNAK",
+                                                              "COASTAL", "CATACOMB", "CLEOPAL", "CITY",
+                                                              "ANGKOR",  "LIBRARY",  "GUARD",   "NEWCITY"};
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -12,8 +12,7 @@ struct FileError {
 };
 
 /// A value, or the FileError that prevented it.
-template <typename T>
-class [[nodiscard]] FileOutcome {
+template <typename T> class [[nodiscard]] FileOutcome {
 public:
     FileOutcome(T value) : state_(std::move(value)) {}
     FileOutcome(FileError error) : state_(std::move(error)) {}
@@ -27,4 +26,4 @@ private:
     std::variant<T, FileError> state_;
 };
 
-} // namespace orvanta
+}  // namespace orvanta

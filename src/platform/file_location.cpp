@@ -44,9 +44,6 @@ FileLocation FileLocation::child(std::string_view fileName) const
     return fromHostPath(host_ / fileName);
 }
 
-std::string FileLocation::shown() const
-{
-    return describeHostPath(host_, windowsText_ ? &*windowsText_ : nullptr);
-}
+std::string FileLocation::shown() const { return describeHostPath(host_, windowsText_ ? &*windowsText_ : nullptr); }
 
-} // namespace orvanta
+}  // namespace orvanta

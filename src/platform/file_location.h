@@ -39,4 +39,4 @@ private:
     std::filesystem::path host_;
 };
 
-} // namespace orvanta
+}  // namespace orvanta

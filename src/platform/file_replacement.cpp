@@ -36,8 +36,9 @@ std::optional<fs::path> followLinks(fs::path path)
 /// neither a killed run's leftovers nor another process can collide with it.
 fs::path freshName(const fs::path& target, const char* suffix)
 {
-    static std::mt19937_64 random(std::random_device{}() ^
-                                  static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    static std::mt19937_64 random(
+        std::random_device{}() ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     char name[40];
     std::snprintf(name, sizeof name, ".orvanta-%016llx%s", static_cast<unsigned long long>(random()), suffix);
     return target.parent_path() / name;
@@ -71,7 +72,7 @@ std::string folderOf(const fs::path& target)
     return "the folder \"" + utf8Of(fs::absolute(target, error).parent_path()) + "\" cannot be written to";
 }
 
-} // namespace
+}  // namespace
 
 FileReplacement::FileReplacement(FileLocation location, fs::path target, std::string_view bytes)
     : location_(std::move(location)), target_(std::move(target)), bytes_(bytes)
@@ -193,4 +194,4 @@ std::optional<std::string> FileReplacement::writeBack()
     return error ? std::optional(error->message) : std::nullopt;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

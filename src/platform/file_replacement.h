@@ -52,4 +52,4 @@ private:
     State state_ = State::Staged;
 };
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -70,7 +70,7 @@ std::string resolveEntry(const fs::path& folder, const std::string& name)
     return name;
 }
 
-} // namespace
+}  // namespace
 
 fs::path resolveInAnyCase(const fs::path& folder, std::string_view relativeText)
 {
@@ -99,8 +99,8 @@ fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path& winePr
     if (!isDrivePath(text))
         return text;
     const char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
-    fs::path resolved = resolveInAnyCase(winePrefix / "dosdevices" / (std::string(1, drive) + ":"),
-                                         std::string_view(text).substr(2));
+    fs::path resolved =
+        resolveInAnyCase(winePrefix / "dosdevices" / (std::string(1, drive) + ":"), std::string_view(text).substr(2));
     if (text.back() == '/')
         resolved /= "";
     return resolved;
@@ -113,10 +113,7 @@ fs::path hostPath(std::string_view pathText, const fs::path& winePrefix)
     return hostPathOfWindowsText(windows1252::toUtf8(pathText), winePrefix);
 }
 
-fs::path hostPath(std::string_view pathText)
-{
-    return hostPath(pathText, defaultWinePrefix());
-}
+fs::path hostPath(std::string_view pathText) { return hostPath(pathText, defaultWinePrefix()); }
 
 std::string utf8Of(const fs::path& path)
 {
@@ -141,4 +138,4 @@ std::string describePath(std::string_view pathText, const fs::path& host)
     return describeHostPath(host, &text);
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -44,4 +44,4 @@ std::string describePath(std::string_view pathText, const std::filesystem::path&
 /// A host path in UTF-8 (on Windows converted from UTF-16).
 std::string utf8Of(const std::filesystem::path& path);
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -29,8 +29,7 @@ using Outcome = std::optional<Failure>;
 /// system has them, it takes the permission bits (without set-user-id and
 /// set-group-id) and, as far as the process may, the owner and group of
 /// `replacing` if that exists (a regular file).
-Outcome writeNewFile(const std::filesystem::path& file, std::string_view bytes,
-                     const std::filesystem::path& replacing);
+Outcome writeNewFile(const std::filesystem::path& file, std::string_view bytes, const std::filesystem::path& replacing);
 
 /// Moves `from` over the existing file `to` in one step, its old content kept
 /// under the new name `backup` so that it can be put back.
@@ -80,4 +79,4 @@ std::wstring wideFromWindows1252(std::string_view text);
 std::optional<std::string> windows1252FromWide(std::wstring_view text);
 #endif
 
-} // namespace orvanta::native
+}  // namespace orvanta::native

@@ -82,7 +82,7 @@ Failure tooLarge(std::uintmax_t limit)
     return {Failure::Cause::Other, "it holds more than " + std::to_string(limit) + " bytes, too many to read"};
 }
 
-} // namespace
+}  // namespace
 
 Outcome writeNewFile(const fs::path& file, std::string_view bytes, const fs::path& replacing)
 {
@@ -139,7 +139,8 @@ Outcome overwrite(const fs::path& file, std::string_view bytes)
         return failure(errno);
     const off_t size = static_cast<off_t>(bytes.size());
     if (size > 0) {
-        if (const int error = ::posix_fallocate(fd.get(), 0, size); error != 0 && error != EOPNOTSUPP && error != EINVAL)
+        if (const int error = ::posix_fallocate(fd.get(), 0, size);
+            error != 0 && error != EOPNOTSUPP && error != EINVAL)
             return failure(error);
     }
     if (Outcome written = writeAll(fd.get(), bytes))
@@ -198,4 +199,4 @@ Outcome readAll(const fs::path& file, std::string& bytes, std::uintmax_t limit)
     }
 }
 
-} // namespace orvanta::native
+}  // namespace orvanta::native

@@ -1,9 +1,8 @@
 #include "platform/native_file.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <utility>
+#include <windows.h>
 
 namespace orvanta::native {
 namespace fs = std::filesystem;
@@ -14,9 +13,9 @@ namespace {
 std::string errorText(DWORD code)
 {
     wchar_t* wide = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-        0, reinterpret_cast<wchar_t*>(&wide), 0, nullptr);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&wide), 0, nullptr);
     std::string text;
     if (length > 0) {
         const int size = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
@@ -24,7 +23,8 @@ std::string errorText(DWORD code)
         WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(length), text.data(), size, nullptr, nullptr);
     }
     LocalFree(wide);
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     while (!text.empty() && (text.back() == ' ' || text.back() == '.'))
         text.pop_back();
     if (text.empty())
@@ -102,7 +102,7 @@ bool setLength(HANDLE file, std::uint64_t length)
     return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) && SetEndOfFile(file);
 }
 
-} // namespace
+}  // namespace
 
 std::wstring wideFromWindows1252(std::string_view text)
 {
@@ -120,8 +120,8 @@ std::optional<std::string> windows1252FromWide(std::wstring_view text)
         return std::string();
     const int length = static_cast<int>(text.size());
     BOOL lost = FALSE;
-    std::string bytes(static_cast<std::size_t>(
-                          WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, &lost)),
+    std::string bytes(static_cast<std::size_t>(WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, text.data(), length,
+                                                                   nullptr, 0, nullptr, &lost)),
                       '\0');
     WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, text.data(), length, bytes.data(), static_cast<int>(bytes.size()),
                         nullptr, &lost);
@@ -233,4 +233,4 @@ Outcome readAll(const fs::path& file, std::string& bytes, std::uintmax_t limit)
     }
 }
 
-} // namespace orvanta::native
+}  // namespace orvanta::native

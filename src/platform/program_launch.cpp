@@ -81,7 +81,9 @@ FileOutcome<ProgramLaunch> launchOn(std::string_view pathText, const fs::path& h
 {
     const std::string folder = utf8Of(host.parent_path());
     if (!isBatchFile(host))
-        return ProgramLaunch{.program = utf8Of(host), .folder = folder, .description = describePath(pathText, host),
+        return ProgramLaunch{.program = utf8Of(host),
+                             .folder = folder,
+                             .description = describePath(pathText, host),
                              .seenAs = utf8Of(host)};
     const std::string seenAs = utf8Of(fs::path(host).make_preferred());
     if (const auto problem = batchPathProblem(seenAs, false))
@@ -115,8 +117,12 @@ FileOutcome<ProgramLaunch> launchOn(std::string_view pathText, const fs::path& h
                              .needsWine = true};
     }
     if (lowerCaseExtension(host) == ".exe")
-        return ProgramLaunch{.program = "wine", .arguments = {utf8Of(host)}, .folder = folder,
-                             .description = description, .seenAs = utf8Of(host), .needsWine = true};
+        return ProgramLaunch{.program = "wine",
+                             .arguments = {utf8Of(host)},
+                             .folder = folder,
+                             .description = description,
+                             .seenAs = utf8Of(host),
+                             .needsWine = true};
     if (!fs::is_regular_file(status) || ::access(host.c_str(), X_OK) != 0)
         return cannotStart(pathText, host, "the file is not executable");
     return ProgramLaunch{.program = utf8Of(host), .folder = folder, .description = description, .seenAs = utf8Of(host)};
@@ -124,7 +130,7 @@ FileOutcome<ProgramLaunch> launchOn(std::string_view pathText, const fs::path& h
 
 #endif
 
-} // namespace
+}  // namespace
 
 std::optional<std::string> windowsPathUnderWine(const fs::path& file, const fs::path& winePrefix)
 {
@@ -141,9 +147,8 @@ std::optional<std::string> windowsPathUnderWine(const fs::path& file, const fs::
 
 std::optional<std::string> batchPathProblem(std::string_view windowsPath, bool nameUnquoted)
 {
-    const bool rewritten = holdsAnyOf(windowsPath, "\"%!") ||
-                           std::any_of(windowsPath.begin(), windowsPath.end(),
-                                       [](unsigned char c) { return c < 0x20; });
+    const bool rewritten = holdsAnyOf(windowsPath, "\"%!") || std::any_of(windowsPath.begin(), windowsPath.end(),
+                                                                          [](unsigned char c) { return c < 0x20; });
     if (rewritten)
         return "cmd would read its path " + std::string(windowsPath) +
                " as more than a path: a batch file path must not hold quotes, \"%\", \"!\" or control characters";
@@ -176,4 +181,4 @@ FileOutcome<ProgramLaunch> programLaunch(std::string_view pathText)
     return launchOn(pathText, host, status);
 }
 
-} // namespace orvanta::platform
+}  // namespace orvanta::platform

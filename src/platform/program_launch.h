@@ -58,4 +58,4 @@ std::optional<std::string> batchPathProblem(std::string_view windowsPath, bool n
 /// /s strips, so blanks, "&" or "^" in it stay part of it.
 std::string commandInterpreterArguments(std::string_view windowsPath);
 
-} // namespace orvanta::platform
+}  // namespace orvanta::platform

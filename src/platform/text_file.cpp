@@ -27,8 +27,8 @@ std::optional<FileError> replaceFiles(std::span<const FileContents> files, const
         for (std::size_t done = next; done-- > 0;) {
             if (const auto reason = staged[done].rollBack())
                 error->message += "; " + staged[done].location().shown() +
-                                  " was replaced all the same, as its old content could not be put back (" +
-                                  *reason + ")";
+                                  " was replaced all the same, as its old content could not be put back (" + *reason +
+                                  ")";
         }
         return error;
     }
@@ -55,4 +55,4 @@ FileOutcome<std::string> readFileBytes(const FileLocation& file)
     return bytes;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -43,4 +43,4 @@ std::optional<FileError> replaceFile(const FileLocation& file, std::string_view 
 std::optional<FileError> replaceFiles(std::span<const FileContents> files,
                                       const std::function<void()>& beforeNext = {});
 
-} // namespace orvanta
+}  // namespace orvanta

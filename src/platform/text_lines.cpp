@@ -25,4 +25,4 @@ std::vector<std::string_view> splitLines(std::string_view text)
     return lines;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

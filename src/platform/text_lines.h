@@ -22,4 +22,4 @@ inline void appendLine(std::string& out, std::string_view text)
 /// ends with (the rest of a CR LF that was cut off).
 std::vector<std::string_view> splitLines(std::string_view text);
 
-} // namespace orvanta
+}  // namespace orvanta

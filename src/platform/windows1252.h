@@ -17,4 +17,4 @@ std::optional<unsigned char> fromUnicode(char32_t character);
 /// Windows-1252 text as UTF-8.
 std::string toUtf8(std::string_view text);
 
-} // namespace orvanta::windows1252
+}  // namespace orvanta::windows1252

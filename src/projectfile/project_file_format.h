@@ -18,4 +18,4 @@ inline constexpr std::string_view kSwitches = "**SWITCHES**";
 inline constexpr std::size_t kTailLines = 22;
 inline constexpr std::size_t kTailBreakerOffset = 20;  // counted from the "**SWITCHES**" line
 
-} // namespace orvanta::projectfile
+}  // namespace orvanta::projectfile

@@ -38,8 +38,8 @@ std::string noTail(const Lines& lines, const std::vector<std::size_t>& whole)
     if (whole.size() > 1)
         return "lines " + std::to_string(whole[0] + 1) + " and " + std::to_string(whole[1] + 1) +
                " both read \"**SWITCHES**\" with the fields after them, so they cannot be told apart";
-    const auto last = std::find(lines.rbegin(), lines.rend() - static_cast<std::ptrdiff_t>(kFirstPackLine),
-                                projectfile::kSwitches);
+    const auto last =
+        std::find(lines.rbegin(), lines.rend() - static_cast<std::ptrdiff_t>(kFirstPackLine), projectfile::kSwitches);
     if (last == lines.rend() - static_cast<std::ptrdiff_t>(kFirstPackLine))
         return "it has no \"**SWITCHES**\" line after its level names and legends";
     const std::size_t index = static_cast<std::size_t>(lines.rend() - last) - 1;
@@ -92,7 +92,7 @@ void applyFields(const Lines& lines, std::size_t switchesLine, ProjectState& pro
     project.easylifeLocation = *tail++;
 }
 
-} // namespace
+}  // namespace
 
 LoadResult readProjectText(std::string_view bytes, ProjectState& project)
 {
@@ -124,4 +124,4 @@ LoadResult loadProjectFile(std::string_view pathText, ProjectState& project)
     return loadProjectFile(FileLocation::fromPathText(pathText), project);
 }
 
-} // namespace orvanta
+}  // namespace orvanta

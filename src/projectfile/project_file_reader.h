@@ -31,4 +31,4 @@ LoadResult loadProjectFile(const FileLocation& file, ProjectState& project);
 /// Reads the project file a project field's path text names.
 LoadResult loadProjectFile(std::string_view pathText, ProjectState& project);
 
-} // namespace orvanta
+}  // namespace orvanta

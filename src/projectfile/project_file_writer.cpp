@@ -47,4 +47,4 @@ std::optional<FileError> saveProjectFile(const ProjectState& project, std::strin
     return saveProjectFile(project, FileLocation::fromPathText(pathText));
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -21,4 +21,4 @@ std::optional<FileError> saveProjectFile(const ProjectState& project, const File
 /// Writes the project file a project field's path text names.
 std::optional<FileError> saveProjectFile(const ProjectState& project, std::string_view pathText);
 
-} // namespace orvanta
+}  // namespace orvanta

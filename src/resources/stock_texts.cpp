@@ -22,7 +22,7 @@ extern const std::string_view pack_city;
 extern const std::string_view pack_angkor;
 extern const std::string_view pack_library;
 extern const std::string_view pack_guard;
-} // namespace embedded
+}  // namespace embedded
 
 std::string_view scriptHeader() { return embedded::script_header; }
 std::string_view inventoryItems() { return embedded::inventory_items; }
@@ -36,13 +36,12 @@ std::string_view defaultLevelPack(int level)
 {
     // New City (level 11) starts from the City Of The Dead pack.
     const std::array<const std::string_view*, 11> packs{
-        &embedded::pack_tut1,    &embedded::pack_settomb, &embedded::pack_karnak,
-        &embedded::pack_coastal, &embedded::pack_catacomb, &embedded::pack_cleopal,
-        &embedded::pack_city,    &embedded::pack_angkor,  &embedded::pack_library,
-        &embedded::pack_guard,   &embedded::pack_city};
+        &embedded::pack_tut1,     &embedded::pack_settomb, &embedded::pack_karnak, &embedded::pack_coastal,
+        &embedded::pack_catacomb, &embedded::pack_cleopal, &embedded::pack_city,   &embedded::pack_angkor,
+        &embedded::pack_library,  &embedded::pack_guard,   &embedded::pack_city};
     if (level < 1 || level > 11)
         throw std::out_of_range("level number out of range");
     return *packs[static_cast<std::size_t>(level - 1)];
 }
 
-} // namespace orvanta::resources
+}  // namespace orvanta::resources

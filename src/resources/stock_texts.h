@@ -16,4 +16,4 @@ std::string_view stockEnglish();    ///< englishbox: the stock English.txt
 /// The default script pack of level n (1..11); levels 7 and 11 share one text.
 std::string_view defaultLevelPack(int level);
 
-} // namespace orvanta::resources
+}  // namespace orvanta::resources

@@ -29,7 +29,7 @@ bool stillAsItWas(const fs::path& folder, const DatFileStamp& file)
     return !error && written == file.written && size == file.size;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<DatFileStamp> datFilesIn(std::string_view folderText)
 {
@@ -60,4 +60,4 @@ std::vector<std::string> datFilesNotRewritten(const std::vector<DatFileStamp>& b
     return names;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -24,4 +24,4 @@ std::vector<DatFileStamp> datFilesIn(std::string_view folderText);
 /// the compiler inside them failed, and then these are the sign of it.
 std::vector<std::string> datFilesNotRewritten(const std::vector<DatFileStamp>& before, std::string_view folderText);
 
-} // namespace orvanta
+}  // namespace orvanta

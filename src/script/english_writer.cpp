@@ -12,15 +12,44 @@ namespace {
 /// stock name the game keeps.
 using NamePlace = std::variant<int, const char*>;
 
-constexpr std::array<NamePlace, 36> kNamePlaces{
-    1, 2, "Burial Chambers", "Valley Of The Kings", "KV5", 3, "The Great Hypostyle Hall",
-    "Empty Level Slot", 8, 10, 8, "Desert Railroad", "Alexandria", 4, "Pharos, Temple Of Isis", 6,
-    5, "Temple Of Poseidon", 9, "Hall Of Demetrius", 7, 11, "Chambers Of Tulun", "Citadel Gate",
-    "Street Bazaar", "Citadel", "The Sphinx Complex", "The Valley Temple", "Underneath The Sphinx",
-    "Menkaure's Pyramid", "Inside Menkaure's Pyramid", "The Mastabas", "The Great Pyramid",
-    "Khufu's Queens Pyramids", "Inside The Great Pyramid", "Temple Of Horus"};
+constexpr std::array<NamePlace, 36> kNamePlaces{1,
+                                                2,
+                                                "Burial Chambers",
+                                                "Valley Of The Kings",
+                                                "KV5",
+                                                3,
+                                                "The Great Hypostyle Hall",
+                                                "Empty Level Slot",
+                                                8,
+                                                10,
+                                                8,
+                                                "Desert Railroad",
+                                                "Alexandria",
+                                                4,
+                                                "Pharos, Temple Of Isis",
+                                                6,
+                                                5,
+                                                "Temple Of Poseidon",
+                                                9,
+                                                "Hall Of Demetrius",
+                                                7,
+                                                11,
+                                                "Chambers Of Tulun",
+                                                "Citadel Gate",
+                                                "Street Bazaar",
+                                                "Citadel",
+                                                "The Sphinx Complex",
+                                                "The Valley Temple",
+                                                "Underneath The Sphinx",
+                                                "Menkaure's Pyramid",
+                                                "Inside Menkaure's Pyramid",
+                                                "The Mastabas",
+                                                "The Great Pyramid",
+                                                "Khufu's Queens Pyramids",
+                                                "Inside The Great Pyramid",
+                                                "Temple Of Horus"};
 
-} // namespace
+}  // namespace
 
 std::string englishText(const ProjectState& project, LineOrigins* origins)
 {
@@ -43,4 +72,4 @@ std::string englishText(const ProjectState& project, LineOrigins* origins)
     return out.take();
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -12,4 +12,4 @@ namespace orvanta {
 /// With `origins`, notes which field wrote which line.
 std::string englishText(const ProjectState& project, LineOrigins* origins = nullptr);
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -18,12 +18,12 @@ int lineCount(std::string_view text)
     return lines;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<FieldRef> LineOrigins::at(int line) const
 {
-    const auto after = std::upper_bound(runs_.begin(), runs_.end(), line,
-                                        [](int l, const Run& run) { return l < run.firstLine; });
+    const auto after =
+        std::upper_bound(runs_.begin(), runs_.end(), line, [](int l, const Run& run) { return l < run.firstLine; });
     if (after == runs_.begin())
         return {};
     const Run& run = *std::prev(after);
@@ -35,10 +35,7 @@ std::vector<FieldRef> LineOrigins::at(int line) const
     return fields;
 }
 
-OriginText::OriginText(LineOrigins* origins, std::size_t reserve) : origins_(origins)
-{
-    out_.reserve(reserve);
-}
+OriginText::OriginText(LineOrigins* origins, std::size_t reserve) : origins_(origins) { out_.reserve(reserve); }
 
 void OriginText::item(std::string_view text)
 {
@@ -47,15 +44,9 @@ void OriginText::item(std::string_view text)
         nextLine_ += lineCount(text);
 }
 
-void OriginText::item(std::string_view text, std::vector<FieldRef> fields)
-{
-    note(text, std::move(fields), false);
-}
+void OriginText::item(std::string_view text, std::vector<FieldRef> fields) { note(text, std::move(fields), false); }
 
-void OriginText::block(std::string_view text, FieldRef field)
-{
-    note(text, {std::move(field)}, true);
-}
+void OriginText::block(std::string_view text, FieldRef field) { note(text, {std::move(field)}, true); }
 
 void OriginText::note(std::string_view text, std::vector<FieldRef> fields, bool numbered)
 {
@@ -67,4 +58,4 @@ void OriginText::note(std::string_view text, std::vector<FieldRef> fields, bool 
     nextLine_ += lines;
 }
 
-} // namespace orvanta
+}  // namespace orvanta

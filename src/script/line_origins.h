@@ -14,10 +14,10 @@ namespace orvanta {
 class LineOrigins {
 public:
     struct Run {
-        int firstLine;              ///< 1-based, as an editor counts
+        int firstLine;  ///< 1-based, as an editor counts
         int lineCount;
         std::vector<FieldRef> fields;  ///< one field, or one per comma-separated value
-        bool numbered;              ///< a multi-line field: line k of the run is line k of the field
+        bool numbered;                 ///< a multi-line field: line k of the run is line k of the field
     };
 
     void add(Run run) { runs_.push_back(std::move(run)); }
@@ -53,4 +53,4 @@ private:
     int nextLine_ = 1;
 };
 
-} // namespace orvanta
+}  // namespace orvanta

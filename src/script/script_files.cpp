@@ -20,7 +20,7 @@ std::optional<FileError> writePair(const FileLocation& folder, std::string_view 
     return replaceFiles(files);
 }
 
-} // namespace
+}  // namespace
 
 std::optional<FileError> writeScriptFiles(const ProjectState& project, const FileLocation& folder)
 {
@@ -46,4 +46,4 @@ std::optional<FileError> restoreStockFiles(std::string_view folderText)
     return restoreStockFiles(FileLocation::fromPathText(folderText));
 }
 
-} // namespace orvanta
+}  // namespace orvanta

@@ -20,4 +20,4 @@ std::optional<FileError> writeScriptFiles(const ProjectState& project, std::stri
 std::optional<FileError> restoreStockFiles(const FileLocation& folder);
 std::optional<FileError> restoreStockFiles(std::string_view folderText);
 
-} // namespace orvanta
+}  // namespace orvanta

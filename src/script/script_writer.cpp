@@ -95,7 +95,7 @@ void appendLevelSection(OriginText& out, int level, const ProjectState& project)
     out.item("");
 }
 
-} // namespace
+}  // namespace
 
 std::string scriptText(const ProjectState& project, LineOrigins* origins)
 {
@@ -108,4 +108,4 @@ std::string scriptText(const ProjectState& project, LineOrigins* origins)
     return out.take();
 }
 
-} // namespace orvanta
+}  // namespace orvanta

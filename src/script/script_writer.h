@@ -13,4 +13,4 @@ namespace orvanta {
 /// With `origins`, notes which field wrote which line.
 std::string scriptText(const ProjectState& project, LineOrigins* origins = nullptr);
 
-} // namespace orvanta
+}  // namespace orvanta

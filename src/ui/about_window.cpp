@@ -14,10 +14,9 @@ namespace {
 
 constexpr int kPictureSize = 96;
 
-} // namespace
+}  // namespace
 
-AboutWindow::AboutWindow(QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags)
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("About Orvanta"));
@@ -60,4 +59,4 @@ AboutWindow::AboutWindow(QWidget* parent)
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -12,4 +12,4 @@ public:
     explicit AboutWindow(QWidget* parent = nullptr);
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

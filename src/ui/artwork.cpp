@@ -3,7 +3,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 
 namespace orvanta::ui {
@@ -76,7 +75,7 @@ QPixmap scenePixmap(int logicalSize, qreal ratio)
     return pixmap;
 }
 
-} // namespace
+}  // namespace
 
 QIcon slotArrowIcon()
 {
@@ -95,9 +94,6 @@ QIcon programIcon()
     return icon;
 }
 
-QPixmap aboutPicture(int logicalSize, qreal devicePixelRatio)
-{
-    return scenePixmap(logicalSize, devicePixelRatio);
-}
+QPixmap aboutPicture(int logicalSize, qreal devicePixelRatio) { return scenePixmap(logicalSize, devicePixelRatio); }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

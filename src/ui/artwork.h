@@ -15,4 +15,4 @@ QIcon programIcon();
 /// The About window's picture: a stepped pyramid under a sun disc.
 QPixmap aboutPicture(int logicalSize, qreal devicePixelRatio);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

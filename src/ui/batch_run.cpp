@@ -13,12 +13,12 @@ namespace {
 /// must not fill the memory. The oldest half goes when it is reached.
 constexpr qsizetype kKeptOutput = 4 << 20;
 
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-QString quotedIfBlank(const QString& argument)
+QString fromUtf8(const std::string& text)
 {
-    return argument.contains(u' ') ? u'"' + argument + u'"' : argument;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+QString quotedIfBlank(const QString& argument) { return argument.contains(u' ') ? u'"' + argument + u'"' : argument; }
 
 QString describeCommand(const platform::ProgramLaunch& how)
 {
@@ -30,7 +30,7 @@ QString describeCommand(const platform::ProgramLaunch& how)
     return command + QStringLiteral(", in ") + fromUtf8(how.folder);
 }
 
-} // namespace
+}  // namespace
 
 BatchRun::BatchRun(QObject* parent) : QObject(parent) {}
 
@@ -93,12 +93,13 @@ void BatchRun::start(std::string_view pathText)
     connect(process_, &QProcess::readyReadStandardOutput, this, &BatchRun::readOutput);
     connect(process_, &QProcess::finished, this,
             [this](int exitCode, QProcess::ExitStatus status) { onFinished(exitCode, status == QProcess::CrashExit); });
-    connect(process_, &QProcess::errorOccurred, this, [this, description = how.description](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            finish({RunEnd::Kind::NotStarted, 0,
-                    QStringLiteral("Cannot start ") + fromUtf8(description) + QStringLiteral(": ") +
-                        process_->errorString()});
-    });
+    connect(process_, &QProcess::errorOccurred, this,
+            [this, description = how.description](QProcess::ProcessError error) {
+                if (error == QProcess::FailedToStart)
+                    finish({RunEnd::Kind::NotStarted, 0,
+                            QStringLiteral("Cannot start ") + fromUtf8(description) + QStringLiteral(": ") +
+                                process_->errorString()});
+            });
     group_.prepare(*process_);
     Q_EMIT started();
     process_->start();
@@ -157,4 +158,4 @@ void BatchRun::finish(RunEnd end)
     Q_EMIT ended(end);
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

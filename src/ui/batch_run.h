@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,4 +74,4 @@ private:
     bool pendingReturn_ = false;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -7,7 +7,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
-
 #include <algorithm>
 #include <vector>
 
@@ -21,7 +20,7 @@ bool isLineBreak(QChar character)
     return character == QChar::ParagraphSeparator || character == QChar::LineSeparator;
 }
 
-} // namespace
+}  // namespace
 
 QString toEditorText(std::string_view bytes)
 {
@@ -50,8 +49,7 @@ std::string fromEditorText(const QString& rawText)
     return toProjectText(text);
 }
 
-BlockTextEdit::BlockTextEdit(QWidget* parent)
-    : QPlainTextEdit(parent)
+BlockTextEdit::BlockTextEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -63,8 +61,7 @@ BlockTextEdit::BlockTextEdit(QWidget* parent)
     document()->setDefaultTextOption(option);
 
     connect(document(), &QTextDocument::contentsChange, this, &BlockTextEdit::noteChange);
-    connect(document(), &QTextDocument::contentsChanged, this,
-            &BlockTextEdit::replaceUnrepresentableInChangedRange);
+    connect(document(), &QTextDocument::contentsChanged, this, &BlockTextEdit::replaceUnrepresentableInChangedRange);
 }
 
 void BlockTextEdit::setProjectText(std::string_view bytes)
@@ -129,4 +126,4 @@ void BlockTextEdit::replaceUnrepresentableInChangedRange()
     replacing_ = false;
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

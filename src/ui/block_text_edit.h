@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPlainTextEdit>
-
 #include <string>
 #include <string_view>
 
@@ -43,4 +42,4 @@ QString toEditorText(std::string_view bytes);
 /// and line separator becomes CR LF.
 std::string fromEditorText(const QString& rawText);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

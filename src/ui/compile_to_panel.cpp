@@ -51,14 +51,9 @@ void CompileToPanel::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        compileButton_->click();
-        return;
-    case Qt::Key_Escape:
-        cancelButton_->click();
-        return;
-    default:
-        QGroupBox::keyPressEvent(event);
+    case Qt::Key_Enter: compileButton_->click(); return;
+    case Qt::Key_Escape: cancelButton_->click(); return;
+    default: QGroupBox::keyPressEvent(event);
     }
 }
 
@@ -74,10 +69,7 @@ void CompileToPanel::showEvent(QShowEvent* event)
     QGroupBox::showEvent(event);
 }
 
-void CompileToPanel::setTarget(const QString& folder)
-{
-    target_->setText(QDir::toNativeSeparators(folder));
-}
+void CompileToPanel::setTarget(const QString& folder) { target_->setText(QDir::toNativeSeparators(folder)); }
 
 void CompileToPanel::compile()
 {
@@ -88,4 +80,4 @@ void CompileToPanel::compile()
     hide();
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

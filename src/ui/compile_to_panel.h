@@ -42,4 +42,4 @@ private:
     QPushButton* cancelButton_ = nullptr;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

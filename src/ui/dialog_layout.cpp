@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-
 #include <algorithm>
 
 namespace orvanta::ui {
@@ -21,7 +20,7 @@ Control* addNamed(QWidget* parent, const QString& name, const QString& caption, 
     return control;
 }
 
-} // namespace
+}  // namespace
 
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry)
 {
@@ -71,4 +70,4 @@ int widthForTitle(const QWidget& window, const QString& title)
     return metrics.horizontalAdvance(title) + 6 * metrics.height();
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -3,7 +3,6 @@
 #include <QRect>
 #include <QString>
 #include <Qt>
-
 #include <initializer_list>
 
 class QFrame;
@@ -43,4 +42,4 @@ void placeControl(QWidget* control, QRect designed);
 /// beside the window icon and the title bar's buttons.
 int widthForTitle(const QWidget& window, const QString& title);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

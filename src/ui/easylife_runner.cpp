@@ -47,7 +47,7 @@ QString compileResultText(const RunEnd& end, const std::vector<std::string>& not
     return text + QStringLiteral("\n\nIts output is in the \"Easylife Run\" window.");
 }
 
-} // namespace
+}  // namespace
 
 EasylifeRunner::EasylifeRunner(QWidget* window) : QObject(window), window_(window)
 {
@@ -60,24 +60,25 @@ bool EasylifeRunner::refuseWhileRunning()
         return false;
     showRunWindow();
     showMessage(window_, QStringLiteral("The Easylife batch started at %1 is still running, so nothing "
-                                                  "was done. Wait for it to end, or stop it in the \"Easylife "
-                                                  "Run\" window.")
-                                       .arg(run_.startedAt().toString(QStringLiteral("HH:mm:ss"))));
+                                        "was done. Wait for it to end, or stop it in the \"Easylife "
+                                        "Run\" window.")
+                             .arg(run_.startedAt().toString(QStringLiteral("HH:mm:ss"))));
     return true;
 }
 
 void EasylifeRunner::compile(std::string_view easylifeLocation, std::string_view scriptFolder)
 {
     QObject::disconnect(whenEnded_);
-    whenEnded_ = connect(&run_, &BatchRun::ended, this,
-                         [this, before = datFilesIn(scriptFolder), folder = std::string(scriptFolder)](const RunEnd& end) {
-                             const bool ran = end.kind != RunEnd::Kind::NotStarted;
-                             const QString text =
-                                 compileResultText(end, ran ? datFilesNotRewritten(before, folder) : std::vector<std::string>{});
-                             if (ran && text != kCompiled)
-                                 showRunWindow();
-                             showMessage(window_, text);
-                         });
+    whenEnded_ =
+        connect(&run_, &BatchRun::ended, this,
+                [this, before = datFilesIn(scriptFolder), folder = std::string(scriptFolder)](const RunEnd& end) {
+                    const bool ran = end.kind != RunEnd::Kind::NotStarted;
+                    const QString text =
+                        compileResultText(end, ran ? datFilesNotRewritten(before, folder) : std::vector<std::string>{});
+                    if (ran && text != kCompiled)
+                        showRunWindow();
+                    showMessage(window_, text);
+                });
     run_.start(easylifeLocation);
 }
 
@@ -93,4 +94,4 @@ void EasylifeRunner::run(std::string_view easylifeLocation)
 
 void EasylifeRunner::showRunWindow() { openSingleWindow(runWindow_, nullptr, run_, window_); }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

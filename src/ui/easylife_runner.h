@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QPointer>
-
 #include <string_view>
 
 class QWidget;
@@ -46,4 +45,4 @@ private:
     QMetaObject::Connection whenEnded_;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

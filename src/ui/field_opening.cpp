@@ -1,12 +1,11 @@
 // MainWindow::showField: the window that holds a project field, opened with
 // the field selected, as the problems window asks for it.
-#include "ui/main_window.h"
-
 #include "model/project_state.h"
 #include "ui/compile_to_panel.h"
 #include "ui/game_properties_dialog.h"
 #include "ui/level_properties_dialog.h"
 #include "ui/level_rows.h"
+#include "ui/main_window.h"
 #include "ui/script_pack_editor.h"
 #include "ui/script_packs.h"
 
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBlock>
-
 #include <algorithm>
 #include <string_view>
 
@@ -32,10 +30,9 @@ const char* dialogControl(const FieldRef& field)
         const char* control;
     };
     static constexpr Shown kShown[] = {
-        {"Label", "Text3"},         {"sound", "Combo1"},    {"data", "Check1"},  // level properties
-        {"inputtimeout", "Text1"},  {"security", "Text2"},                       // game properties
-        {"Text26", "Text3"},        {"Text27", "Text4"},
-        {"Text25", "Text2"},                                                     // the inventory box
+        {"Label", "Text3"},        {"sound", "Combo1"},   {"data", "Check1"},   // level properties
+        {"inputtimeout", "Text1"}, {"security", "Text2"},                       // game properties
+        {"Text26", "Text3"},       {"Text27", "Text4"},   {"Text25", "Text2"},  // the inventory box
     };
     for (const Shown& shown : kShown) {
         if (shown.field == name || (field.slot > 0 && shown.field == kind))
@@ -70,7 +67,7 @@ void selectIn(QWidget* window, const QString& name, int line)
     control->setFocus(Qt::OtherFocusReason);
 }
 
-} // namespace
+}  // namespace
 
 void MainWindow::showField(const FieldRef& field)
 {
@@ -95,9 +92,9 @@ void MainWindow::showField(const FieldRef& field)
         holder = scriptPacks_->editor();
         break;
     }
-    const QString control = QString::fromLatin1(field.window == FieldWindow::MainWindow ? field.control.c_str()
-                                                                                        : dialogControl(field));
+    const QString control =
+        QString::fromLatin1(field.window == FieldWindow::MainWindow ? field.control.c_str() : dialogControl(field));
     selectIn(holder, control, field.line);
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -20,10 +20,7 @@ namespace {
 
 constexpr int kFolderRole = Qt::UserRole;
 
-QString hostFolderText(std::string_view pathText)
-{
-    return QString::fromStdU16String(hostPath(pathText).u16string());
-}
+QString hostFolderText(std::string_view pathText) { return QString::fromStdU16String(hostPath(pathText).u16string()); }
 
 bool isFolder(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
 
@@ -56,7 +53,7 @@ QStringList folderChain(const QString& folder, const QString& root)
     return chain;
 }
 
-} // namespace
+}  // namespace
 
 StartFolder findStartFolder(std::string_view folderText)
 {
@@ -107,8 +104,10 @@ FolderChooser::FolderChooser(int folderWidth, const QString& filePattern, QWidge
         files_->setMinimumSize(217, 214);
         layout->addWidget(files_, 0, 1, 2, 1);
         // Enter on a file chooses it and goes on to the dialog's default button.
-        connect(files_, &QListWidget::itemClicked, this, [this](const QListWidgetItem* item) { Q_EMIT fileChosen(item->text()); });
-        connect(files_, &QListWidget::itemActivated, this, [this](const QListWidgetItem* item) { Q_EMIT fileChosen(item->text()); });
+        connect(files_, &QListWidget::itemClicked, this,
+                [this](const QListWidgetItem* item) { Q_EMIT fileChosen(item->text()); });
+        connect(files_, &QListWidget::itemActivated, this,
+                [this](const QListWidgetItem* item) { Q_EMIT fileChosen(item->text()); });
     }
 
     connect(drives_, &QComboBox::activated, this, &FolderChooser::onDriveActivated);
@@ -232,7 +231,8 @@ void FolderChooser::showFiles()
         return;
     files_->clear();
     // Hidden files too: a name left empty is saved as ".txt".
-    files_->addItems(QDir(folder_).entryList({filePattern_}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase));
+    files_->addItems(
+        QDir(folder_).entryList({filePattern_}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase));
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

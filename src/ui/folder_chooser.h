@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
-
 #include <string_view>
 
 class QComboBox;
@@ -77,4 +76,4 @@ private:
     QHash<QString, QString> folderOnDrive_;  ///< the folder last opened on each drive
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <algorithm>
 #include <string>
 
@@ -33,10 +32,7 @@ constexpr std::array<OptionRow, kSwitchCount> kOptionNames{{
     {"Label5", "Demo Disk:", "Image5"},
 }};
 
-constexpr int optionRowTop(std::size_t index)
-{
-    return 8 + 24 * static_cast<int>(index);
-}
+constexpr int optionRowTop(std::size_t index) { return 8 + 24 * static_cast<int>(index); }
 
 struct TextRow {
     const char* name;
@@ -57,11 +53,10 @@ const std::array<TextRow, 4> kTextRows{{
 void placeBeforeField(QLabel* label, QRect designed)
 {
     const int width = std::max(designed.width(), label->sizeHint().width());
-    label->setGeometry(std::min(designed.left(), kFieldLeft - 4 - width), designed.top(), width,
-                       designed.height());
+    label->setGeometry(std::min(designed.left(), kFieldLeft - 4 - width), designed.top(), width, designed.height());
 }
 
-} // namespace
+}  // namespace
 
 GamePropertiesDialog::GamePropertiesDialog(ProjectState& project, QWidget* parent)
     : QDialog(parent, kFixedDialogFlags), project_(project)
@@ -94,8 +89,7 @@ void GamePropertiesDialog::createOptionRows()
 
         // The demo disc is the one option a new game has off.
         const bool lastRow = i + 1 == images_.size();
-        auto* image =
-            new OptionImage(lastRow ? OptionPicture::Disabled : OptionPicture::Enabled, this);
+        auto* image = new OptionImage(lastRow ? OptionPicture::Disabled : OptionPicture::Enabled, this);
         image->setObjectName(QString::fromLatin1(kOptionNames[i].image));
         image->move(kFieldLeft, optionRowTop(i));
         connect(image, &OptionImage::clicked, this, [this, i] { toggleOption(i); });
@@ -144,9 +138,8 @@ void GamePropertiesDialog::storeTextsAsTyped()
 {
     for (std::size_t i = 0; i < textBoxes_.size(); ++i) {
         // The box's text, not the signal's: a pasted line break was replaced in it.
-        connect(textBoxes_[i], &QLineEdit::textChanged, this, [this, i] {
-            project_.*kTextRows[i].field = toProjectText(textBoxes_[i]->text());
-        });
+        connect(textBoxes_[i], &QLineEdit::textChanged, this,
+                [this, i] { project_.*kTextRows[i].field = toProjectText(textBoxes_[i]->text()); });
     }
 }
 
@@ -164,9 +157,8 @@ void GamePropertiesDialog::toggleOption(std::size_t index)
         image->setDisplay(OptionImage::Display::Enabled);
         project_.switches[index] = "0";
         break;
-    case OptionImage::Display::Initial:
-        break;
+    case OptionImage::Display::Initial: break;
     }
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -3,7 +3,6 @@
 #include "model/project_state.h"
 
 #include <QDialog>
-
 #include <array>
 
 class QLineEdit;
@@ -34,4 +33,4 @@ private:
     std::array<QLineEdit*, 4> textBoxes_{};            // Text1..Text4
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

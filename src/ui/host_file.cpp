@@ -14,4 +14,4 @@ FileLocation typedFolder(const QString& typed)
     return FileLocation::fromTypedPath(std::filesystem::path(typed.toStdU16String()));
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -13,4 +13,4 @@ FileLocation hostFile(const QString& hostPath);
 /// fields read it, any other text is the host path it is.
 FileLocation typedFolder(const QString& typed);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

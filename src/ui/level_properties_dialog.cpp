@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <algorithm>
 #include <string>
 
@@ -81,7 +80,7 @@ QFont bannerFont()
     return font;
 }
 
-} // namespace
+}  // namespace
 
 LevelPropertiesDialog::LevelPropertiesDialog(ProjectState& project, QWidget* parent)
     : QDialog(parent, kFixedDialogFlags), project_(project)
@@ -119,8 +118,7 @@ void LevelPropertiesDialog::createControls()
     camera_->setObjectName(QStringLiteral("Text3"));
     // Wide enough for the longest of the game's own cameras.
     const QString longCamera = QStringLiteral("63414,-13597,48104,61816,-14434,49092,71");
-    const int cameraWidth =
-        std::max(217, camera_->fontMetrics().horizontalAdvance(longCamera) + 12);
+    const int cameraWidth = std::max(217, camera_->fontMetrics().horizontalAdvance(longCamera) + 12);
     widen_ = cameraWidth - 217;
     camera_->setGeometry(shifted({120, 56, cameraWidth, 21}));
     keepRepresentable(camera_);
@@ -128,8 +126,8 @@ void LevelPropertiesDialog::createControls()
     // The caption wraps onto two lines beside the track box, which makes room for its longer word.
     QLabel* trackCaption = addLabel(this, "Label3", QStringLiteral("Background Track:"));
     trackCaption->setWordWrap(true);
-    const int captionWidth = std::max(
-        65, trackCaption->fontMetrics().horizontalAdvance(QStringLiteral("Background")) + 2);
+    const int captionWidth =
+        std::max(65, trackCaption->fontMetrics().horizontalAdvance(QStringLiteral("Background")) + 2);
     trackCaption->setGeometry(shifted({120, 84, captionWidth, 34}));
     const int trackLeft = std::max(192, 120 + captionWidth + 4);
     track_ = new QComboBox(this);
@@ -145,7 +143,8 @@ void LevelPropertiesDialog::createControls()
 
     QLabel* slotCaption = addLabel(this, "Label2", QStringLiteral("Level number:"));
     placeControl(slotCaption, shifted({trackLeft, 120, 81, 17}));
-    slotNumber_ = addLabel(this, "levnum", QStringLiteral("Unknown"), {slotCaption->geometry().right() + 6, 120, 60, 17});
+    slotNumber_ =
+        addLabel(this, "levnum", QStringLiteral("Unknown"), {slotCaption->geometry().right() + 6, 120, 60, 17});
 
     apply_ = addButton(this, "Command1", QStringLiteral("Apply"), shifted({136 + widen_, 152, 97, 25}));
     connect(apply_, &QPushButton::clicked, this, &LevelPropertiesDialog::apply);
@@ -154,10 +153,7 @@ void LevelPropertiesDialog::createControls()
     connect(cancel_, &QPushButton::clicked, this, &QDialog::close);
 }
 
-QRect LevelPropertiesDialog::shifted(QRect designed) const
-{
-    return designed.translated(shift_, 0);
-}
+QRect LevelPropertiesDialog::shifted(QRect designed) const { return designed.translated(shift_, 0); }
 
 void LevelPropertiesDialog::createSeparators()
 {
@@ -246,4 +242,4 @@ LevelOptions LevelPropertiesDialog::tickedOptions() const
     return options;
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -4,7 +4,6 @@
 #include "model/project_state.h"
 
 #include <QDialog>
-
 #include <array>
 #include <optional>
 
@@ -54,4 +53,4 @@ private:
     int widen_ = 0;  // extra width the camera box needs in the user's font
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

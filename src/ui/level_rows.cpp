@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <algorithm>
 
 namespace orvanta::ui {
@@ -39,15 +38,14 @@ QStringList wadList()
     return wads;
 }
 
-} // namespace
+}  // namespace
 
 QString levelNameBoxName(int slot)
 {
     return slot == 1 ? QStringLiteral("Text12") : QStringLiteral("Text%1").arg(slot - 1);
 }
 
-LevelRows::LevelRows(ProjectState& project, QWidget* parent)
-    : QWidget(parent), project_(project)
+LevelRows::LevelRows(ProjectState& project, QWidget* parent) : QWidget(parent), project_(project)
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(5, 8, 5, 8);
@@ -110,4 +108,4 @@ void LevelRows::refreshFromProject()
     }
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -3,7 +3,6 @@
 #include "model/project_state.h"
 
 #include <QWidget>
-
 #include <array>
 
 class QComboBox;
@@ -45,4 +44,4 @@ private:
 /// The object name of slot k's name box: "Text12" for the title, "Text<n>" for level n.
 QString levelNameBoxName(int slot);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -22,14 +22,9 @@ void LoadScriptDialog::load()
 {
     const LoadResult result = loadProjectFile(hostFile(takeChosenPath(controls_)), project_);
     switch (result.status) {
-    case LoadStatus::NotProjectFile:
-        showMessage(this, QStringLiteral("Not an ORV file!"));
-        return;
-    case LoadStatus::Failed:
-        showMessage(this, QString::fromStdString(result.message));
-        return;
-    case LoadStatus::Loaded:
-        break;
+    case LoadStatus::NotProjectFile: showMessage(this, QStringLiteral("Not an ORV file!")); return;
+    case LoadStatus::Failed: showMessage(this, QString::fromStdString(result.message)); return;
+    case LoadStatus::Loaded: break;
     }
     QWidget* owner = parentWidget();
     close();
@@ -37,4 +32,4 @@ void LoadScriptDialog::load()
     showMessage(owner, QStringLiteral("Script file loaded!"));
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -29,4 +29,4 @@ private:
     ProjectFileControls controls_;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -38,11 +38,11 @@ void reportFailure(QWidget* parent, const FileError& error, const QString& conse
     showMessage(parent, consequence.isEmpty() ? reason : consequence + QStringLiteral("\n\n") + reason);
 }
 
-} // namespace
+}  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), project_(ProjectState::withDefaults()),
-      scriptPacks_(new ScriptPacks(project_, this)), easylife_(new EasylifeRunner(this)),
+    : QMainWindow(parent), project_(ProjectState::withDefaults()), scriptPacks_(new ScriptPacks(project_, this)),
+      easylife_(new EasylifeRunner(this)),
       checks_(new ScriptChecks(project_, this, [this](const FieldRef& field) { showField(field); }))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -81,10 +81,7 @@ void MainWindow::refreshRowsFromProject() { rows_->refreshFromProject(); }
 
 ToolBox* MainWindow::toolBox() const { return toolBox_; }
 
-QAction* MainWindow::action(const QString& objectName) const
-{
-    return findChild<QAction*>(objectName);
-}
+QAction* MainWindow::action(const QString& objectName) const { return findChild<QAction*>(objectName); }
 
 QMenu* MainWindow::addMenu(QMenu* into, const char* name, const QString& caption)
 {
@@ -196,10 +193,7 @@ void MainWindow::toggleToolBox(bool show)
     connect(toolBox_, &ToolBox::runEasylifeRequested, this, &MainWindow::runEasylife);
 }
 
-void MainWindow::openSettings()
-{
-    openSingleWindow(settings_, nullptr, project_, this)->fillFromProject();
-}
+void MainWindow::openSettings() { openSingleWindow(settings_, nullptr, project_, this)->fillFromProject(); }
 
 void MainWindow::openLevelProperties(int slot)
 {
@@ -226,4 +220,4 @@ void MainWindow::quit()
     QCoreApplication::quit();
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

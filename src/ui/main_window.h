@@ -92,4 +92,4 @@ private:
     QPointer<ReadmeWindow> readme_;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

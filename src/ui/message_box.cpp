@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
-
 #include <utility>
 
 namespace orvanta::ui {
@@ -24,7 +23,7 @@ QuestionHandler& currentQuestionHandler()
     return handler;
 }
 
-} // namespace
+}  // namespace
 
 void showMessage(QWidget* parent, const QString& text)
 {
@@ -42,10 +41,7 @@ void showMessage(QWidget* parent, const QString& text)
     box.exec();
 }
 
-MessageHandler setMessageHandler(MessageHandler handler)
-{
-    return std::exchange(currentHandler(), std::move(handler));
-}
+MessageHandler setMessageHandler(MessageHandler handler) { return std::exchange(currentHandler(), std::move(handler)); }
 
 bool askQuestion(QWidget* parent, const QString& text, const QString& first, const QString& second)
 {
@@ -65,4 +61,4 @@ QuestionHandler setQuestionHandler(QuestionHandler handler)
     return std::exchange(currentQuestionHandler(), std::move(handler));
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
 class QWidget;
@@ -31,4 +30,4 @@ using QuestionHandler =
     std::function<bool(QWidget* parent, const QString& text, const QString& first, const QString& second)>;
 QuestionHandler setQuestionHandler(QuestionHandler handler);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

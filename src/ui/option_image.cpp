@@ -8,8 +8,7 @@
 
 namespace orvanta::ui {
 
-OptionImage::OptionImage(OptionPicture initialLook, QWidget* parent)
-    : QWidget(parent), initialLook_(initialLook)
+OptionImage::OptionImage(OptionPicture initialLook, QWidget* parent) : QWidget(parent), initialLook_(initialLook)
 {
     setFixedSize(kOptionPictureSize);
     setFocusPolicy(Qt::StrongFocus);
@@ -32,12 +31,9 @@ void OptionImage::setDisplay(Display display)
 OptionPicture OptionImage::shownPicture() const
 {
     switch (display_) {
-    case Display::Enabled:
-        return OptionPicture::Enabled;
-    case Display::Disabled:
-        return OptionPicture::Disabled;
-    case Display::Initial:
-        break;
+    case Display::Enabled: return OptionPicture::Enabled;
+    case Display::Disabled: return OptionPicture::Disabled;
+    case Display::Initial: break;
     }
     return initialLook_;
 }
@@ -61,10 +57,7 @@ void OptionImage::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void OptionImage::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-}
+void OptionImage::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
 void OptionImage::mouseDoubleClickEvent(QMouseEvent* /*event*/)
 {
@@ -75,11 +68,10 @@ void OptionImage::mouseDoubleClickEvent(QMouseEvent* /*event*/)
 
 void OptionImage::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
         Q_EMIT clicked();
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

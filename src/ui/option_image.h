@@ -42,4 +42,4 @@ private:
     bool pressed_ = false;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

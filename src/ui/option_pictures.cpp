@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
-
 #include <cmath>
 
 namespace orvanta::ui {
@@ -37,4 +36,4 @@ QPixmap optionPicture(OptionPicture picture, qreal devicePixelRatio, const QColo
     return pixmap;
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

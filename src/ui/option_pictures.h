@@ -15,7 +15,6 @@ inline constexpr QSize kOptionPictureSize{69, 17};
 
 /// The picture drawn for a device pixel ratio, so it stays sharp on a scaled
 /// screen. On a dark `background` the words are lighter, so they stay readable.
-QPixmap optionPicture(OptionPicture picture, qreal devicePixelRatio,
-                      const QColor& background = QColor(240, 240, 240));
+QPixmap optionPicture(OptionPicture picture, qreal devicePixelRatio, const QColor& background = QColor(240, 240, 240));
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

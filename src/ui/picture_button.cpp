@@ -7,9 +7,7 @@
 
 namespace orvanta::ui {
 
-PictureButton::PictureButton(int picture, QWidget* parent)
-    : QWidget(parent)
-    , picture_(picture)
+PictureButton::PictureButton(int picture, QWidget* parent) : QWidget(parent), picture_(picture)
 {
     setFixedSize(kFaceSize, kFaceSize);
 }
@@ -56,4 +54,4 @@ void PictureButton::showFace(Face face)
     update();
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -35,4 +35,4 @@ private:
     bool leftPressed_ = false;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

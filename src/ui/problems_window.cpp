@@ -12,7 +12,6 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <utility>
 
@@ -29,7 +28,7 @@ QString placeText(const Problem& problem)
     return place;
 }
 
-} // namespace
+}  // namespace
 
 ProblemsWindow::ProblemsWindow(FieldOpener openField, QWidget* parent)
     : QDialog(parent), openField_(std::move(openField))
@@ -74,10 +73,10 @@ void ProblemsWindow::showProblems(std::vector<Problem> problems, const QString& 
     const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (const Problem& problem : problems_) {
         const bool error = problem.severity == Severity::Error;
-        auto* row = new QTreeWidgetItem(list_, {error ? QStringLiteral("Error") : QStringLiteral("Warning"),
-                                                placeText(problem), toDisplayText(visible(problem.message)),
-                                                problem.field ? toDisplayText(visible(problem.field->describe()))
-                                                              : QString()});
+        auto* row =
+            new QTreeWidgetItem(list_, {error ? QStringLiteral("Error") : QStringLiteral("Warning"), placeText(problem),
+                                        toDisplayText(visible(problem.message)),
+                                        problem.field ? toDisplayText(visible(problem.field->describe())) : QString()});
         row->setIcon(0, error ? errorIcon : warningIcon);
         row->setToolTip(2, row->text(2));
     }
@@ -107,4 +106,4 @@ void ProblemsWindow::openRow(int row) const
     openField_(*problems_[static_cast<std::size_t>(row)].field);
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -3,7 +3,6 @@
 #include "compiler/problem.h"
 
 #include <QDialog>
-
 #include <functional>
 #include <vector>
 
@@ -35,4 +34,4 @@ private:
     QTreeWidget* list_ = nullptr;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

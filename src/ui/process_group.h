@@ -35,4 +35,4 @@ private:
     std::unique_ptr<Handle> handle_;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

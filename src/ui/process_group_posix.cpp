@@ -1,7 +1,6 @@
 #include "ui/process_group.h"
 
 #include <QProcess>
-
 #include <csignal>
 #include <unistd.h>
 
@@ -33,4 +32,4 @@ void ProcessGroup::stop()
 
 void ProcessGroup::release() { handle_->group = 0; }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

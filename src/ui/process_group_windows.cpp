@@ -1,7 +1,6 @@
 #include "ui/process_group.h"
 
 #include <QProcess>
-
 #include <windows.h>
 
 namespace orvanta::ui {
@@ -51,4 +50,4 @@ void ProcessGroup::release()
     handle_->job = nullptr;
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -37,7 +37,8 @@ protected:
 
 QString pathFor(const ProjectFileControls& controls)
 {
-    return QDir::toNativeSeparators(QDir(controls.chooser->folder()).filePath(withProjectExtension(controls.nameBox->text())));
+    return QDir::toNativeSeparators(
+        QDir(controls.chooser->folder()).filePath(withProjectExtension(controls.nameBox->text())));
 }
 
 void showAddress(const ProjectFileControls& controls)
@@ -46,7 +47,7 @@ void showAddress(const ProjectFileControls& controls)
     controls.address->setToolTip(controls.address->text());
 }
 
-} // namespace
+}  // namespace
 
 QString withProjectExtension(const QString& name)
 {
@@ -57,12 +58,9 @@ QString withProjectExtension(const QString& name)
 ProjectFileControls makeProjectFileControls(QDialog* dialog)
 {
     ProjectFileControls controls{
-        addLabel(dialog, "Label1", QStringLiteral("File Name:")),
-        new QLineEdit(dialog),
-        new FolderChooser(145, QStringLiteral("*.txt"), dialog),
-        addButton(dialog, "Command1", QStringLiteral("Ok")),
-        addButton(dialog, "Command2", QStringLiteral("Cancel")),
-        new PathLabel(dialog),
+        addLabel(dialog, "Label1", QStringLiteral("File Name:")), new QLineEdit(dialog),
+        new FolderChooser(145, QStringLiteral("*.txt"), dialog),  addButton(dialog, "Command1", QStringLiteral("Ok")),
+        addButton(dialog, "Command2", QStringLiteral("Cancel")),  new PathLabel(dialog),
     };
     controls.nameBox->setObjectName(QStringLiteral("Text1"));
     controls.nameBox->setMinimumWidth(225);
@@ -101,4 +99,4 @@ void layOutProjectFileControls(QDialog* dialog, const ProjectFileControls& contr
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

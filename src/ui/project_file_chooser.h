@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <string_view>
 
 class QDialog;
@@ -15,8 +14,7 @@ class FolderChooser;
 
 /// The folder the project file dialogs open in, as the level editor package
 /// names it; found on the host through the drive mapping.
-inline constexpr std::string_view kProjectStartFolder =
-    "C:\\Program Files\\Core Design\\trle\\script";
+inline constexpr std::string_view kProjectStartFolder = "C:\\Program Files\\Core Design\\trle\\script";
 
 /// The name a project file is saved or looked up under: ".txt" is appended
 /// unless the name already ends in exactly ".txt" (letter case counts).
@@ -49,4 +47,4 @@ QString takeChosenPath(const ProjectFileControls& controls);
 /// `addressCaption` (if any) before it, "Cancel" under "Ok".
 void layOutProjectFileControls(QDialog* dialog, const ProjectFileControls& controls, QLabel* addressCaption);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-
 #include <utility>
 
 namespace orvanta::ui {
@@ -25,9 +24,8 @@ void bindToProjectField(QComboBox* box, StoreText store)
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
-    QObject::connect(box, &QComboBox::textActivated, box,
-                     [store](const QString& text) { store(toProjectText(text)); });
+    QObject::connect(box, &QComboBox::textActivated, box, [store](const QString& text) { store(toProjectText(text)); });
     bindToProjectField(box->lineEdit(), std::move(store));
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

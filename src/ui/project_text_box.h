@@ -21,4 +21,4 @@ void bindToProjectField(QLineEdit* box, StoreText store);
 /// store. The box keeps what is typed as typed: no completion, no new entries.
 void bindToProjectField(QComboBox* box, StoreText store);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

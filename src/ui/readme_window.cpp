@@ -3,14 +3,13 @@
 #include "ui/dialog_layout.h"
 
 #include <QFile>
-#include <QScreen>
 #include <QFontDatabase>
-#include <QScrollBar>
-#include <QTextDocument>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace orvanta::ui {
@@ -23,8 +22,7 @@ QString readmeText()
     return QString::fromUtf8(file.readAll());
 }
 
-ReadmeWindow::ReadmeWindow(QWidget* parent)
-    : QDialog(parent)
+ReadmeWindow::ReadmeWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Orvanta Readme"));
@@ -39,7 +37,8 @@ ReadmeWindow::ReadmeWindow(QWidget* parent)
     const QFontMetrics metrics = text->fontMetrics();
     const int frame = 2 * text->frameWidth() + 2 * static_cast<int>(text->document()->documentMargin());
     const int titleBarAndButton = 6 * fontMetrics().height();
-    const int lines = std::clamp((screen()->availableGeometry().height() - titleBarAndButton - frame) / metrics.lineSpacing(), 8, 28);
+    const int lines =
+        std::clamp((screen()->availableGeometry().height() - titleBarAndButton - frame) / metrics.lineSpacing(), 8, 28);
     text->setMinimumSize(metrics.horizontalAdvance(QString(80, QLatin1Char('M'))) + frame +
                              text->verticalScrollBar()->sizeHint().width(),
                          metrics.lineSpacing() * lines + frame);
@@ -53,4 +52,4 @@ ReadmeWindow::ReadmeWindow(QWidget* parent)
     column->addLayout(buttonRow({ok}));
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -15,4 +15,4 @@ public:
 /// The read-me text, embedded in the program.
 QString readmeText();
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

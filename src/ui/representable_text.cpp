@@ -4,7 +4,6 @@
 
 #include <QLineEdit>
 #include <QRegularExpression>
-
 #include <limits>
 
 namespace orvanta::ui {
@@ -35,16 +34,13 @@ void keepFiltered(QLineEdit* box, QString (*filter)(const QString&))
     });
 }
 
-} // namespace
+}  // namespace
 
-void keepOneLine(QLineEdit* box)
-{
-    keepFiltered(box, withoutLineBreaks);
-}
+void keepOneLine(QLineEdit* box) { keepFiltered(box, withoutLineBreaks); }
 
 void keepRepresentable(QLineEdit* box)
 {
     keepFiltered(box, [](const QString& text) { return replaceUnrepresentable(withoutLineBreaks(text)); });
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

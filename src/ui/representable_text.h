@@ -23,4 +23,4 @@ void keepOneLine(QLineEdit* box);
 /// run, not the text a change signal carried.
 void keepRepresentable(QLineEdit* box);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -18,7 +18,7 @@ constexpr int kShownLines = 20000;
 
 QString clock(const QDateTime& time) { return time.toString(QStringLiteral("HH:mm:ss")); }
 
-} // namespace
+}  // namespace
 
 QString runStateText(const BatchRun& run)
 {
@@ -30,13 +30,13 @@ QString runStateText(const BatchRun& run)
     switch (run.end()->kind) {
     case RunEnd::Kind::Exited:
         return QStringLiteral("%1 ended with exit status %2 at %3 (started %4)")
-            .arg(program).arg(run.end()->exitStatus).arg(now, since);
-    case RunEnd::Kind::Stopped:
-        return QStringLiteral("%1 was stopped at %2 (started %3)").arg(program, now, since);
+            .arg(program)
+            .arg(run.end()->exitStatus)
+            .arg(now, since);
+    case RunEnd::Kind::Stopped: return QStringLiteral("%1 was stopped at %2 (started %3)").arg(program, now, since);
     case RunEnd::Kind::Crashed:
         return QStringLiteral("%1 ended abnormally at %2 (started %3): %4").arg(program, now, since, run.end()->reason);
-    case RunEnd::Kind::NotStarted:
-        break;
+    case RunEnd::Kind::NotStarted: break;
     }
     return QStringLiteral("%1 could not be started: %2").arg(program, run.end()->reason);
 }
@@ -102,4 +102,4 @@ void RunWindow::showState()
     stop_->setEnabled(!run_.end());
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -33,4 +33,4 @@ private:
 /// One line on how the run stands or how it ended, naming the program.
 QString runStateText(const BatchRun& run);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -29,4 +29,4 @@ void SaveAsDialog::save()
     showMessage(owner, QStringLiteral("File saved successfully!"));
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -23,4 +23,4 @@ private:
     ProjectFileControls controls_;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -15,8 +15,8 @@ namespace {
 /// "2 errors and 1 warning".
 QString countText(const std::vector<Problem>& problems)
 {
-    const auto errors = std::count_if(problems.begin(), problems.end(),
-                                      [](const Problem& p) { return p.severity == Severity::Error; });
+    const auto errors =
+        std::count_if(problems.begin(), problems.end(), [](const Problem& p) { return p.severity == Severity::Error; });
     const auto warnings = static_cast<qsizetype>(problems.size()) - errors;
     const auto count = [](qsizetype n, const char* what) {
         return QString::number(n) + u' ' + QString::fromLatin1(what) + (n == 1 ? QString() : QStringLiteral("s"));
@@ -30,7 +30,7 @@ const QString kHowToOpen = QStringLiteral(" Double-click a problem, or press Ent
 
 QString quotedFolder(const std::string& pathText) { return u'"' + toDisplayText(pathText) + u'"'; }
 
-} // namespace
+}  // namespace
 
 ScriptChecks::ScriptChecks(ProjectState& project, QWidget* mainWindow, ProblemsWindow::FieldOpener openField)
     : QObject(mainWindow), project_(project), mainWindow_(mainWindow), openField_(std::move(openField))
@@ -48,11 +48,11 @@ void ScriptChecks::list(std::vector<Problem> problems, const QString& heading, b
 void ScriptChecks::checkScript()
 {
     std::vector<Problem> problems = checkProject(project_, packageFileCheck(project_.scriptFolder));
-    const QString heading = problems.empty() ? QStringLiteral("No problems: the DAT files can be built.")
-                                             : QStringLiteral("The script has ") + countText(problems) +
-                                                   (hasErrors(problems) ? QStringLiteral("; errors stop the build.")
-                                                                        : QStringLiteral(".")) +
-                                                   kHowToOpen;
+    const QString heading =
+        problems.empty()
+            ? QStringLiteral("No problems: the DAT files can be built.")
+            : QStringLiteral("The script has ") + countText(problems) +
+                  (hasErrors(problems) ? QStringLiteral("; errors stop the build.") : QStringLiteral(".")) + kHowToOpen;
     list(std::move(problems), heading, true);
 }
 
@@ -77,17 +77,16 @@ void ScriptChecks::buildDatFiles()
         return;
     }
     const bool warned = !build.problems.empty();
-    const QString heading = warned ? QStringLiteral("The DAT files were built, with ") + countText(build.problems) +
-                                         u'.' + kHowToOpen
-                                   : QStringLiteral("No problems: the DAT files were built.");
+    const QString heading =
+        warned ? QStringLiteral("The DAT files were built, with ") + countText(build.problems) + u'.' + kHowToOpen
+               : QStringLiteral("No problems: the DAT files were built.");
     list(std::move(build.problems), heading, warned);
-    showMessage(
-        mainWindow_, install.gameFolder.empty()
-                         ? written + QStringLiteral(". The folder above it holds no ") +
-                               QString::fromLatin1(kGameProgram) +
-                               QStringLiteral(", so they were not copied for the game.")
-                         : written + QStringLiteral(", and the DAT files were copied to ") +
-                               quotedFolder(install.gameFolder) + QStringLiteral(", where the game reads them."));
+    showMessage(mainWindow_,
+                install.gameFolder.empty()
+                    ? written + QStringLiteral(". The folder above it holds no ") + QString::fromLatin1(kGameProgram) +
+                          QStringLiteral(", so they were not copied for the game.")
+                    : written + QStringLiteral(", and the DAT files were copied to ") +
+                          quotedFolder(install.gameFolder) + QStringLiteral(", where the game reads them."));
 }
 
 bool ScriptChecks::compileMayGoOn()
@@ -101,10 +100,10 @@ bool ScriptChecks::compileMayGoOn()
                        "Compile anyway, or show the problems?");
     if (askQuestion(mainWindow_, question, QStringLiteral("Compile Anyway"), QStringLiteral("Show Problems")))
         return true;
-    const QString heading = QStringLiteral("Nothing was compiled: the script has ") + countText(problems) + u'.' +
-                            kHowToOpen;
+    const QString heading =
+        QStringLiteral("Nothing was compiled: the script has ") + countText(problems) + u'.' + kHowToOpen;
     list(std::move(problems), heading, true);
     return false;
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QPointer>
-
 #include <vector>
 
 namespace orvanta {
@@ -46,4 +45,4 @@ private:
     QPointer<ProblemsWindow> window_;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-
 #include <algorithm>
 
 namespace orvanta::ui {
@@ -50,10 +49,7 @@ int placeInColumns(const std::vector<QLabel*>& labels)
     return std::max(185, rightX + rightWidth + kMargin);
 }
 
-bool isLeftButton(const QEvent* event)
-{
-    return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
-}
+bool isLeftButton(const QEvent* event) { return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton; }
 
 /// Enter, Return or Space on a pack name, which opens it as a click would.
 bool isOpeningKey(const QEvent* event)
@@ -64,10 +60,9 @@ bool isOpeningKey(const QEvent* event)
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
 
-} // namespace
+}  // namespace
 
-ScriptPackBrowser::ScriptPackBrowser(QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags)
+ScriptPackBrowser::ScriptPackBrowser(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Script Data Packs"));
@@ -111,4 +106,4 @@ bool ScriptPackBrowser::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

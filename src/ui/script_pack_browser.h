@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <vector>
 
 class QLabel;
@@ -27,4 +26,4 @@ private:
     std::vector<QLabel*> labels_;  ///< labels_[k - 1] names pack k
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-
 #include <algorithm>
 
 namespace orvanta::ui {
@@ -21,11 +20,10 @@ BlockTextEdit* addBox(QWidget* parent, const char* name, QRect geometry)
     return box;
 }
 
-} // namespace
+}  // namespace
 
 ScriptPackEditor::ScriptPackEditor(ProjectState& project, QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags)
-    , project_(project)
+    : QDialog(parent, kFixedDialogFlags), project_(project)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Script Pack Edit"));
@@ -46,8 +44,7 @@ ScriptPackEditor::ScriptPackEditor(ProjectState& project, QWidget* parent)
     const int nameLeft = std::max(304, editing->geometry().right() + 5);
     packName_ = addLabel(this, "Label2", QStringLiteral("WAD"), QRect(nameLeft, 272, 412 - nameLeft, 17));
     QPushButton* applyButton = addButton(this, "Command1", QStringLiteral("Apply"), QRect(416, 240, 89, 25));
-    applyButton->setToolTip(
-        QStringLiteral("Warning - Incorrect editing of script packs may result in game crashes!"));
+    applyButton->setToolTip(QStringLiteral("Warning - Incorrect editing of script packs may result in game crashes!"));
     QPushButton* cancelButton = addButton(this, "Command2", QStringLiteral("Cancel"), QRect(416, 272, 89, 25));
     applyButton->setDefault(true);
 
@@ -78,4 +75,4 @@ void ScriptPackEditor::apply()
     close();
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <string_view>
 
 class QLabel;
@@ -35,4 +34,4 @@ private:
     QLabel* packName_;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -17,12 +17,9 @@ void checkPackNumber(int packNumber)
         throw std::out_of_range("script pack number out of range");
 }
 
-} // namespace
+}  // namespace
 
-QString packCaption(int packNumber)
-{
-    return QString::fromLatin1(packName(packNumber));
-}
+QString packCaption(int packNumber) { return QString::fromLatin1(packName(packNumber)); }
 
 std::string& packText(ProjectState& project, int packNumber)
 {
@@ -32,21 +29,13 @@ std::string& packText(ProjectState& project, int packNumber)
 }
 
 ScriptPacks::ScriptPacks(ProjectState& project, QWidget* mainWindow)
-    : QObject(mainWindow)
-    , project_(project)
-    , mainWindow_(mainWindow)
+    : QObject(mainWindow), project_(project), mainWindow_(mainWindow)
 {
 }
 
-ScriptPackBrowser* ScriptPacks::browser() const
-{
-    return browser_;
-}
+ScriptPackBrowser* ScriptPacks::browser() const { return browser_; }
 
-ScriptPackEditor* ScriptPacks::editor() const
-{
-    return editor_;
-}
+ScriptPackEditor* ScriptPacks::editor() const { return editor_; }
 
 void ScriptPacks::openBrowser()
 {
@@ -64,4 +53,4 @@ void ScriptPacks::openPack(int packNumber)
     editor_->showPack(caption, text);
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

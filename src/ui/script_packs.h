@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-
 #include <string>
 
 class QWidget;
@@ -49,4 +48,4 @@ private:
     QPointer<ScriptPackEditor> editor_;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -21,7 +21,7 @@ QLineEdit* pathBox(const char* name, QWidget* parent)
     return box;
 }
 
-} // namespace
+}  // namespace
 
 SettingsDialog::SettingsDialog(ProjectState& project, QWidget* parent)
     : QDialog(parent, kFixedDialogFlags), project_(project)
@@ -61,4 +61,4 @@ void SettingsDialog::apply()
     close();
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

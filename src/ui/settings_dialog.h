@@ -28,4 +28,4 @@ private:
     QLineEdit* easylifeLocation_ = nullptr;
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -2,7 +2,6 @@
 
 #include <QPointer>
 #include <QWidget>
-
 #include <utility>
 
 namespace orvanta::ui {
@@ -26,4 +25,4 @@ Window* openSingleWindow(QPointer<Window>& window, bool* created, Args&&... args
     return window;
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

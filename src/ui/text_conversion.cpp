@@ -48,4 +48,4 @@ QString replaceUnrepresentable(const QString& text)
     return replaced;
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <string>
 #include <string_view>
 
@@ -23,4 +22,4 @@ bool isRepresentable(QChar character);
 /// Boxes apply it as the user types, so what a box shows is what is stored.
 QString replaceUnrepresentable(const QString& text);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -15,8 +15,7 @@ constexpr int kButtonLeft = 16;
 /// Picture1: the decorative strip behind the buttons.
 class DecorativeStrip : public QWidget {
 public:
-    explicit DecorativeStrip(QWidget* parent)
-        : QWidget(parent)
+    explicit DecorativeStrip(QWidget* parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("Picture1"));
         setGeometry(0, 0, kStripWidth, kStripHeight);
@@ -31,7 +30,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 ToolBox::ToolBox(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -46,8 +45,8 @@ ToolBox::ToolBox(QWidget* parent)
             &ToolBox::gamePropertiesRequested);
     connect(addButton("Image2", 2, QStringLiteral("Edit Wad Packs"), 24), &PictureButton::clicked, this,
             &ToolBox::scriptPacksRequested);
-    connect(addButton("Image4", 4, QStringLiteral("Restore Default Scripts"), 48), &PictureButton::clicked,
-            this, &ToolBox::restoreRequested);
+    connect(addButton("Image4", 4, QStringLiteral("Restore Default Scripts"), 48), &PictureButton::clicked, this,
+            &ToolBox::restoreRequested);
     connect(addButton("Image5", 5, QStringLiteral("Run Easylife"), 80), &PictureButton::clicked, this,
             &ToolBox::runEasylifeRequested);
 }
@@ -61,4 +60,4 @@ PictureButton* ToolBox::addButton(const char* name, int picture, const QString& 
     return button;
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -24,4 +24,4 @@ private:
     PictureButton* addButton(const char* name, int picture, const QString& hint, int top);
 };
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

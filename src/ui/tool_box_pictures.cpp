@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-
 #include <array>
 
 namespace orvanta::ui {
@@ -117,7 +116,7 @@ void paintSeparators(QPainter& painter, int width)
     }
 }
 
-} // namespace
+}  // namespace
 
 void paintListPicture(QPainter& painter, int picture)
 {
@@ -156,4 +155,4 @@ void paintDecorativeStrip(QPainter& painter, int windowWidth)
     paintSeparators(painter, windowWidth);
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -23,4 +23,4 @@ inline constexpr int kStripWidth = 51;
 inline constexpr int kStripHeight = 152;
 void paintDecorativeStrip(QPainter& painter, int windowWidth);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

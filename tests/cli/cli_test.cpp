@@ -1,10 +1,9 @@
-#include "support/cli.h"
 #include "resources/stock_texts.h"
+#include "support/cli.h"
 #include "support/files.h"
 #include "support/system.h"
 
 #include <gtest/gtest.h>
-
 
 namespace orvanta {
 namespace {
@@ -17,9 +16,11 @@ TEST(Cli, SetsFieldsFromTextsOrFilesThenSavesCompilesGetsOrRestores)
     test::TempFolder folder;
     test::writeBytes(folder / "pack.txt", "Key=\t\t1,Own Key,\t$0001\r\n\xE9\r\n");
     const std::string project = (folder / "p.txt").string();
-    EXPECT_EQ(runCli({"save", "--set", "Text8=Temple", "--set", "sound9=", "--set", "security=$1", project}), (CliResult{0, "", ""}));
-    EXPECT_EQ(runCli({"compile", "--load", project, "--set", "Text16=@" + (folder / "pack.txt").string(), folder.text()}),
+    EXPECT_EQ(runCli({"save", "--set", "Text8=Temple", "--set", "sound9=", "--set", "security=$1", project}),
               (CliResult{0, "", ""}));
+    EXPECT_EQ(
+        runCli({"compile", "--load", project, "--set", "Text16=@" + (folder / "pack.txt").string(), folder.text()}),
+        (CliResult{0, "", ""}));
     const std::string script = test::readBytes(folder / "Script.txt");
     EXPECT_TRUE(test::hasLines(script, {"Security=\t$1"}));
     EXPECT_TRUE(test::hasLines(script, {"Name=\t\tTemple", "Legend=\t\tCambodia, 1984", "Horizon=\tENABLED",
@@ -42,20 +43,32 @@ TEST(Cli, FileFailuresExitOneNamingThePathAndWrongUsageExitsTwo)
     const std::string script = (folder / "Script.txt").string();
     test::writeBytes(script, "; not a project\r\n");
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"compile", missing}, (folder / "missing" / "Script.txt").string()}, {{"save", missing + "/p.txt"}, missing},
-        {{"restore", missing}, (folder / "missing" / "Script.txt").string()}, {{"get", "--load", missing, "Text1"}, missing},
+        {{"compile", missing}, (folder / "missing" / "Script.txt").string()},
+        {{"save", missing + "/p.txt"}, missing},
+        {{"restore", missing}, (folder / "missing" / "Script.txt").string()},
+        {{"get", "--load", missing, "Text1"}, missing},
         {{"compile", "--set", "Text1=@" + missing, "/tmp"}, missing},
         {{"get", "--load", script, "Text1"}, script + "\": Not an ORV file!"},
     };
     for (const auto& [args, named] : cases) {
         const auto [code, out, err] = runCli(args);
-        EXPECT_TRUE(code == 1 && out.empty() && err.starts_with("orvanta-cli: ") && err.find(named) != std::string::npos) << err;
+        EXPECT_TRUE(code == 1 && out.empty() && err.starts_with("orvanta-cli: ") &&
+                    err.find(named) != std::string::npos)
+            << err;
     }
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"compile", "a", "b"}, {"compile", "--set", "NoSuchField=1", "/tmp"}, {"compile", "--set"},
-             {"compile", "--what", "/tmp"}, {"get"}, {"get", "--set", "Text1=x", "Text1"}, {"restore", "--load", "x", "/tmp"},
-             {"save", "--set", "Text12=a\nb", "p"}, {"save", "--set-text", "Label3=a\r", "p"},  // fields of one line
-             {"get", "--load", "a", "--load", "b", "Text1"}})
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate"},
+                                               {"compile", "a", "b"},
+                                               {"compile", "--set", "NoSuchField=1", "/tmp"},
+                                               {"compile", "--set"},
+                                               {"compile", "--what", "/tmp"},
+                                               {"get"},
+                                               {"get", "--set", "Text1=x", "Text1"},
+                                               {"restore", "--load", "x", "/tmp"},
+                                               {"save", "--set", "Text12=a\nb", "p"},
+                                               {"save", "--set-text", "Label3=a\r", "p"},  // fields of one line
+                                               {"get", "--load", "a", "--load", "b", "Text1"}})
         EXPECT_EQ(runCli(args).exitCode, 2) << (args.empty() ? "" : args.back());
     EXPECT_NE(runCli({"--help"}).out.find("orvanta-cli compile"), std::string::npos);
     EXPECT_EQ(runCli({"--version"}).out, "orvanta-cli Beta Ver.3.0\n");
@@ -73,5 +86,5 @@ TEST(Cli, PathArgumentsAreHostPathsUsedExactly)
     EXPECT_EQ(test::readBytes(folder / "caf\xC3\xA9.txt"), test::readBytes(folder / "q.txt"));
 }
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

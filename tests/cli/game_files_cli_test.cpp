@@ -36,25 +36,25 @@ TEST(GameFilesCli, DumpOfWhatBuildWroteGivesBackTheProject)
 {
     TempFolder folder;
     // A value of every kind for each slot, different from every other.
-    std::vector<std::string> args{"build", "--set", "Text26=First Legend", "--set", "Text27=Second Legend",
-                                  "--set", "inputtimeout=1234", "--set", "security=$7f"};
+    std::vector<std::string> args{
+        "build", "--set",       "Text26=First Legend", "--set", "Text27=Second Legend", "--set", "inputtimeout=1234",
+        "--set", "security=$7f"};
     for (int k = 1; k <= 12; ++k) {
         const std::string n = std::to_string(k);
         const std::string data = k == 9 || k == 2 ? "*ix," : "*i,";
-        for (const std::string& set : {(k == 1 ? "Text12" : "Text" + std::to_string(k - 1)) + "=Name " + n,
-                                       "Combo" + n + "=WAD" + n, "sound" + n + "=" + std::to_string(100 + k),
-                                       "Label" + n + "=" + n + ",-" + n + ",2" + n + ",3" + n + ",4" + n + ",5" + n +
-                                           "," + n,
-                                       "data" + n + "=" + data})
+        for (const std::string& set :
+             {(k == 1 ? "Text12" : "Text" + std::to_string(k - 1)) + "=Name " + n, "Combo" + n + "=WAD" + n,
+              "sound" + n + "=" + std::to_string(100 + k),
+              "Label" + n + "=" + n + ",-" + n + ",2" + n + ",3" + n + ",4" + n + ",5" + n + "," + n,
+              "data" + n + "=" + data})
             args.insert(args.end(), {"--set", set});
     }
     args.push_back(folder.text());
     ASSERT_EQ(runCli(args).exitCode, 0);
     const std::string dump = runCli({"dump", (folder / "SCRIPT.DAT").string()}).out;
-    for (const std::string& expected : {std::string("InputTimeout: 1234"), std::string("Security: $7f"),
-                                        std::string("Legend: 1 \"First Legend\""),
-                                        std::string("Legend: 0 \"Second Legend\""),
-                                        std::string("\"Golden Skull\"")})
+    for (const std::string& expected :
+         {std::string("InputTimeout: 1234"), std::string("Security: $7f"), std::string("Legend: 1 \"First Legend\""),
+          std::string("Legend: 0 \"Second Legend\""), std::string("\"Golden Skull\"")})
         EXPECT_NE(dump.find(expected), std::string::npos) << expected;
     for (int k = 1; k <= 12; ++k) {
         const std::string n = std::to_string(k);
@@ -65,8 +65,9 @@ TEST(GameFilesCli, DumpOfWhatBuildWroteGivesBackTheProject)
               "LoadCamera: " + n + ", -" + n + ", 2" + n + ", 3" + n + ", 4" + n + ", 5" + n + ", " + n})
             EXPECT_NE(dump.find(expected), std::string::npos) << expected;
     }
-    EXPECT_NE(runCli({"dump", (folder / "ENGLISH.DAT").string()}).out.find("(string 2): \"Name 1\""), std::string::npos);
+    EXPECT_NE(runCli({"dump", (folder / "ENGLISH.DAT").string()}).out.find("(string 2): \"Name 1\""),
+              std::string::npos);
 }
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

@@ -5,10 +5,9 @@
 #include "projectfile/project_file_reader.h"
 #include "support/files.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 
 namespace orvanta {
@@ -42,28 +41,35 @@ const std::string kShift = ": every later string of English.txt moves by one and
 const std::string kItem = "\t$0000,$0400,$0000,$0000,$0000,$0002\r\n";
 
 const std::vector<CheckCase> kCases{
-    {"empty name of a level left out of the script", {{"data4", "*,"}, {"Text3", ""}},
+    {"empty name of a level left out of the script",
+     {{"data4", "*,"}, {"Text3", ""}},
      {"English.txt:22: error: is empty" + kShift + " [Level 3 name (Text3)]"}},
-    {"empty title name and an all-comment name of an included level", {{"Text12", ""}, {"Text2", ";x"}},
+    {"empty title name and an all-comment name of an included level",
+     {{"Text12", ""}, {"Text2", ";x"}},
      {"English.txt:16: error: is empty" + kShift + " [Title name (Text12)]",
       "English.txt:18: error: is all comment (it begins with \";\")" + kShift + " [Level 2 name (Text2)]"}},
-    {"\";\" in a level name and in a legend", {{"Text8", "Angkor;Wat"}, {"Text27", "Cambodia; 1984"}},
+    {"\";\" in a level name and in a legend",
+     {{"Text8", "Angkor;Wat"}, {"Text27", "Cambodia; 1984"}},
      {"English.txt:13: error: holds \";\", which starts a comment: the game shows only \"Cambodia\" "
       "[Second legend (Text27)]",
       "English.txt:25: error: holds \";\", which starts a comment: the game shows only \"Angkor\" "
       "[Level 8 name (Text8)]"}},
-    {"empty legend that a level uses", {{"Text26", ""}},
+    {"empty legend that a level uses",
+     {{"Text26", ""}},
      {"English.txt:14: error: is empty" + kShift + " [First legend (Text26)]"}},
     {"names of levels left out that read as a section header, and with a label",
      {{"data4", "*,"}, {"Text3", "[PCStrings]"}, {"data5", "*,"}, {"Text4", "Part1:Ruins"}},
      {"English.txt:22: error: reads as a section header" + kShift + " [Level 3 name (Text3)]",
       "English.txt:30: warning: holds a label or an escape: the game shows \"Ruins\" [Level 4 name (Text4)]"}},
-    {"a line break in a level name", {{"Text5", "Cata\r\ncombs"}},
+    {"a line break in a level name",
+     {{"Text5", "Cata\r\ncombs"}},
      {"English.txt:33: error: holds a line break" + kShift + " [Level 5 name (Text5)]"}},
-    {"a character the string encoding cannot hold", {{"Text4", "Coastal \xA5"}},
+    {"a character the string encoding cannot hold",
+     {{"Text4", "Coastal \xA5"}},
      {"English.txt:30: error: holds the character \xA5 (byte 0xA5), which the game's string encoding turns "
       "into the end of the string [Level 4 name (Text4)]"}},
-    {"load cameras that are not seven whole numbers", {{"Label9", "1,2,3"}, {"Label5", "1,2,3,4,5,6,x"}},
+    {"load cameras that are not seven whole numbers",
+     {{"Label9", "1,2,3"}, {"Label5", "1,2,3,4,5,6,x"}},
      {"Script.txt:117: error: value 7 of LoadCamera= (\"x\") is not a whole number from 0 to 255 "
       "[Coastal Ruins load camera (Label5)]",
       "Script.txt:179: error: LoadCamera= takes 7 values (source x, y, z, target x, y, z and room), not 3 "
@@ -77,9 +83,9 @@ const std::vector<CheckCase> kCases{
       "Script.txt:98: error: the audio track \"abc\" is not a whole number from 0 to 255 "
       "[Temple Of Karnak audio track (sound4)]"}},
     {"packs: unknown command, wrong count and form of values, item name missing from the strings",
-     {{"Text14", "+Bogus=\t1\r\nPuzzle=\t1,Golden Skull\r\nKey=\t13,Gate Key," + kItem +
-                     "Puzzle=\t2,Crystal Ball," + kItem + "UVRotate=\t128\r\nPuzzleCombo=\t1,3,Golden Skull," +
-                     kItem + "Legend=\tTHE LAST STRING ENTRY\r\nName=\tKV5\r\n"}},
+     {{"Text14", "+Bogus=\t1\r\nPuzzle=\t1,Golden Skull\r\nKey=\t13,Gate Key," + kItem + "Puzzle=\t2,Crystal Ball," +
+                     kItem + "UVRotate=\t128\r\nPuzzleCombo=\t1,3,Golden Skull," + kItem +
+                     "Legend=\tTHE LAST STRING ENTRY\r\nName=\tKV5\r\n"}},
      {"Script.txt:207: error: unknown command Bogus= in [Level] [Guard Pack (Text14), line 3]",
       "Script.txt:208: error: Puzzle= takes 8 values (item number, name and six values), not 2 "
       "[Guard Pack (Text14), line 4]",
@@ -92,27 +98,32 @@ const std::vector<CheckCase> kCases{
       "Script.txt:213: error: the legend \"THE LAST STRING ENTRY\" is string 358 of English.txt; it must be among "
       "the first 256 [Guard Pack (Text14), line 9]",
       "Script.txt:214: error: a second Name= in this [Level] [Guard Pack (Text14), line 10]"}},
-    {"an unknown section in the inventory items", {{"Text25", "+[Bogus]\r\n"}},
+    {"an unknown section in the inventory items",
+     {{"Text25", "+[Bogus]\r\n"}},
      {"English.txt:202: error: unknown section [Bogus]: a language file has [Strings], [PSXStrings] and [PCStrings] "
       "[Inventory items (Text25), line 131]"}},
-    {"an error and a warning of one field: the error speaks", {{"Text4", "Part1:Ruins"}},
+    {"an error and a warning of one field: the error speaks",
+     {{"Text4", "Part1:Ruins"}},
      {"Script.txt:101: error: the level name \"Part1:Ruins\" is not among the strings of English.txt "
       "[Level 4 name (Text4)]"}},
     {"more levels than the game holds",
      {{"Text24", "+" + repeated("[Level]\r\nName=\tKV5\r\nLevel=\tDATA\\KV5,1\r\n", 244) + "[Options]\r\n"}},
      {"Script.txt: error: the script has 256 levels with the title; the game holds at most 255"}},
-    {"Header Pack: an unknown option", {{"Text24", "+Bogus=\t1\r\n"}},
+    {"Header Pack: an unknown option",
+     {{"Text24", "+Bogus=\t1\r\n"}},
      {"Script.txt:41: error: unknown command Bogus= in [Options] [Header Pack (Text24), line 41]"}},
     // The level file names take 145 bytes with the defaults; 65535 is the most.
     {"level file names that just fit", {{"Combo2", std::string(65535 - 145 + 4, 'W')}}, {}},
-    {"level file names one byte too long", {{"Combo2", std::string(65536 - 145 + 4, 'W')}},
+    {"level file names one byte too long",
+     {{"Combo2", std::string(65536 - 145 + 4, 'W')}},
      {"Script.txt: error: the level file names take more than 65535 bytes"}},
     {"problems of long packs, which encode on several threads, in the order of their levels",
      {{"Text14", repeated("Puzzle=\t1,Stone of Re," + kItem, 1000) + "Bogus=\t1\r\n"},
       {"Text15", "Bogus=\t2\r\n" + repeated("Puzzle=\t1,Stone of Re," + kItem, 1000)}},
      {"Script.txt:185: error: unknown command Bogus= in [Level] [Library Pack (Text15), line 1]",
       "Script.txt:2193: error: unknown command Bogus= in [Level] [Guard Pack (Text14), line 1001]"}},
-    {"the level data larger than SCRIPT.DAT holds", {{"Text15", repeated("Puzzle=\t1,Stone of Re," + kItem, 4400)}},
+    {"the level data larger than SCRIPT.DAT holds",
+     {{"Text15", repeated("Puzzle=\t1,Stone of Re," + kItem, 4400)}},
      {"Script.txt: error: the levels' data take 67679 bytes; SCRIPT.DAT holds at most 65535 (fewer or shorter "
       "item lines)"}},
 };
@@ -143,11 +154,11 @@ TEST(ProjectChecks, ProblemsTellTheWindowSlotPackAndLineOfTheirField)
     std::vector<FieldRef> fields;
     for (const Problem& problem : checkProject(project))
         fields.push_back(*problem.field);
-    EXPECT_EQ(fields, (std::vector<FieldRef>{
-                          {"security", "Security value", FieldWindow::GameProperties, 0, 0, 0},
-                          {"Label9", "Angkor Wat load camera", FieldWindow::LevelProperties, 9, 0, 0},
-                          {"Text14", "Guard Pack", FieldWindow::ScriptPackEditor, 11, 11, 3},
-                          {"Text27", "Second legend", FieldWindow::GameProperties, 0, 0, 0}}));
+    EXPECT_EQ(fields,
+              (std::vector<FieldRef>{{"security", "Security value", FieldWindow::GameProperties, 0, 0, 0},
+                                     {"Label9", "Angkor Wat load camera", FieldWindow::LevelProperties, 9, 0, 0},
+                                     {"Text14", "Guard Pack", FieldWindow::ScriptPackEditor, 11, 11, 3},
+                                     {"Text27", "Second legend", FieldWindow::GameProperties, 0, 0, 0}}));
 }
 
 TEST(ProjectChecks, MissingLevelFilesWarnWhereThePackageFolderExists)
@@ -187,7 +198,8 @@ TEST(ProjectChecks, NoProblemInTheDefaultsOrAnyProjectOfTheTestData)
         {"golden/edited/project.txt",
          {"Script.txt:45: error: the input time-out \"\" is not a whole number from 0 to 4294967295 "
           "[Input time-out (inputtimeout)]",
-          "Script.txt:122: error: the audio track \"\" is not a whole number from 0 to 255 [Level 4 audio track (sound5)]",
+          "Script.txt:122: error: the audio track \"\" is not a whole number from 0 to 255 [Level 4 audio track "
+          "(sound5)]",
           "Script.txt:175: error: the audio track \"1012\" is not a whole number from 0 to 255 "
           "[  \"Level 11\" \x80 audio track (sound12)]",
           "English.txt:22: error: " + shift + " [Level 3 name (Text3)]"}},
@@ -196,14 +208,16 @@ TEST(ProjectChecks, NoProblemInTheDefaultsOrAnyProjectOfTheTestData)
     for (const char* folder : {"golden", "fuzz/corpus", "project_files"}) {
         for (const auto& entry : std::filesystem::recursive_directory_iterator(test::testData(folder))) {
             ProjectState project = ProjectState::withDefaults();
-            if (!entry.is_regular_file() || loadProjectFile(entry.path().string(), project).status != LoadStatus::Loaded)
+            if (!entry.is_regular_file() ||
+                loadProjectFile(entry.path().string(), project).status != LoadStatus::Loaded)
                 continue;
             SCOPED_TRACE(entry.path().string());
             const auto known = expected.find(entry.path().lexically_relative(test::testData("")).generic_string());
-            EXPECT_EQ(formatted(checkProject(project)), known == expected.end() ? std::vector<std::string>{} : known->second);
+            EXPECT_EQ(formatted(checkProject(project)),
+                      known == expected.end() ? std::vector<std::string>{} : known->second);
         }
     }
 }
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

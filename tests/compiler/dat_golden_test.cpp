@@ -8,9 +8,8 @@
 #include "resources/stock_texts.h"
 #include "support/files.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace orvanta {
 namespace {
@@ -91,5 +90,5 @@ TEST(DatListing, SaysWhereBytesCannotBeRead)
         EXPECT_NE(dumpDat(bytes).find(said), std::string::npos) << said;
 }
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

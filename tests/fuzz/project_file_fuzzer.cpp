@@ -31,7 +31,7 @@ ProjectState projectFrom(std::string_view bytes)
     return project;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

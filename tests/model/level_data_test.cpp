@@ -15,12 +15,12 @@ TEST(LevelData, DecodesAnyStringAndEncodesItsLettersInFixedOrder)
     const Case cases[] = {
         {"*ixhy,7835,-569,88960,5000,-323,88346,20", "*ixhy,7835,-569,88960,5000,-323,88346,20", true},
         {"*itfylbhx, 1, 2 ,\t", "*ixhblyft, 1, 2 ,\t", true},  // letters set in any order
-        {"*hi,5", "*ih,5", false},                                // the include test reads the second character
-        {"*,h", "*,h", false},                                    // letters after the comma are camera text
-        {"*IH,5", "*,5", false},                                  // upper case is no option
-        {"*ih", "*ih,", true},                                    // no comma: all letters, no camera
-        {"ih,1", "*ih,1", false},                                 // no leading asterisk
-        {"*hh9z ,x,y", "*h,x,y", false},                          // doubles, digits, other characters
+        {"*hi,5", "*ih,5", false},                             // the include test reads the second character
+        {"*,h", "*,h", false},                                 // letters after the comma are camera text
+        {"*IH,5", "*,5", false},                               // upper case is no option
+        {"*ih", "*ih,", true},                                 // no comma: all letters, no camera
+        {"ih,1", "*ih,1", false},                              // no leading asterisk
+        {"*hh9z ,x,y", "*h,x,y", false},                       // doubles, digits, other characters
         {"i", "*i,", true},
         {"ii", "*i,", true},
         {"*", "*,", false},
@@ -33,5 +33,5 @@ TEST(LevelData, DecodesAnyStringAndEncodesItsLettersInFixedOrder)
     }
 }
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

@@ -19,8 +19,10 @@ TEST(HostPath, DrivePathsMapIntoTheWinePrefixInAnyLetterCaseOthersAsWritten)
     test::writeBytes(wine.driveC() / "Q.txt", "x");
     const fs::path drive = wine.path() / "dosdevices/c:";
     const std::pair<std::string, fs::path> cases[] = {
-        {joinPathText("c:\\program files\\core design\\TRLE\\Script", "Script.txt"), drive / test::kScriptFolder / "SCRIPT.TXT"},
-        {joinPathText("C:\\Program Files\\Core Design\\trle\\script", "English.txt"), drive / test::kScriptFolder / "English.txt"},
+        {joinPathText("c:\\program files\\core design\\TRLE\\Script", "Script.txt"),
+         drive / test::kScriptFolder / "SCRIPT.TXT"},
+        {joinPathText("C:\\Program Files\\Core Design\\trle\\script", "English.txt"),
+         drive / test::kScriptFolder / "English.txt"},
         {"C:\\missing\\deeper\\File.txt", drive / "missing/deeper/File.txt"},
         {"c:/Program Files\\\\core design/", drive / "Program Files/Core Design/"},
         {joinPathText("C:", ""), drive / ""},
@@ -64,5 +66,5 @@ TEST(HostPath, WinePrefixMapping)
 }
 #endif
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

@@ -1,6 +1,6 @@
 #include "platform/program_launch.h"
-#include "support/system.h"
 #include "support/files.h"
+#include "support/system.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ TEST(ProgramLaunch, BatchPathsCmdWouldReadAsMoreThanAPathAreRefused)
     } cases[] = {
         {"C:\\Easylife.bat", true, false},
         {"C:\\Program Files (x86)\\a&b;c\\Easy Life.bat", true, false},  // only the name reaches wine's cmd
-        {"C:\\Program Files (x86)\\Easy&Life(1).bat", false, false},      // quoted by us on Windows
+        {"C:\\Program Files (x86)\\Easy&Life(1).bat", false, false},     // quoted by us on Windows
         {"C:\\Easy&Life.bat", true, true},
         {"C:\\Easylife(1).bat", true, true},
         {"C:\\a=b.bat", true, true},
@@ -50,7 +50,7 @@ TEST(ProgramLaunch, WineShowsAFileUnderTheDriveThatHoldsItMostClosely)
     const fs::path drives = prefix / "drive_c";
     EXPECT_EQ(windowsPathUnderWine(drives / "Easylife.bat", prefix), "C:\\Easylife.bat");
     EXPECT_EQ(windowsPathUnderWine(prefix / "dosdevices/c:/data/x.bat", prefix), "D:\\x.bat");
-    EXPECT_EQ(windowsPathUnderWine(temp / "y.bat", prefix), "E:\\y.bat");  // E and F tie: the first letter
+    EXPECT_EQ(windowsPathUnderWine(temp / "y.bat", prefix), "E:\\y.bat");     // E and F tie: the first letter
     EXPECT_EQ(windowsPathUnderWine("/usr/bin/z.bat", prefix), std::nullopt);  // no Z: in this prefix
     EXPECT_EQ(windowsPathUnderWine("/usr/bin/z.bat", temp / "not made yet"), "Z:\\usr\\bin\\z.bat");
 
@@ -84,5 +84,5 @@ TEST(ProgramLaunch, WindowsHandsBatchFilesToTheCommandInterpreter)
     EXPECT_FALSE(programLaunch(base + "100%.bat"));
 }
 
-} // namespace
-} // namespace orvanta::platform
+}  // namespace
+}  // namespace orvanta::platform

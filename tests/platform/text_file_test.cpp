@@ -32,14 +32,15 @@ TEST(TextFile, ReplacingKeepsWhatTheUserHad)
     EXPECT_EQ(readBytes(folder / "real.txt"), bytes);
     EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
     EXPECT_EQ(fs::status(folder / "real.txt").permissions(), permissions);
-    fs::create_symlink("made.txt", folder / "dangling.txt");  // the file it names is made
+    fs::create_symlink("made.txt", folder / "dangling.txt");                // the file it names is made
     fs::create_hard_link(folder / "real.txt", folder / "second name.txt");  // both names see the new content
     test::writeBytes(folder / "owned.txt", "old");
     ASSERT_EQ(::chown((folder / "owned.txt").c_str(), 1234, 5678) == 0, ::geteuid() == 0);  // root only
     ::chmod((folder / "owned.txt").c_str(), 06755);  // set-id bits are not carried over
-    fs::create_directory(folder / "reused");  // names a killed process of this id used
+    fs::create_directory(folder / "reused");         // names a killed process of this id used
     for (int n = 0; n < 200; ++n)
-        test::writeBytes(folder / "reused" / (".orvanta-" + std::to_string(::getpid()) + "-" + std::to_string(n) + ".tmp"), "");
+        test::writeBytes(
+            folder / "reused" / (".orvanta-" + std::to_string(::getpid()) + "-" + std::to_string(n) + ".tmp"), "");
     for (const char* file : {"dangling.txt", "real.txt", "owned.txt", "reused/p.txt"})
         ASSERT_FALSE(replace(folder / file)) << file;
     EXPECT_EQ(readBytes(folder / "made.txt") + readBytes(folder / "second name.txt"), "newnew");
@@ -69,8 +70,9 @@ TEST(TextFile, AFailedWriteNamesThePathAndLeavesTheOldFileWhole)
         {"/dev/null", "write|it is a device, not a file"},  // renaming over a device as root would destroy it
         {keep, "write|File too large"},                     // a full disk
         {(folder / "read-only.txt").string(), "write|the file is read-only"},  // for root too
-        {(folder / "locked" / "x.txt").string(), "write|the folder \"" + folder.text() + "/locked\" cannot be written to (" +
-                                                    (locked.locked() ? "Operation not permitted)" : "Permission denied)")},
+        {(folder / "locked" / "x.txt").string(),
+         "write|the folder \"" + folder.text() + "/locked\" cannot be written to (" +
+             (locked.locked() ? "Operation not permitted)" : "Permission denied)")},
         {(folder / "loop.txt").string(), "write|its symbolic links go round in a loop"},
     };
     std::signal(SIGXFSZ, SIG_IGN);
@@ -99,13 +101,14 @@ TEST(TextFile, ReadingGivesTheExactBytesOfARegularFileOrNamesThePath)
     fs::resize_file(folder / "huge.txt", kMaxReadBytes + 1);
     ::mkfifo((folder / "pipe").c_str(), 0600);
     // Refused at once: a device or a pipe is not read until it ends.
-    for (const auto& [path, reason] : {std::pair{fs::path("/dev/null"), "it is a device, not a file"},
-                                       std::pair{folder / "pipe", "it is a pipe, not a file"},
-                                       std::pair{fs::path("/dev/zero"), "it is a device, not a file"},
-                                       std::pair{folder / "huge.txt", "it holds more than 268435456 bytes, too many to read"},
-                                       std::pair{folder / "missing.txt", "No such file or directory"},
-                                       std::pair{folder.path(), "it is a folder, not a file"},
-                                       std::pair{fs::path("/proc/self/mem"), "Input/output error"}}) {  // read fails
+    for (const auto& [path, reason] :
+         {std::pair{fs::path("/dev/null"), "it is a device, not a file"},
+          std::pair{folder / "pipe", "it is a pipe, not a file"},
+          std::pair{fs::path("/dev/zero"), "it is a device, not a file"},
+          std::pair{folder / "huge.txt", "it holds more than 268435456 bytes, too many to read"},
+          std::pair{folder / "missing.txt", "No such file or directory"},
+          std::pair{folder.path(), "it is a folder, not a file"},
+          std::pair{fs::path("/proc/self/mem"), "Input/output error"}}) {  // read fails
         const auto failed = read(path);
         ASSERT_FALSE(failed);
         EXPECT_EQ(failed.error().message, "Cannot read \"" + path.string() + "\": " + reason);
@@ -131,5 +134,5 @@ TEST(TextLines, SplitAtCrLfOrBareLfOnly)
     EXPECT_EQ(splitLines("a\r\nC:\\x\r"), (Lines{"a", "C:\\x"}));  // cut between CR and LF
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

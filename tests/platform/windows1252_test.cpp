@@ -19,5 +19,5 @@ TEST(Windows1252, EveryByteHasOneCharacterAndOtherCharactersNoByte)
     EXPECT_EQ(windows1252::toUtf8("A\x7F\x80\xE9\xFF"), "A\x7F\xE2\x82\xAC\xC3\xA9\xC3\xBF");
 }
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

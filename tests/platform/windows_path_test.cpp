@@ -1,12 +1,11 @@
 #include "platform/text_file.h"
 #include "platform/windows1252.h"
-#include "support/system.h"
 #include "support/files.h"
-
-#include <gtest/gtest.h>
+#include "support/system.h"
 
 #include <algorithm>
 #include <cctype>
+#include <gtest/gtest.h>
 
 namespace orvanta {
 namespace {
@@ -51,5 +50,5 @@ TEST(WindowsPath, DrivePathTextsReachTheFilesTheyMean)
         << reason;
 }
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

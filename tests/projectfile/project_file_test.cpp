@@ -101,5 +101,5 @@ TEST(ProjectFile, BrokenFilesLoadNothingAndSayWhy)
     }
 }
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

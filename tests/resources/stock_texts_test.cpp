@@ -19,5 +19,5 @@ TEST(StockTexts, AreTheGamesOwnFiles)
     EXPECT_TRUE(resources::stockScript().ends_with("\r\nLevel=\t\tDATA\\NEWCITY,102\r\n"));
 }
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

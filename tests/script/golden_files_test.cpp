@@ -25,5 +25,5 @@ TEST(GoldenFiles, EachProjectCompilesToItsFilesAndSavesBackUnchanged)
     EXPECT_EQ(projectFileText(ProjectState::withDefaults()), readBytes(test::testData("golden/defaults/project.txt")));
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

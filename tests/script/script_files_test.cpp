@@ -7,9 +7,8 @@
 #include "support/files.h"
 #include "support/locked_file.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 #include <optional>
 
 namespace orvanta::test {
@@ -29,9 +28,11 @@ TEST(ScriptFiles, CompileAndRestoreReplaceBothFilesAndNameAMissingFolder)
     EXPECT_EQ(readBytes(folder / "English.txt"), std::string(resources::stockEnglish()) + "\r\n");
 
     const std::string missing = (folder / "no such folder").string();
-    EXPECT_NE(writeScriptFiles(ProjectState::withDefaults(), missing).value().message.find(
-                  "\"" + (folder / "no such folder" / "Script.txt").string() + "\""),  // as the host names it
-              std::string::npos);
+    EXPECT_NE(
+        writeScriptFiles(ProjectState::withDefaults(), missing)
+            .value()
+            .message.find("\"" + (folder / "no such folder" / "Script.txt").string() + "\""),  // as the host names it
+        std::string::npos);
 }
 
 TEST(ScriptFiles, BothFilesOrNeither)
@@ -66,8 +67,9 @@ TEST(ScriptFiles, BothFilesOrNeither)
         lockedScript.reset();
         ASSERT_TRUE(error) << obstacle;
         EXPECT_TRUE(error->message.find(english.string() + "\": ") != std::string::npos &&
-                    (error->message.find("; \"" + script.string() + "\" was replaced all the same") != std::string::npos) ==
-                        (obstacle == BothLockedBetween)) << error->message;
+                    (error->message.find("; \"" + script.string() + "\" was replaced all the same") !=
+                     std::string::npos) == (obstacle == BothLockedBetween))
+            << error->message;
         const char* scriptAfter[] = {"old script", "old script", "old script", "none", "old script", "new script"};
         EXPECT_EQ(fs::exists(script) ? readBytes(script) : "none", scriptAfter[obstacle]);
         EXPECT_TRUE(obstacle != LinkedLockedBetween || readBytes(folder / "second name") == "old script");
@@ -77,5 +79,5 @@ TEST(ScriptFiles, BothFilesOrNeither)
     }
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

@@ -36,4 +36,4 @@ inline CliResult runCli(const std::vector<std::string>& args, std::ostream* outp
     return {code, out.str(), err.str()};
 }
 
-} // namespace orvanta::test
+}  // namespace orvanta::test

@@ -61,4 +61,4 @@ private:
 /// The stock script folder "C:\Program Files\Core Design\trle\Script" inside drive C.
 inline const std::string kScriptFolder = "Program Files/Core Design/trle/Script";
 
-} // namespace orvanta::test
+}  // namespace orvanta::test

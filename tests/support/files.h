@@ -1,9 +1,8 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 #include <sstream>
 
@@ -16,7 +15,8 @@ public:
     ~TempFolder()
     {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
@@ -55,7 +55,10 @@ inline std::size_t entryCount(const std::filesystem::path& folder)
 }
 
 /// A file of the test data folder (tests/...).
-inline std::filesystem::path testData(std::string_view relative) { return std::filesystem::path(ORVANTA_TEST_DATA) / relative; }
+inline std::filesystem::path testData(std::string_view relative)
+{
+    return std::filesystem::path(ORVANTA_TEST_DATA) / relative;
+}
 
 /// Whether a CR LF text holds these consecutive whole lines.
 inline bool hasLines(std::string_view text, std::initializer_list<std::string_view> lines)
@@ -66,4 +69,4 @@ inline bool hasLines(std::string_view text, std::initializer_list<std::string_vi
     return text.find(run) != std::string_view::npos;
 }
 
-} // namespace orvanta::test
+}  // namespace orvanta::test

@@ -15,7 +15,9 @@ class LockedFile {
 public:
 #ifdef _WIN32
     explicit LockedFile(const std::filesystem::path& file)
-        : handle_(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+        : handle_(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr))
+    {
+    }
     ~LockedFile() { CloseHandle(handle_); }
     bool locked() const { return handle_ != INVALID_HANDLE_VALUE; }
 
@@ -38,4 +40,4 @@ private:
     LockedFile& operator=(const LockedFile&) = delete;
 };
 
-} // namespace orvanta::test
+}  // namespace orvanta::test

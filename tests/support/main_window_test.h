@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <gtest/gtest.h>
 
 namespace orvanta::test {
@@ -21,8 +20,7 @@ namespace orvanta::test {
 inline const QString kCompiled = QStringLiteral("DAT files rewritten - Script Files Compiled!");
 
 /// A named control of a window; fails the test when it is missing.
-template <typename Control = QWidget>
-Control* child(const QObject* window, const char* name)
+template <typename Control = QWidget> Control* child(const QObject* window, const char* name)
 {
     auto* control = window != nullptr ? window->findChild<Control*>(QString::fromLatin1(name)) : nullptr;
     EXPECT_NE(control, nullptr) << "no control " << name;
@@ -81,8 +79,10 @@ protected:
         ui::setQuestionHandler({});
     }
 
-    template <typename Control = QWidget>
-    Control* find(const char* name) const { return child<Control>(&window, name); }
+    template <typename Control = QWidget> Control* find(const char* name) const
+    {
+        return child<Control>(&window, name);
+    }
     QAction* entry(const char* name) const
     {
         flushDeletes();
@@ -106,9 +106,15 @@ protected:
         QWidget* found = window.findChild<QWidget*>(QString::fromLatin1(name));
         return found != nullptr && found->isVisible() ? found : nullptr;
     }
-    QLineEdit* nameBox(int slot) const { return find<QLineEdit>(slot == 1 ? "Text12" : ("Text" + std::to_string(slot - 1)).c_str()); }
+    QLineEdit* nameBox(int slot) const
+    {
+        return find<QLineEdit>(slot == 1 ? "Text12" : ("Text" + std::to_string(slot - 1)).c_str());
+    }
     QComboBox* wadBox(int slot) const { return find<QComboBox>(("Combo" + std::to_string(slot)).c_str()); }
-    QWidget* slotButton(int slot) const { return child(window.centralWidget(), ("Command" + std::to_string(slot)).c_str()); }
+    QWidget* slotButton(int slot) const
+    {
+        return child(window.centralWidget(), ("Command" + std::to_string(slot)).c_str());
+    }
     /// Presses a key while the main window is the active one, as its shortcuts need.
     void keyOnMain(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, QWidget* target = nullptr)
     {
@@ -141,10 +147,10 @@ protected:
     ScopedWorkingFolder workingFolder{temp / "work \u043f\u0440\u043e\u0435\u043a\u0442"};  ///< "work проект"
     FakeWinePrefix prefix{kScriptFolder};
     ScopedVariable path{"PATH", temp.text()};
-    QStringList messages;  ///< the texts of the message boxes shown
+    QStringList messages;   ///< the texts of the message boxes shown
     QStringList questions;  ///< and of the questions asked: "TEXT|FIRST CHOICE|SECOND CHOICE"
     bool firstChoice = true;
     ui::MainWindow window;
 };
 
-} // namespace orvanta::test
+}  // namespace orvanta::test

@@ -1,9 +1,7 @@
 // Widget tests: a QApplication, on the offscreen platform unless the environment names another.
 #include <QApplication>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {

@@ -8,7 +8,8 @@ namespace orvanta::test {
 
 /// A script that writes its argument count and arguments, a line each, into `record` (a path
 /// without quotes; written under another name and moved, so a record that exists is whole).
-inline std::filesystem::path writeStandInProgram(const std::filesystem::path& program, const std::filesystem::path& record)
+inline std::filesystem::path writeStandInProgram(const std::filesystem::path& program,
+                                                 const std::filesystem::path& record)
 {
     writeBytes(program, "#!/bin/sh\n{ echo \"$#\"; for a in \"$@\"; do echo \"$a\"; done; } > '" + record.string() +
                             ".part'\n/bin/mv '" + record.string() + ".part' '" + record.string() + "'\n");
@@ -21,7 +22,8 @@ inline std::filesystem::path writeStandInProgram(const std::filesystem::path& pr
 /// shell what it does.
 inline void writeStandInWine(const std::filesystem::path& folder)
 {
-    writeBytes(folder / "wine", "#!/bin/sh\n[ \"$1 $2 $3\" = \"cmd.exe /d /c\" ] || exit 99\nexec /bin/sh \"./${4#.\\\\}\"\n");
+    writeBytes(folder / "wine",
+               "#!/bin/sh\n[ \"$1 $2 $3\" = \"cmd.exe /d /c\" ] || exit 99\nexec /bin/sh \"./${4#.\\\\}\"\n");
     std::filesystem::permissions(folder / "wine", std::filesystem::perms::owner_all);
 }
 
@@ -31,4 +33,4 @@ inline bool waitForRecord(const std::filesystem::path& record)
     return QTest::qWaitFor([&record] { return std::filesystem::exists(record); }, 20000);
 }
 
-} // namespace orvanta::test
+}  // namespace orvanta::test

@@ -10,4 +10,4 @@ inline constexpr bool kOnWindows =
     false;
 #endif
 
-} // namespace orvanta::test
+}  // namespace orvanta::test

@@ -59,14 +59,20 @@ TEST(BatchRun, WhatCannotBeStartedIsRefusedNamingIt)
     writeBytes(temp / "plain.sh", "#!/bin/sh\n");
     fs::create_directory(temp / "folder.exe");
     const std::pair<std::string, const char*> cases[] = {
-        {"", "no program path"}, {(temp / "missing.sh").string(), "does not exist"},
-        {(temp / "folder.exe").string(), "folder"}, {"/dev/null", "not executable"},
-        {(temp / "plain.sh").string(), "not executable"}, {(temp / std::string(300, 'n')).string(), "too long"},
-        {(temp / "no interpreter.sh").string(), ""}, {(temp / "Easy.bat").string(), "with wine, which is not on the PATH"},
+        {"", "no program path"},
+        {(temp / "missing.sh").string(), "does not exist"},
+        {(temp / "folder.exe").string(), "folder"},
+        {"/dev/null", "not executable"},
+        {(temp / "plain.sh").string(), "not executable"},
+        {(temp / std::string(300, 'n')).string(), "too long"},
+        {(temp / "no interpreter.sh").string(), ""},
+        {(temp / "Easy.bat").string(), "with wine, which is not on the PATH"},
         // cmd reads a batch file's path as a command line: a quote would end it, "%" and "!" expand, and
         // wine's cmd gets the name unquoted.
-        {(temp / "a\"&touch marker&\".bat").string(), "quotes"}, {(temp / "%PATH%.cmd").string(), "quotes"},
-        {(temp / "!x!.bat").string(), "quotes"}, {(temp / "Easy&Life.bat").string(), "unquoted"}};
+        {(temp / "a\"&touch marker&\".bat").string(), "quotes"},
+        {(temp / "%PATH%.cmd").string(), "quotes"},
+        {(temp / "!x!.bat").string(), "quotes"},
+        {(temp / "Easy&Life.bat").string(), "unquoted"}};
     for (const auto& [program, reason] : cases) {
         if (program.ends_with(".bat") || program.ends_with(".cmd"))
             writeBytes(program, "@echo off\r\n");
@@ -77,5 +83,5 @@ TEST(BatchRun, WhatCannotBeStartedIsRefusedNamingIt)
     EXPECT_FALSE(fs::exists(temp / "marker"));
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

@@ -1,11 +1,9 @@
 // Windows-1252 text in every box that feeds a file: 8-bit characters are shown and written
 // back as they were, and a character the code page cannot hold is shown and written as "?".
 #include "support/main_window_test.h"
-
 #include "ui/folder_chooser.h"
 
 #include <QPlainTextEdit>
-
 #include <algorithm>
 
 namespace orvanta::test {
@@ -18,17 +16,21 @@ TEST_F(MainWindowTest, EveryBoxKeepsTheEightBitCharactersAndShowsAndWritesOthers
     ProjectState& project = window.project();
     project.scriptFolder = (temp / "out").string();
     project.easylifeLocation = (temp / "easy").string();
-    for (std::string* field : {&project.slot(1).levelName, &project.slot(1).wadName, &project.slot(1).levelData,
-                               &project.firstLegend, &project.secondLegend, &project.inputTimeout, &project.security,
-                               &project.level(1).scriptPack, &project.inventoryItems, &project.scriptFolder,
-                               &project.easylifeLocation})
+    for (std::string* field :
+         {&project.slot(1).levelName, &project.slot(1).wadName, &project.slot(1).levelData, &project.firstLegend,
+          &project.secondLegend, &project.inputTimeout, &project.security, &project.level(1).scriptPack,
+          &project.inventoryItems, &project.scriptFolder, &project.easylifeLocation})
         *field += "\xE9\x80";  // shown as "é€"
     fs::create_directory(temp / "out\u00e9\u20ac??");
     writeStandInProgram(temp / "easy\u00e9\u20ac??", compilerRecord());
     window.refreshRowsFromProject();
-    std::vector<QWidget*> boxes{nameBox(1), wadBox(1)->lineEdit(), child(open("Command1", "Form2"), "Text3"),
-                                child(open("set", "Form11"), "Text1"), child(opened("Form11"), "Text2"),
-                                child(open("Label2", "Form4"), "Text1"), child(opened("Form4"), "Text2")};
+    std::vector<QWidget*> boxes{nameBox(1),
+                                wadBox(1)->lineEdit(),
+                                child(open("Command1", "Form2"), "Text3"),
+                                child(open("set", "Form11"), "Text1"),
+                                child(opened("Form11"), "Text2"),
+                                child(open("Label2", "Form4"), "Text1"),
+                                child(opened("Form4"), "Text2")};
     for (const char* name : {"Text1", "Text2", "Text3", "Text4"})
         boxes.push_back(child(open("properties", "Form7"), name));
     for (QWidget* box : boxes) {
@@ -52,9 +54,11 @@ TEST_F(MainWindowTest, EveryBoxKeepsTheEightBitCharactersAndShowsAndWritesOthers
                                  temp / "typed\u0141.txt"}) {  // a host file name keeps its characters
         const std::string bytes = readBytes(file);
         EXPECT_NE(bytes.find("\xE9\x80??\r\n"), std::string::npos) << file;
-        EXPECT_TRUE(std::none_of(bytes.begin(), bytes.end(), [](char c) { return std::string_view("\x81\x8D\x8F\x90\x9D").find(c) != std::string_view::npos; }));
+        EXPECT_TRUE(std::none_of(bytes.begin(), bytes.end(), [](char c) {
+            return std::string_view("\x81\x8D\x8F\x90\x9D").find(c) != std::string_view::npos;
+        }));
     }
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

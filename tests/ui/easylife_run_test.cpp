@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-
 #include <csignal>
 
 namespace orvanta::test {
@@ -23,8 +22,8 @@ struct RunCase {
 };
 
 const RunCase kRunCases[] = {
-    {"begin", "printf 'one\\r\\n'; printf 'two\\r\\n' >&2; printf 'caf\\351\\r'; sleep 0.2; printf '\\nthree'",
-     false, false, "one\ntwo\ncaf\u00e9\nthree", "DAT files rewritten - Script Files Compiled!", "exit status 0"},
+    {"begin", "printf 'one\\r\\n'; printf 'two\\r\\n' >&2; printf 'caf\\351\\r'; sleep 0.2; printf '\\nthree'", false,
+     false, "one\ntwo\ncaf\u00e9\nthree", "DAT files rewritten - Script Files Compiled!", "exit status 0"},
     {"begin", "echo compiling; echo new > script.DAT; echo new > ENGLISH.dat", true, false, "compiling\n",
      "DAT files rewritten - Script Files Compiled!", "exit status 0"},
     {"begin", "read key; echo pause ended; exit 3", false, false, "pause ended\n",
@@ -74,8 +73,9 @@ TEST_F(MainWindowTest, TheRunWindowShowsTheBatchAndTheCompileTellsHowItEnded)
         ASSERT_TRUE(QTest::qWaitFor([&] { return !state->text().startsWith(QStringLiteral("Running")); }, 10000));
         EXPECT_EQ(output->toPlainText(), QString::fromUtf8(c.output));
         EXPECT_TRUE(state->text().contains(QString::fromUtf8(c.state))) << state->text().toStdString();
-        EXPECT_TRUE(c.message == nullptr ? messages.isEmpty()
-                                         : messages.size() == 1 && messages.first().contains(QString::fromUtf8(c.message)))
+        EXPECT_TRUE(c.message == nullptr
+                        ? messages.isEmpty()
+                        : messages.size() == 1 && messages.first().contains(QString::fromUtf8(c.message)))
             << messages.join(u'|').toStdString();
         messages.clear();
         if (c.stop) {
@@ -85,5 +85,5 @@ TEST_F(MainWindowTest, TheRunWindowShowsTheBatchAndTheCompileTellsHowItEnded)
     }
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

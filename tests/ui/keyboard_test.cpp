@@ -1,9 +1,8 @@
 // Every window works from the keyboard: Tab walks its controls in order, Enter presses the
 // default or the focused button and Escape cancels; Cancel and the close box store nothing.
-#include "support/main_window_test.h"
-
 #include "script/english_writer.h"
 #include "script/script_writer.h"
+#include "support/main_window_test.h"
 
 namespace orvanta::test {
 namespace {
@@ -14,12 +13,14 @@ TEST_F(KeyboardTest, TabWalksTheControlsOfEachWindowInOrder)
 {
     const std::tuple<const char*, const char*, const char*, bool> cases[] = {
         // opened by, window, order, whether its first control has the focus on opening
-        {"Command5", "Form2", "Check1 Check2 Check3 Check4 Check5 Check6 Check7 Text3 Command1 Check8 Command2 Combo1", true},
+        {"Command5", "Form2", "Check1 Check2 Check3 Check4 Check5 Check6 Check7 Text3 Command1 Check8 Command2 Combo1",
+         true},
         {"Save", "Form8", "Text1 Drive1 Dir1 File1 Command1 Command2", true},
         {"properties", "Form7", "Image1 Image2 Image3 Image4 Image5 Text1 Text2 Text3 Text4 Command1", false},
         {"set", "Form11", "Text1 Text2 Command1 Command2", false},
         {"Label8", "Form4", "Text1 Command1 Command2 Text2", false},
-        {"scriptpacks", "Form3", "Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 Label9 Label10 Label11 Label12 Command1", false},
+        {"scriptpacks", "Form3",
+         "Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 Label9 Label10 Label11 Label12 Command1", false},
         {"ctoo", "Frame1", "Drive1 Dir1 Text30 Command13 Command14", false},
     };
     for (const auto& [how, name, order, focused] : cases) {
@@ -90,5 +91,5 @@ TEST_F(KeyboardTest, EnterEscapeCancelAndTheCloseBoxStoreOnlyWhatTheyShould)
     EXPECT_TRUE(messages.isEmpty() && !std::filesystem::exists(compilerRecord()));
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

@@ -28,7 +28,8 @@ TEST_F(MainWindowTest, RowsShowTheDefaultsAndWhatIsTypedOrChosenThereIsCompiled)
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         EXPECT_EQ(nameBox(slot)->text().toStdString(), expected.slot(slot).levelName);
         EXPECT_EQ(wadBox(slot)->currentText().toStdString(), kWadList.at(static_cast<std::size_t>(slot - 1)));
-        EXPECT_TRUE(wadBox(slot)->count() == kSlotCount && wadBox(slot)->itemText(slot - 1) == wadBox(slot)->currentText());
+        EXPECT_TRUE(wadBox(slot)->count() == kSlotCount &&
+                    wadBox(slot)->itemText(slot - 1) == wadBox(slot)->currentText());
         EXPECT_FALSE(slotButton(slot)->visibleRegion().isEmpty() || nameBox(slot)->visibleRegion().isEmpty());
     }
     retype(nameBox(4), QStringLiteral("Halls of Thoth"));
@@ -41,7 +42,8 @@ TEST_F(MainWindowTest, RowsShowTheDefaultsAndWhatIsTypedOrChosenThereIsCompiled)
     EXPECT_EQ(readBytes(compilerRecord()), "4\ncmd.exe\n/d\n/c\n.\\Easylife.bat\n");  // by wine's cmd, from drive C
     const std::string script = readBytes(scriptFolder() / "Script.txt");
     EXPECT_TRUE(hasLines(script, {"Name=\t\tHalls of Thoth"}) && hasLines(script, {"Level=\t\tDATA\\MYTEMPLE,105"}));
-    EXPECT_TRUE(hasLines(script, {"LoadCamera=\t84246,-533,78233,81622,-1514,78208,40", "Level=\t\tDATA\\CATACOMB,104"}));
+    EXPECT_TRUE(
+        hasLines(script, {"LoadCamera=\t84246,-533,78233,81622,-1514,78208,40", "Level=\t\tDATA\\CATACOMB,104"}));
     EXPECT_EQ(readBytes(scriptFolder() / "English.txt"), englishText(window.project()));
 }
 
@@ -59,13 +61,15 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionShortcutAndState)
     };
     for (const QAction* menu : window.menuBar()->actions())
         describe(menu->menu(), describe);
-    EXPECT_EQ(shown.join(u'|'), QStringLiteral(
-        "File=File|Save Save Ctrl+S|Load Load Ctrl+L|Quit Quit Ctrl+X|Edit=Edit|properties Game Properties F5|"
-        "scriptpacks Script Packs F6|set Settings |Script=Script|begin Compile Scripts Shift+F1|"
-        "ctoo Compile Scripts to... |Restore Restore Default Files Shift+F2|check Check Script F7|"
-        "build Build DAT Files F8|features=Features|"
-        "commontools Tool Box Shift+F3|wizard Script Wizard off|run Run |run=Run|tr4 Tomb Raider IV off|"
-        "easy Easylife F4|help=Help|about About Ctrl+A|readme Readme Ctrl+R|addon Run Add-on off"));
+    EXPECT_EQ(
+        shown.join(u'|'),
+        QStringLiteral(
+            "File=File|Save Save Ctrl+S|Load Load Ctrl+L|Quit Quit Ctrl+X|Edit=Edit|properties Game Properties F5|"
+            "scriptpacks Script Packs F6|set Settings |Script=Script|begin Compile Scripts Shift+F1|"
+            "ctoo Compile Scripts to... |Restore Restore Default Files Shift+F2|check Check Script F7|"
+            "build Build DAT Files F8|features=Features|"
+            "commontools Tool Box Shift+F3|wizard Script Wizard off|run Run |run=Run|tr4 Tomb Raider IV off|"
+            "easy Easylife F4|help=Help|about About Ctrl+A|readme Readme Ctrl+R|addon Run Add-on off"));
 }
 
 TEST_F(MainWindowTest, AboutAndReadmeShowTheirTextsAndQuitClosesEveryWindowWithoutAsking)
@@ -76,11 +80,13 @@ TEST_F(MainWindowTest, AboutAndReadmeShowTheirTextsAndQuitClosesEveryWindowWitho
     QTest::mouseClick(slotButton(2), Qt::LeftButton);
     EXPECT_EQ(QStringList({opened("Form5")->windowTitle(), child<QLabel>(opened("Form5"), "Label2")->text(),
                            child<QPushButton>(opened("Form5"), "Command1")->text(), opened("Form6")->windowTitle(),
-                           child<QPushButton>(opened("Form6"), "Command1")->text()}).join(u'|'),
+                           child<QPushButton>(opened("Form6"), "Command1")->text()})
+                  .join(u'|'),
               QStringLiteral("About Orvanta|Beta Ver.3.0|Ok|Orvanta Readme|OK"));
     const QString readme = child<QPlainTextEdit>(opened("Form6"), "Text1")->toPlainText();
-    EXPECT_TRUE(readme.contains(QStringLiteral("Compile Scripts")) && !readme.contains(QStringLiteral("fog")) &&
-                readme.contains(QStringLiteral("the\ninventory list and the Header Pack stay as Orvanta holds them now")));
+    EXPECT_TRUE(
+        readme.contains(QStringLiteral("Compile Scripts")) && !readme.contains(QStringLiteral("fog")) &&
+        readme.contains(QStringLiteral("the\ninventory list and the Header Pack stay as Orvanta holds them now")));
     entry("Quit")->trigger();
     for (QWidget* topLevel : QApplication::topLevelWidgets())
         EXPECT_FALSE(topLevel->isVisible()) << topLevel->objectName().toStdString();
@@ -99,15 +105,18 @@ TEST_F(MainWindowTest, EveryWindowFitsItsScreenWithItsButtonsAndItsWholeTitle)
         EXPECT_LE(shown->height() + 2 * title.height(), screen.height()) << "with a title bar";
         EXPECT_LE(shown->width(), screen.width());
         for (const QPushButton* button : shown->findChildren<QPushButton*>())
-            EXPECT_TRUE(!button->isVisibleTo(shown) || shown->rect().contains(QRect(button->mapTo(shown, QPoint()), button->size())));
+            EXPECT_TRUE(!button->isVisibleTo(shown) ||
+                        shown->rect().contains(QRect(button->mapTo(shown, QPoint()), button->size())));
         // A title bar holds the icon and three buttons beside the title.
         EXPECT_GE(shown->width(), title.horizontalAdvance(shown->windowTitle()) + 6 * title.height());
         const bool fixed = shown->minimumSize() == shown->maximumSize();
         EXPECT_FALSE(fixed && !shown->objectName().isEmpty() && shown->windowFlags() != ui::kFixedDialogFlags)
             << "one set of flags for the fixed dialogs";
     };
-    const std::pair<const char*, const char*> windows[] = {{"about", "Form5"}, {"readme", "Form6"}, {"set", "Form11"},
-        {"properties", "Form7"}, {"scriptpacks", "Form3"}, {"Save", "Form8"}, {"Load", "Form12"}, {"Command2", "Form2"}, {"Label2", "Form4"}};
+    const std::pair<const char*, const char*> windows[] = {
+        {"about", "Form5"},      {"readme", "Form6"},      {"set", "Form11"},
+        {"properties", "Form7"}, {"scriptpacks", "Form3"}, {"Save", "Form8"},
+        {"Load", "Form12"},      {"Command2", "Form2"},    {"Label2", "Form4"}};
     for (const auto& [how, name] : windows)
         check(open(how, name));
     ui::setMessageHandler({});
@@ -126,13 +135,14 @@ TEST_F(MainWindowTest, SettingsShowThePathsAndApplyStoresThemForTheScriptCommand
               QStringLiteral("C:\\Program Files\\Core Design\\trle\\Script|C:\\Easylife.bat"));
     retype(child(settings, "Text1"), QString::fromStdString(temp.text()));
     window.project().easylifeLocation = "D:\\Easy.bat";  // a project loaded while it is open
-    entry("set")->trigger();  // shows the project's paths again
+    entry("set")->trigger();                             // shows the project's paths again
     EXPECT_EQ(child<QLineEdit>(settings, "Text2")->text(), QStringLiteral("D:\\Easy.bat"));
     retype(child(settings, "Text1"), QString::fromStdString(temp.text()));
     retype(child(settings, "Text2"), QString::fromStdString((temp / "wine").string()));
     click(settings, "Command1");
     EXPECT_TRUE(settings.isNull());
-    EXPECT_EQ(window.project().scriptFolder + "|" + window.project().easylifeLocation, temp.text() + "|" + (temp / "wine").string());
+    EXPECT_EQ(window.project().scriptFolder + "|" + window.project().easylifeLocation,
+              temp.text() + "|" + (temp / "wine").string());
     EXPECT_EQ(compile(), scriptText(window.project()));
     EXPECT_EQ(readBytes(compilerRecord()), "0\n");  // started alone, without arguments
     keyOnMain(Qt::Key_F2, Qt::ShiftModifier);
@@ -146,8 +156,10 @@ TEST_F(MainWindowTest, FailuresNameThePathAndAreNeverReportedAsSuccess)
     const std::string missing = (temp / "missing").string();
     const std::tuple<const char*, std::string ProjectState::*, const char*, std::string> cases[] = {
         {"begin", &ProjectState::scriptFolder, "The script files were not compiled.", missing + "/Script.txt"},
-        {"Restore", &ProjectState::scriptFolder, "The default script files were not restored.", missing + "/Script.txt"},
-        {"build", &ProjectState::scriptFolder, "The DAT files were not built: nothing was written.", missing + "/Script.txt"},
+        {"Restore", &ProjectState::scriptFolder, "The default script files were not restored.",
+         missing + "/Script.txt"},
+        {"build", &ProjectState::scriptFolder, "The DAT files were not built: nothing was written.",
+         missing + "/Script.txt"},
         {"begin", &ProjectState::easylifeLocation, "the Easylife compiler could not be started", missing},
         {"easy", &ProjectState::easylifeLocation, "Cannot start", missing},
         {"ctoo", &ProjectState::compileToFolder, "Cannot write", missing + "/Script.txt"},
@@ -162,15 +174,17 @@ TEST_F(MainWindowTest, FailuresNameThePathAndAreNeverReportedAsSuccess)
             EXPECT_NE(opened("Frame1"), nullptr);
         }
         const QString said = messages.join(u'|');
-        EXPECT_TRUE(said.contains(QString::fromLatin1(consequence)) && said.contains(QString::fromStdString("\"" + named + "\"")))
+        EXPECT_TRUE(said.contains(QString::fromLatin1(consequence)) &&
+                    said.contains(QString::fromStdString("\"" + named + "\"")))
             << said.toStdString();
         EXPECT_EQ(messages.size(), 1);
         messages.clear();
         window.project() = before;
     }
     EXPECT_FALSE(std::filesystem::exists(missing) || std::filesystem::exists(compilerRecord()));
-    EXPECT_TRUE(std::filesystem::exists(scriptFolder() / "Script.txt")) << "written before the compiler failed to start";
+    EXPECT_TRUE(std::filesystem::exists(scriptFolder() / "Script.txt"))
+        << "written before the compiler failed to start";
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

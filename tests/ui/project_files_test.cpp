@@ -1,9 +1,8 @@
 // "Save" (Form8) and "Load" (Form12): the project file they write or read,
 // the rows a load refreshes, and the folder lists both dialogs share.
-#include "support/main_window_test.h"
-
-#include "projectfile/project_file_writer.h"
 #include "projectfile/project_file_reader.h"
+#include "projectfile/project_file_writer.h"
+#include "support/main_window_test.h"
 #include "ui/text_conversion.h"
 
 #include <QLabel>
@@ -118,16 +117,20 @@ TEST_F(ProjectFilesTest, TheChooserOfAllThreePlacesUsesTheFolderOpenedNotTheOneH
         EXPECT_TRUE(panel || child<QPushButton>(place, "Command2")->text() == QStringLiteral("Cancel"));
         auto* tree = child<QTreeWidget>(place, "Dir1");
         const auto item = [tree](const fs::path& folder) {
-            return tree->findItems(QString::fromStdString(folder.filename().string()), Qt::MatchExactly | Qt::MatchRecursive).value(0);
+            return tree
+                ->findItems(QString::fromStdString(folder.filename().string()), Qt::MatchExactly | Qt::MatchRecursive)
+                .value(0);
         };
         const auto uses = [&](const fs::path& folder) {
             const QString host = QString::fromStdString(folder.string());
-            return child(place, addressName)->property("text").toString() == (panel ? host : host + QStringLiteral("/p.txt")) &&
+            return child(place, addressName)->property("text").toString() ==
+                       (panel ? host : host + QStringLiteral("/p.txt")) &&
                    tree->currentItem() == item(folder) && item(folder)->font(0).bold() &&
                    tree->viewport()->rect().intersects(tree->visualItemRect(item(folder)));
         };
         auto* drives = child<QComboBox>(place, "Drive1");
-        EXPECT_TRUE(uses(start) && drives->currentText() == (panel ? QStorageInfo(working).rootPath() : QStringLiteral("C:")))
+        EXPECT_TRUE(uses(start) &&
+                    drives->currentText() == (panel ? QStorageInfo(working).rootPath() : QStringLiteral("C:")))
             << "opens showing and selecting its folder on its drive";
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item(start / "z")).center());
         QTest::keyClick(tree, Qt::Key_Down);
@@ -136,10 +139,12 @@ TEST_F(ProjectFilesTest, TheChooserOfAllThreePlacesUsesTheFolderOpenedNotTheOneH
         EXPECT_TRUE(uses(start)) << "a click and an arrow key only highlight";
         tree->setCurrentItem(item(start / "z"));
         QTest::keyClick(tree, Qt::Key_Return);
-        EXPECT_TRUE(uses(start / "z") && opened(name) == place && !fs::exists(start / "z" / "Script.txt")) << "Enter opens, and does no more";
+        EXPECT_TRUE(uses(start / "z") && opened(name) == place && !fs::exists(start / "z" / "Script.txt"))
+            << "Enter opens, and does no more";
         for (const fs::path& folder : {start, start / "\u0438\u043c\u044f"})
             doubleClick(tree->viewport(), Qt::LeftButton, tree->visualItemRect(item(folder)).center());
-        const QString other = panel ? QStringLiteral("C:") : QStorageInfo(working).rootPath(), back = drives->currentText();
+        const QString other = panel ? QStringLiteral("C:") : QStorageInfo(working).rootPath(),
+                      back = drives->currentText();
         for (const QString& drive : {other, back}) {
             drives->setCurrentIndex(drives->findText(drive));
             Q_EMIT drives->activated(drives->currentIndex());
@@ -149,7 +154,8 @@ TEST_F(ProjectFilesTest, TheChooserOfAllThreePlacesUsesTheFolderOpenedNotTheOneH
         click(place, panel ? "Command13" : "Command1");  // into "имя"
         EXPECT_EQ(opened(name), nullptr) << messages.join(u'|').toStdString();
     }
-    EXPECT_TRUE(fs::exists(working / "\u0438\u043c\u044f" / "Script.txt") && fs::exists(scriptFolder() / "\u0438\u043c\u044f" / "p.txt"));
+    EXPECT_TRUE(fs::exists(working / "\u0438\u043c\u044f" / "Script.txt") &&
+                fs::exists(scriptFolder() / "\u0438\u043c\u044f" / "p.txt"));
     EXPECT_EQ(messages.join(u'|'), QStringLiteral("File saved successfully!|Script file loaded!"));
 }
 
@@ -172,8 +178,10 @@ TEST_F(ProjectFilesTest, TheListsShowTextFilesOfTheFolderOpenedAndTheNoteGoesOnc
     choose(save, QStringLiteral("caf\u00e9 \u65e5"));
     EXPECT_TRUE(fs::exists(prefix.driveC("Program Files/Core Design/trle/Projects/caf\u00e9 \u65e5.txt")));
     fs::remove(prefix.path() / "dosdevices" / "c:");  // without drive C: the home folder
-    EXPECT_TRUE(child<QLabel>(open(Qt::Key_L, "Form12"), "startNote")->text().endsWith(QStringLiteral("the home folder instead.")));
+    EXPECT_TRUE(child<QLabel>(open(Qt::Key_L, "Form12"), "startNote")
+                    ->text()
+                    .endsWith(QStringLiteral("the home folder instead.")));
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

@@ -1,8 +1,7 @@
 // The level properties (Form2) and game properties (Form7) dialogs as the main window opens
 // them, with what they store checked in the Script.txt that "Compile Scripts" writes.
-#include "support/main_window_test.h"
-
 #include "script/script_writer.h"
+#include "support/main_window_test.h"
 #include "ui/option_image.h"
 
 #include <QCheckBox>
@@ -21,9 +20,13 @@ protected:
         QString ticks;
         for (int i = 1; i <= 8; ++i)
             ticks += child<QCheckBox>(dialog(), QStringLiteral("Check%1").arg(i).toLatin1())->isChecked() ? u'1' : u'.';
-        return QStringList{dialog()->windowTitle(), child<QLabel>(dialog(), "text1")->text(),
-                           child<QLabel>(dialog(), "levnum")->text(), ticks,
-                           child<QLineEdit>(dialog(), "Text3")->text(), track()->currentText()}.join(u'|');
+        return QStringList{dialog()->windowTitle(),
+                           child<QLabel>(dialog(), "text1")->text(),
+                           child<QLabel>(dialog(), "levnum")->text(),
+                           ticks,
+                           child<QLineEdit>(dialog(), "Text3")->text(),
+                           track()->currentText()}
+            .join(u'|');
     }
     const ProjectState before = window.project();
 };
@@ -40,7 +43,8 @@ TEST_F(LevelPropertiesTest, ApplyStoresTheOptionsCameraAndTrackOfTheSlotShownLas
     QTest::mouseClick(slotButton(7), Qt::LeftButton);  // the open dialog shows slot 7, keeping the track box
     EXPECT_EQ(dialog(), first);
     EXPECT_FALSE(first->isModal());
-    EXPECT_EQ(shown(), QStringLiteral("Palaces Properties|Palaces|7|.......1|37674,-6560,48511,37886,-6404,47204,18|Catacombs"));
+    EXPECT_EQ(shown(),
+              QStringLiteral("Palaces Properties|Palaces|7|.......1|37674,-6560,48511,37886,-6404,47204,18|Catacombs"));
     click(dialog(), "Check5");  // Lensflare
     retype(child(dialog(), "Text3"), QStringLiteral("1, 2,,3"));
     click(dialog(), "Command1");
@@ -90,8 +94,9 @@ TEST_F(GamePropertiesTest, ClicksAndTypingAreStoredAtOnceAndReachTheOptionsOfThe
 {
     keyOnMain(Qt::Key_F5);
     QPointer<QWidget> first = dialog();
-    EXPECT_EQ(shown(), QStringLiteral("EEEED|18000|$55|The year 2000, somewhere in Egypt...|Cambodia, 1984|Load/Save:|"
-                                      "Title level:|Play any level:|Flying Cheat:|Demo Disk:|Input Time Out:|Security:|Legends:"));
+    EXPECT_EQ(shown(), QStringLiteral(
+                           "EEEED|18000|$55|The year 2000, somewhere in Egypt...|Cambodia, 1984|Load/Save:|"
+                           "Title level:|Play any level:|Flying Cheat:|Demo Disk:|Input Time Out:|Security:|Legends:"));
     for (int n = 1; n <= kSwitchCount; ++n)  // a double click toggles once, as a click does
         n % 2 == 1 ? QTest::mouseClick(image(n), Qt::LeftButton) : doubleClick(image(n));
     retype(child(dialog(), "Text1"), QString());
@@ -127,5 +132,5 @@ TEST_F(GamePropertiesTest, ASwitchOfAnotherTextKeepsItsPictureAndClicksFollowThe
     EXPECT_EQ(window.project().switches, (std::array<std::string, 5>{"x", "0", "y", "0", "1"}));
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

@@ -52,5 +52,5 @@ TEST_F(MainWindowTest, CompileScriptsRunsTheRealEasylifeBatchUnderWine)
     EXPECT_EQ(readBytes(script / "SCRIPT.DAT"), readBytes(script / "Script.txt"));
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

@@ -11,7 +11,10 @@ namespace {
 class ScriptPacksTest : public MainWindowTest {
 protected:
     QWidget* editor() const { return opened("Form4"); }
-    QLabel* pack(int number) const { return child<QLabel>(opened("Form3"), QStringLiteral("Label%1").arg(number).toLatin1()); }
+    QLabel* pack(int number) const
+    {
+        return child<QLabel>(opened("Form3"), QStringLiteral("Label%1").arg(number).toLatin1());
+    }
     QPlainTextEdit* box(const char* name) const { return child<QPlainTextEdit>(editor(), name); }
 
     const ProjectState before = window.project();
@@ -21,8 +24,10 @@ TEST_F(ScriptPacksTest, TheBrowserListsTwelvePacksInTwoColumnsAndOpensEachAsDesi
 {
     keyOnMain(Qt::Key_F6);
     QPointer<QWidget> browser = opened("Form3");
-    const QStringList captions = QStringLiteral("Header|Tut1|Settomb|Karnak|Coastal|Catacomb|Cleopal|City|Angkor|Library|"
-                                                "Guard|Newcity").split(u'|');
+    const QStringList captions =
+        QStringLiteral("Header|Tut1|Settomb|Karnak|Coastal|Catacomb|Cleopal|City|Angkor|Library|"
+                       "Guard|Newcity")
+            .split(u'|');
     for (int number = 1; number <= 12; ++number) {
         const QRect place = pack(number)->geometry();
         EXPECT_EQ(pack(number)->text(), captions.at(number - 1) + QStringLiteral(" Pack"));
@@ -35,7 +40,8 @@ TEST_F(ScriptPacksTest, TheBrowserListsTwelvePacksInTwoColumnsAndOpensEachAsDesi
         ASSERT_EQ(editor() != nullptr, number == 8 || number == 10) << number;
         // The keyboard opens each name too: Enter, Return or Space.
         const Qt::Key keys[] = {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
-        keys[number % 4] == Qt::Key_unknown ? doubleClick(pack(number)) : QTest::keyClick(pack(number), keys[number % 4]);
+        keys[number % 4] == Qt::Key_unknown ? doubleClick(pack(number))
+                                            : QTest::keyClick(pack(number), keys[number % 4]);
         EXPECT_EQ(child<QLabel>(editor(), "Label2")->text(), pack(number)->text());
         const std::string& text = number == 1 ? before.scriptHeader : before.level(number - 1).scriptPack;
         EXPECT_EQ(box("Text1")->toPlainText(), QString::fromStdString(text).remove(u'\r'));
@@ -66,7 +72,8 @@ TEST_F(ScriptPacksTest, ApplyStoresThePackShownAndTheInventoryAndKeepsUntouchedB
     expected.level(10).scriptPack = "Key=\t\t9,Spare Key,\t$0000\r\n" + before.level(10).scriptPack;
     expected.inventoryItems = "Spare Key\r\n" + before.inventoryItems;
     EXPECT_EQ(window.project(), expected);
-    EXPECT_TRUE(hasLines(compile(), {"Name=\t\tGuardian Of Semerkhet", "Horizon=\tENABLED", "Key=\t\t9,Spare Key,\t$0000"}));
+    EXPECT_TRUE(
+        hasLines(compile(), {"Name=\t\tGuardian Of Semerkhet", "Horizon=\tENABLED", "Key=\t\t9,Spare Key,\t$0000"}));
     EXPECT_TRUE(hasLines(readBytes(scriptFolder() / "English.txt"), {"", "Spare Key", "Uzi"}));
 
     // Packs opened and applied untouched keep their bytes, line ends and 8-bit characters included.
@@ -81,5 +88,5 @@ TEST_F(ScriptPacksTest, ApplyStoresThePackShownAndTheInventoryAndKeepsUntouchedB
     EXPECT_EQ(window.project(), odd);
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

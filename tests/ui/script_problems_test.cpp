@@ -1,9 +1,8 @@
 // "Check Script", "Build DAT Files" and the question of "Compile Scripts", with
 // the problems window (Form14) they share and the fields it opens.
-#include "support/main_window_test.h"
-
 #include "compiler/game_files.h"
 #include "script/script_writer.h"
+#include "support/main_window_test.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -61,7 +60,8 @@ TEST_F(ScriptProblemsTest, CheckScriptListsTheProblemsAndEachOpensItsFieldSelect
         // problem row, window opened, control focused, text selected there
         {"Error|English.txt:", "Form1", "Text3", "Level 3 name (Text3)", QStringLiteral("Ruins;Old")},
         {"Warning|Script.txt:", "Form1", "Combo5", "Coastal Ruins WAD (Combo5)", QStringLiteral("NOWHERE")},
-        {"Error|Script.txt:", "Form2", "Text3", "Title load camera (Label1)", QStringLiteral("84246,-533,78233,81622,-1514,78208,40")},
+        {"Error|Script.txt:", "Form2", "Text3", "Title load camera (Label1)",
+         QStringLiteral("84246,-533,78233,81622,-1514,78208,40")},
         {"Error|Script.txt:", "Form2", "Combo1", "Catacombs audio track (sound6)", QStringLiteral("- Track Set -")},
         {"Error|Script.txt:", "Form4", "Text1", "Settomb Pack (Text22), line 10", QStringLiteral("Bogus=1")},
         {"Error|English.txt:", "Form4", "Text2", "Inventory items (Text25), line 1", QStringLiteral("Gold\u00A5")},
@@ -161,9 +161,10 @@ TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
     std::filesystem::remove(package() / "DATA" / "CITY.TR4");
     firstChoice = false;  // "Show Problems"
     keyOnMain(Qt::Key_F1, Qt::ShiftModifier);
-    EXPECT_EQ(questions, QStringList{QStringLiteral(
-        "The script has 1 error and 1 warning: the DAT files may not build, or the game may show the wrong texts or fail.\n\n"
-        "Compile anyway, or show the problems?|Compile Anyway|Show Problems")});
+    EXPECT_EQ(questions,
+              QStringList{QStringLiteral("The script has 1 error and 1 warning: the DAT files may not build, or the "
+                                         "game may show the wrong texts or fail.\n\n"
+                                         "Compile anyway, or show the problems?|Compile Anyway|Show Problems")});
     EXPECT_TRUE(heading().startsWith(QStringLiteral("Nothing was compiled: the script has 1 error and 1 warning.")));
     EXPECT_TRUE(rows().value(0).endsWith(QStringLiteral("Security value (security)")));
     EXPECT_FALSE(exists("Script.txt"));
@@ -173,5 +174,5 @@ TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
     EXPECT_EQ(questions.size(), 2);
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

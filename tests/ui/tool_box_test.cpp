@@ -1,8 +1,7 @@
 // The tool box (Form10) as "Tool Box" (Shift+F3) shows it: its four buttons
 // reach the main window's commands on a left click only.
-#include "support/main_window_test.h"
-
 #include "resources/stock_texts.h"
+#include "support/main_window_test.h"
 #include "ui/picture_button.h"
 
 #include <QSignalSpy>
@@ -38,7 +37,8 @@ TEST_F(ToolBoxTest, TheEntryShowsAndHidesOneToolBoxAndItsMarkFollowsTheEntryAlon
     keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_FALSE(first->isVisible() || toggle->isChecked());
     keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_TRUE(window.toolBox() == first && first->isVisible() && toggle->isChecked() && shown().startsWith(QStringLiteral("ddrp|")));
+    EXPECT_TRUE(window.toolBox() == first && first->isVisible() && toggle->isChecked() &&
+                shown().startsWith(QStringLiteral("ddrp|")));
     first->close();  // its close box destroys it; the mark stays, and the next choice only clears it
     keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_TRUE(first.isNull() && window.toolBox() == nullptr && !toggle->isChecked());
@@ -72,5 +72,5 @@ TEST_F(ToolBoxTest, ALeftClickOnAButtonRunsItsCommandOnce)
     EXPECT_TRUE(messages.isEmpty());
 }
 
-} // namespace
-} // namespace orvanta::test
+}  // namespace
+}  // namespace orvanta::test

@@ -1,7 +1,7 @@
 // The program's own widgets: the conversions between Windows-1252 bytes and text, the box
 // that keeps a block's bytes as loaded, and the pictures it draws.
-#include "ui/block_text_edit.h"
 #include "dark_palette.h"
+#include "ui/block_text_edit.h"
 #include "ui/option_image.h"
 #include "ui/option_pictures.h"
 #include "ui/text_conversion.h"
@@ -10,10 +10,8 @@
 #include <QImage>
 #include <QTest>
 #include <QTextBlock>
-
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace orvanta::ui {
 namespace {
@@ -102,5 +100,5 @@ TEST(Pictures, AreSharpAtTheScreensPixelRatioAndOptionWordsReadableUnderADarkSch
     EXPECT_GT(finePixels(face), 0);
 }
 
-} // namespace
-} // namespace orvanta::ui
+}  // namespace
+}  // namespace orvanta::ui

@@ -4,7 +4,6 @@
 #include "support/files.h"
 
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 namespace orvanta {
@@ -44,5 +43,5 @@ TEST(BatchCommandLine, CmdRunsTheBatchFileAloneWithItsExitStatus)
     }
 }
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

@@ -5,7 +5,6 @@
 #include "support/files.h"
 
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 namespace orvanta {
@@ -25,7 +24,8 @@ PROCESS_INFORMATION holdOpen(const fs::path& file, const fs::path& signal)
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    EXPECT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    EXPECT_TRUE(
+        CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     for (int waited = 0; waited < 200 && !fs::exists(signal); ++waited)
         Sleep(50);
     EXPECT_TRUE(fs::exists(signal)) << "the holder did not open " << file;
@@ -68,5 +68,5 @@ TEST(WindowsReplace, AnObstacleOnEnglishTxtLeavesBothFilesAsTheyWere)
     }
 }
 
-} // namespace
-} // namespace orvanta
+}  // namespace
+}  // namespace orvanta

@@ -39,4 +39,4 @@ void useDarkSchemeIfAsked(QStringList& arguments)
     QApplication::setPalette(darkPalette());
 }
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -15,4 +15,4 @@ QPalette darkPalette();
 /// palette throughout).
 void useDarkSchemeIfAsked(QStringList& arguments);
 
-} // namespace orvanta::ui
+}  // namespace orvanta::ui

@@ -5,7 +5,6 @@
 // (take.sh runs it under Xvfb and Openbox). Without a window manager, or on
 // another platform than xcb, the window alone is pictured.
 #include "dark_palette.h"
-
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 
@@ -20,7 +19,6 @@
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
-
 #include <cstdio>
 
 namespace {
@@ -58,7 +56,8 @@ QWidget* shownWindow(const QString& name)
     return nullptr;
 }
 
-void waitFor(int milliseconds, const std::function<bool()>& done = [] { return false; })
+void waitFor(
+    int milliseconds, const std::function<bool()>& done = [] { return false; })
 {
     const QDeadlineTimer deadline(milliseconds);
     while (!done() && !deadline.hasExpired()) {
@@ -100,7 +99,7 @@ void open(MainWindow& main, const QByteArray& opener)
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
