@@ -30,8 +30,8 @@ for target in project_file level_data compile script_compiler; do
     fuzzer="$build/tests/fuzz/${target}_fuzzer"
     corpus="$work/$target"
     mkdir "$corpus"
-    if [ "$target" = level_data ]; then
-        cp "$root"/tests/fuzz/corpus/level_data/* "$corpus"
+    if [ "$target" = level_data ] || [ "$target" = script_compiler ]; then
+        cp "$root"/tests/fuzz/corpus/$target/* "$corpus"
     else
         # Both read project files: the seeds, the golden projects and the broken samples.
         cp "$root"/tests/fuzz/corpus/project_file/* "$root"/tests/project_files/broken/* "$corpus"

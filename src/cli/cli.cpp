@@ -2,6 +2,8 @@
 
 #include "compiler/dat_dump.h"
 #include "compiler/game_files.h"
+#include "compiler/language_dat.h"
+#include "compiler/script_dat.h"
 #include "model/field_names.h"
 #include "orvanta/version.h"
 #include "platform/host_path.h"
@@ -33,8 +35,9 @@ constexpr const char* kUsage = R"(Usage:
       Write Script.txt, English.txt, SCRIPT.DAT and ENGLISH.DAT into DIR, all
       four or none; with errors, list them and write nothing.
   orvanta-cli dump FILE.DAT
-      Print a readable listing of a SCRIPT.DAT (naming its strings from the
-      ENGLISH.DAT beside it, if any) or of a language .DAT.
+      Print a readable listing of a SCRIPT.DAT, read as the game reads it
+      (naming its strings from the language .DAT it lists first, found beside
+      it in any letter case), or of a language .DAT.
   orvanta-cli save [--load FILE] [SETTING]... FILE
       Write the project file FILE.
   orvanta-cli restore DIR
@@ -82,9 +85,6 @@ struct Failure : std::runtime_error {
 
 /// An argument as text for names and messages: UTF-8 on Windows, the bytes elsewhere.
 std::string textOf(const Argument& argument) { return utf8Of(std::filesystem::path(argument)); }
-
-/// An ASCII text as an argument.
-Argument argumentOf(std::string_view text) { return Argument(text.begin(), text.end()); }
 
 /// A path argument: a host path, or a Windows path into the Wine prefix.
 FileLocation locationOf(const Argument& argument) { return FileLocation::fromTypedPath(argument); }
@@ -239,12 +239,14 @@ int buildCommand(std::span<const Argument> args, std::ostream& err)
     return 0;
 }
 
-/// The language .DAT beside a SCRIPT.DAT, whose strings the listing names.
-std::optional<std::string> languageBeside(const Argument& datPath)
+/// The language .DAT beside a SCRIPT.DAT, whose strings the listing names:
+/// the first the script lists, found in any letter case as the game finds it.
+std::optional<std::string> languageBeside(const Argument& datPath, std::string_view scriptDat)
 {
-    const auto slash = datPath.find_last_of(argumentOf("\\/"));
-    const Argument folder = slash == Argument::npos ? Argument() : datPath.substr(0, slash + 1);
-    auto bytes = readFileBytes(locationOf(folder + argumentOf("ENGLISH.DAT")));
+    const std::vector<std::string> listed = readScriptDat(scriptDat).languageFiles;
+    const std::string name = listed.empty() ? "ENGLISH.DAT" : listed.front();
+    const std::filesystem::path folder = locationOf(datPath).host().parent_path();
+    auto bytes = readFileBytes(FileLocation::fromHostPath(resolveInAnyCase(folder.empty() ? "." : folder, name)));
     if (!bytes)
         return std::nullopt;
     return std::move(bytes.value());
@@ -259,8 +261,8 @@ int dumpCommand(std::span<const Argument> args, std::ostream& out)
     if (!bytes)
         fileError(bytes.error().message);
     const std::optional<std::string> language =
-        isLanguageDat(bytes.value()) ? std::nullopt : languageBeside(options.operands.front());
-    out << dumpDat(bytes.value(), language ? std::optional<std::string_view>(*language) : std::nullopt);
+        isLanguageDat(bytes.value()) ? std::nullopt : languageBeside(options.operands.front(), bytes.value());
+    dumpDat(out, bytes.value(), language ? std::optional<std::string_view>(*language) : std::nullopt);
     return 0;
 }
 

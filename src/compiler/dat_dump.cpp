@@ -1,59 +1,15 @@
 #include "compiler/dat_dump.h"
 
-#include "compiler/level_commands.h"
+#include "compiler/language_dat.h"
+#include "compiler/script_dat.h"
 #include "compiler/source_lines.h"
 
-#include <array>
-#include <cstdint>
+#include <ostream>
+#include <sstream>
 #include <vector>
 
 namespace orvanta {
 namespace {
-
-constexpr unsigned char kStringKey = 0xA5;
-constexpr std::size_t kScriptHeaderBytes = 56;
-constexpr std::size_t kLanguageHeaderBytes = 12;
-constexpr std::size_t kShownStringBytes = 1024;  // far above any game text
-
-/// Reads little-endian numbers from bytes, never past their end.
-class Reader {
-public:
-    explicit Reader(std::string_view bytes, std::size_t at = 0) : bytes_(bytes), at_(at) {}
-    std::optional<std::uint32_t> u(int size)
-    {
-        if (at_ > bytes_.size() || bytes_.size() - at_ < static_cast<std::size_t>(size))
-            return std::nullopt;
-        std::uint32_t value = 0;
-        for (int i = size - 1; i >= 0; --i)
-            value = (value << 8U) | static_cast<unsigned char>(bytes_[at_ + static_cast<std::size_t>(i)]);
-        at_ += static_cast<std::size_t>(size);
-        return value;
-    }
-    std::optional<std::int64_t> number(const NumberSpec& range)
-    {
-        const auto value = u(range.bytes);
-        if (!value)
-            return std::nullopt;
-        const unsigned bits = static_cast<unsigned>(range.bytes) * 8U;
-        const std::int64_t raw = *value;
-        return range.min < 0 && raw >= (std::int64_t{1} << (bits - 1)) ? raw - (std::int64_t{1} << bits) : raw;
-    }
-    /// The bytes up to the next 0, which is passed over, looking no further
-    /// than `limit` (an offset): a listing reads each byte a bounded number of times.
-    std::string_view text(std::size_t limit)
-    {
-        const std::string_view field = bytes_.substr(0, std::min(limit, bytes_.size()));
-        const std::size_t from = std::min(at_, field.size());
-        const std::size_t end = std::min(field.find('\0', from), field.size());
-        at_ = end + 1;
-        return field.substr(from, end - from);
-    }
-    std::size_t at() const { return at_; }
-
-private:
-    std::string_view bytes_;
-    std::size_t at_;
-};
 
 std::string hex(std::uint32_t value, int digits)
 {
@@ -77,261 +33,200 @@ std::string quoted(std::string_view text)
     return out + "\"";
 }
 
-struct LanguageHeader {
-    std::array<std::uint32_t, 3> counts{};
-    std::array<std::uint32_t, 3> sizes{};
-    std::uint32_t total() const { return counts[0] + counts[1] + counts[2]; }
-};
-
-std::optional<LanguageHeader> languageHeader(std::string_view bytes)
+void dumpLanguage(std::ostream& out, std::string_view bytes, const LanguageDat& dat)
 {
-    Reader reader(bytes);
-    LanguageHeader header;
-    for (auto* field : {&header.counts[0], &header.counts[1], &header.counts[2], &header.sizes[0], &header.sizes[1],
-                        &header.sizes[2]}) {
-        const auto value = reader.u(2);
-        if (!value)
-            return std::nullopt;
-        *field = *value;
-    }
-    return header;
-}
-
-/// Every string of a language .DAT, decoded, in the game's order. Offsets
-/// may point anywhere: each string is found in one pass over the string bytes
-/// and listed up to kShownStringBytes.
-std::vector<std::string> languageStrings(std::string_view bytes, const LanguageHeader& header)
-{
-    const std::size_t first = std::min(kLanguageHeaderBytes + 2 * std::size_t{header.total()}, bytes.size());
-    const std::string_view area = bytes.substr(first);
-    std::vector<std::size_t> zeroAt(area.size() + 1, area.size());  // the next 0 from each byte on
-    for (std::size_t i = area.size(); i-- > 0;)
-        zeroAt[i] = area[i] == '\0' ? i : zeroAt[i + 1];
-    std::vector<std::string> strings;
-    Reader offsets(bytes, kLanguageHeaderBytes);
-    for (std::uint32_t i = 0; i < header.total(); ++i) {
-        const std::size_t from = std::min<std::size_t>(offsets.u(2).value_or(0), area.size());
-        std::string text(area.substr(from, std::min(zeroAt[from] - from, kShownStringBytes)));
-        for (char& c : text)
-            c = static_cast<char>(static_cast<unsigned char>(c) ^ kStringKey);
-        strings.push_back(std::move(text));
-    }
-    return strings;
-}
-
-std::string dumpLanguage(std::string_view bytes)
-{
-    const LanguageHeader header = *languageHeader(bytes);
-    const std::array<const char*, 3> groups{"Generic", "PSX", "PC"};
-    std::string out =
-        "Language file, " + std::to_string(bytes.size()) + " bytes, " + std::to_string(header.total()) + " strings\n";
-    for (std::size_t g = 0; g < groups.size(); ++g)
-        out += std::string(groups[g]) + " strings: " + std::to_string(header.counts[g]) + ", " +
-               std::to_string(header.sizes[g]) + " bytes\n";
-    const std::vector<std::string> strings = languageStrings(bytes, header);
+    const std::vector<std::string> strings = dat.strings();
+    out << "Language file, " << bytes.size() << " bytes, " << strings.size() << " strings\n";
+    for (std::size_t g = 0; g < dat.groups.size(); ++g)
+        out << LanguageDat::kGroupNames[g] << " strings: " << dat.groups[g].size() << ", " << dat.sizes[g]
+            << " bytes\n";
     std::size_t index = 0;
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        for (std::uint32_t i = 0; i < header.counts[g]; ++i, ++index)
-            out += std::string(groups[g]) + " " + std::to_string(i) + " (string " + std::to_string(index) +
-                   "): " + quoted(strings[index]) + "\n";
+    for (std::size_t g = 0; g < dat.groups.size(); ++g) {
+        for (std::size_t i = 0; i < dat.groups[g].size(); ++i, ++index)
+            out << LanguageDat::kGroupNames[g] << " " << i << " (string " << index << "): " << quoted(strings[index])
+                << "\n";
     }
-    return out;
+    if (!dat.extraData.empty())
+        out << "TRNG data: " << dat.extraData.size() << " bytes after the strings, which TRNG's engine reads (not "
+            << "listed here)\n";
 }
 
 /// Lists a SCRIPT.DAT, naming strings from a language .DAT when one is given.
-class ScriptDump {
+class ScriptListing {
 public:
-    ScriptDump(std::string_view bytes, std::vector<std::string> strings) : bytes_(bytes), strings_(std::move(strings))
+    ScriptListing(std::ostream& out, std::string_view bytes, std::vector<std::string> strings)
+        : out_(out), bytes_(bytes), dat_(readScriptDat(bytes)), strings_(std::move(strings))
     {
     }
-    std::string run();
+    void run();
 
 private:
-    void line(const std::string& text) { out_ += text + "\n"; }
-    std::string string(std::uint32_t index) const
+    std::string string(std::int64_t index) const
     {
-        return std::to_string(index) + (index < strings_.size() ? " " + quoted(strings_[index]) : "");
+        const auto at = static_cast<std::size_t>(index);
+        return std::to_string(index) + (at < strings_.size() ? " " + quoted(strings_[at]) : "");
     }
-    std::string options(std::uint32_t bits) const;
-    void level(std::size_t start, std::size_t end);
-    bool opcode(Reader& reader, std::uint8_t code);
-    void operands(Reader& reader, const CommandSpec& command, std::uint8_t code);
+    std::string levelFile(std::uint32_t index) const
+    {
+        return std::to_string(index) + (index < dat_.levelFiles.size() ? " " + quoted(dat_.levelFiles[index]) : "");
+    }
+    void header();
+    void block(std::size_t level);
+    void start(const DatLevelStart& start);
+    void command(const DatCommand& command, const char* indent);
+    void languageFiles();
 
+    std::ostream& out_;
     std::string_view bytes_;
+    ScriptDat dat_;
     std::vector<std::string> strings_;
-    std::string out_;
 };
 
-std::string ScriptDump::options(std::uint32_t bits) const
+std::string optionNames(std::uint32_t bits)
 {
     std::string text = hex(bits, 4);
-    for (const CommandSpec& syntax : levelCommands()) {
-        if ((syntax.flag & bits) != 0)
-            text += " " + std::string(syntax.name);
+    for (const CommandSpec& command : levelCommands()) {
+        if ((command.flag & bits) != 0)
+            text += " " + std::string(command.name);
     }
     return text;
 }
 
-std::string ScriptDump::run()
+void ScriptListing::run()
 {
-    line("SCRIPT.DAT, " + std::to_string(bytes_.size()) + " bytes");
-    Reader reader(bytes_);
-    const auto flags = reader.u(1);
-    reader.u(3);
-    const auto timeout = reader.u(4);
-    const auto security = reader.u(1);
-    const auto levels = reader.u(1);
-    const auto files = reader.u(1);
-    reader.u(1);
-    const auto pathBytes = reader.u(2);
-    const auto dataBytes = reader.u(2);
-    if (!dataBytes || bytes_.size() < kScriptHeaderBytes) {
-        line("! too short for the 56-byte header");
-        return out_;
+    out_ << "SCRIPT.DAT, " << bytes_.size() << " bytes\n";
+    if (bytes_.size() < 56) {
+        out_ << "! " << dat_.fault << "\n";
+        return;
     }
-    std::string game = hex(*flags, 2);
+    header();
+    if (!dat_.fault.empty()) {
+        out_ << "! " << dat_.fault << "\n";
+        return;
+    }
+    for (std::size_t i = 0; i < dat_.levels.size(); ++i)
+        block(i);
+    languageFiles();
+}
+
+void ScriptListing::header()
+{
+    std::string game = hex(dat_.options, 2);
     for (const auto& [bit, name] : std::array<std::pair<std::uint32_t, const char*>, 5>{
              {{0x01, "FlyCheat"}, {0x02, "LoadSave"}, {0x04, "Title"}, {0x08, "PlayAnyLevel"}, {0x80, "DemoDisc"}}})
-        game += (*flags & bit) != 0 ? std::string(" ") + name : "";
-    line("Options: " + game);
-    line("InputTimeout: " + std::to_string(*timeout));
-    line("Security: " + hex(*security, 2));
-    line("Levels: " + std::to_string(*levels) + ", level file names: " + std::to_string(*files));
-    line("Level file name bytes: " + std::to_string(*pathBytes) + ", level data bytes: " + std::to_string(*dataBytes));
-    for (const char* platform : {"PSX", "PC"}) {
-        std::string text = std::string(platform) + " extensions:";
-        for (const char* kind : {"Level", "FMV", "Cut"}) {
-            text += std::string(" ") + kind + " " + quoted(Reader(bytes_, reader.at()).text(reader.at() + 5));
-            reader.u(5);
-        }
-        reader.u(5);  // the unused fourth extension
-        line(text);
+        game += (dat_.options & bit) != 0 ? std::string(" ") + name : "";
+    out_ << "Options: " << game << "\n";
+    out_ << "InputTimeout: " << dat_.inputTimeout << "\n";
+    out_ << "Security: " << hex(dat_.security, 2) << "\n";
+    out_ << "Levels: " << dat_.levelCount << ", level file names: " << dat_.fileNameCount << "\n";
+    out_ << "Level file name bytes: " << dat_.fileNameBytes << ", level data bytes: " << dat_.levelDataBytes << "\n";
+    for (std::size_t p = 0; p < dat_.extensions.size(); ++p) {
+        out_ << (p == 0 ? "PSX" : "PC") << " extensions:";
+        const std::array<const char*, 3> kinds{"Level", "FMV", "Cut"};
+        for (std::size_t k = 0; k < kinds.size(); ++k)
+            out_ << " " << kinds[k] << " " << quoted(dat_.extensions[p][k]);
+        out_ << "\n";
     }
-    const std::size_t pathStart = kScriptHeaderBytes + 2 * std::size_t{*levels};
-    const std::size_t dataStart = pathStart + *pathBytes + 2 * std::size_t{*levels};
-    Reader pathOffsets(bytes_, kScriptHeaderBytes);
-    Reader dataOffsets(bytes_, pathStart + *pathBytes);
-    for (std::size_t i = 0; i < *levels; ++i) {
-        const auto path = pathOffsets.u(2);
-        const auto data = dataOffsets.u(2);
-        if (!path || !data) {
-            line("! the offset tables end early");
-            return out_;
-        }
-        line("Level " + std::to_string(i) + ": " +
-             quoted(Reader(bytes_, pathStart + *path).text(pathStart + *pathBytes)));
-        level(dataStart + *data, dataStart + *dataBytes);
-    }
-    Reader names(bytes_, dataStart + *dataBytes);
-    std::string languages = "Language files:";
-    while (names.at() < bytes_.size())
-        languages += " " + quoted(names.text(bytes_.size()));
-    line(languages);
-    return out_;
+    for (std::size_t i = 0; i < dat_.levelFiles.size(); ++i)
+        out_ << "Level file " << i << ": " << quoted(dat_.levelFiles[i]) << "\n";
 }
 
-void ScriptDump::level(std::size_t start, std::size_t end)
+void ScriptListing::block(std::size_t level)
 {
-    Reader reader(bytes_, start);
-    while (reader.at() < std::min(end, bytes_.size())) {
-        const std::size_t at = reader.at();
-        const auto code = static_cast<std::uint8_t>(*reader.u(1));
-        if (code == kEndOpcode) {
-            line("  End");
-            return;
-        }
-        if (!opcode(reader, code)) {
-            line("  ! unknown opcode " + hex(code, 2) + " at byte " + std::to_string(at) +
-                 "; the rest of this level is not read");
-            return;
-        }
+    const DatLevelBlock& block = dat_.levels[level];
+    out_ << (level == 0 ? std::string("Title") : "Level " + std::to_string(level)) << ", at byte " << block.at;
+    if (block.sameAs) {
+        out_ << ": the same block as " << (*block.sameAs == 0 ? "the title" : "level " + std::to_string(*block.sameAs))
+             << "\n";
+        return;
     }
-    line("  ! the level data end before its end opcode");
+    out_ << ":\n";
+    for (const DatCommand& command : block.applied)
+        this->command(command, "  ");
+    if (block.start)
+        start(*block.start);
+    if (!block.unread.empty()) {
+        out_ << "  Never read by the game, which starts the level at its " << (block.start->title ? "Title" : "Level")
+             << " opcode:\n";
+        for (const DatCommand& command : block.unread)
+            this->command(command, "    ");
+    }
+    if (!block.fault.empty())
+        out_ << "  ! " << block.fault << "; the rest of this block is not read\n";
+    else if (!block.start)
+        out_ << "  ! no Level or Title opcode before End: the game does not start this level here\n";
+    if (block.ended)
+        out_ << "  End\n";
 }
 
-bool ScriptDump::opcode(Reader& reader, std::uint8_t code)
+void ScriptListing::start(const DatLevelStart& start)
 {
-    if (code == kTitleOpcode || code == kLevelOpcode) {
-        const auto name = code == kLevelOpcode ? reader.u(1) : std::optional<std::uint32_t>(0);
-        const auto path = code == kTitleOpcode ? reader.u(1) : std::optional<std::uint32_t>(0);
-        const auto flags = reader.u(2);
-        const auto levelPath = code == kLevelOpcode ? reader.u(1) : path;
-        const auto audio = reader.u(1);
-        if (!audio) {
-            line("  ! the level header ends early");
-            return true;
-        }
-        line(std::string("  ") + (code == kTitleOpcode ? "Title:" : "Level: name " + string(*name) + ",") + " file " +
-             std::to_string(*levelPath) + ", audio " + std::to_string(*audio) + ", options " + options(*flags));
-        return true;
-    }
-    for (const CommandSpec& command : levelCommands()) {
-        const int slots = command.form == Form::Item ? command.items * (command.combo ? 2 : 1) : 1;
-        if (code >= command.opcode && code < command.opcode + slots && command.form != Form::Switch &&
-            command.form != Form::Name && command.form != Form::Level) {
-            operands(reader, command, code);
-            return true;
-        }
-    }
-    return false;
+    out_ << "  " << (start.title ? "Title:" : "Level: name " + string(start.nameString) + ",") << " file "
+         << levelFile(start.fileIndex) << ", audio " << start.audio << ", options " << optionNames(start.options)
+         << "\n";
 }
 
-void ScriptDump::operands(Reader& reader, const CommandSpec& command, std::uint8_t code)
+void ScriptListing::command(const DatCommand& command, const char* indent)
 {
-    std::string text = "  " + std::string(command.name);
-    if (command.form == Form::Item) {
-        const int slot = code - command.opcode;
-        text += command.combo ? " " + std::to_string(slot / 2 + 1) + " piece " + std::to_string(slot % 2 + 1)
-                              : " " + std::to_string(slot + 1);
-        const auto name = reader.u(2);
-        text += ": name " + (name ? string(*name) : "?") + ",";
-    } else if (command.form == Form::Legend) {
-        const auto name = reader.u(1);
-        text += ": " + (name ? string(*name) : "?");
-    } else if (code == kFmvOpcode || code == kAnimatingMipOpcode) {
-        const auto packed = reader.u(1).value_or(0);
-        text += code == kFmvOpcode
-                    ? ": film " + std::to_string(packed & 15U) + ", trigger " + std::to_string(packed >> 7U)
-                    : ": object " + std::to_string((packed & 15U) + 1) + ", distance " + std::to_string(packed >> 4U);
-    } else {
-        text += ":";
+    const CommandSpec& spec = *command.meaning.command;
+    out_ << indent << spec.name;
+    if (command.meaning.number > 0)
+        out_ << " " << command.meaning.number;
+    if (command.meaning.piece > 0)
+        out_ << " piece " << command.meaning.piece;
+    out_ << ":";
+    std::size_t first = 0;
+    if (spec.form == Form::Legend || spec.form == Form::Item) {
+        out_ << (spec.form == Form::Item ? " name " : " ") << string(command.values.front());
+        first = 1;
+        if (spec.form == Form::Item)
+            out_ << ",";
     }
-    if (command.form == Form::Item ||
-        (command.form == Form::Numbers && code != kFmvOpcode && code != kAnimatingMipOpcode)) {
-        for (std::size_t i = 0; i < command.numbers.size(); ++i) {
-            const auto value = reader.number(command.numbers[i]);
-            if (!value) {
-                text += " ! ends early";
-                break;
-            }
-            const bool word = command.form == Form::Item;
-            text += std::string(i == 0 ? " " : ", ") +
-                    (word ? hex(static_cast<std::uint32_t>(*value) & 0xFFFFU, 4) : std::to_string(*value));
-        }
-        if (code == kLensFlareOpcode)
-            text += " (y, z, x in clicks of 256)";
+    for (std::size_t i = first; i < command.values.size(); ++i) {
+        const std::int64_t value = command.values[i];
+        out_ << (i == first ? " " : ", ")
+             << (spec.form == Form::Item ? hex(static_cast<std::uint32_t>(value) & 0xFFFFU, 4) : std::to_string(value));
     }
-    line(text);
+    out_ << "\n";
+}
+
+void ScriptListing::languageFiles()
+{
+    out_ << "Language files:";
+    for (const std::string& name : dat_.languageFiles)
+        out_ << " " << quoted(name);
+    out_ << "\n";
+    if (dat_.extraData.empty())
+        return;
+    if (isTrngData(dat_.extraData))
+        out_ << "TRNG data: " << dat_.extraData.size()
+             << " bytes after the language file names, which TRNG's engine reads (not listed here)\n";
+    else
+        out_ << "Other data: " << dat_.extraData.size()
+             << " bytes after the language file names, not part of the game's script\n";
 }
 
 }  // namespace
 
-bool isLanguageDat(std::string_view bytes)
+void dumpDat(std::ostream& out, std::string_view bytes, std::optional<std::string_view> languageDat)
 {
-    const auto header = languageHeader(bytes);
-    return header && kLanguageHeaderBytes + 2 * std::size_t{header->total()} + header->sizes[0] + header->sizes[1] +
-                             header->sizes[2] ==
-                         bytes.size();
+    if (const auto language = readLanguageDat(bytes)) {
+        dumpLanguage(out, bytes, *language);
+        return;
+    }
+    std::vector<std::string> strings;
+    if (languageDat) {
+        if (const auto language = readLanguageDat(*languageDat))
+            strings = language->strings();
+    }
+    ScriptListing(out, bytes, std::move(strings)).run();
 }
 
 std::string dumpDat(std::string_view bytes, std::optional<std::string_view> languageDat)
 {
-    if (isLanguageDat(bytes))
-        return dumpLanguage(bytes);
-    std::vector<std::string> strings;
-    if (languageDat && isLanguageDat(*languageDat))
-        strings = languageStrings(*languageDat, *languageHeader(*languageDat));
-    return ScriptDump(bytes, std::move(strings)).run();
+    std::ostringstream out;
+    dumpDat(out, bytes, languageDat);
+    return std::move(out).str();
 }
 
 }  // namespace orvanta

@@ -1,9 +1,9 @@
 #include "compiler/script_compiler.h"
 
 #include "compiler/byte_writer.h"
-#include "compiler/level_commands.h"
-#include "compiler/level_encoding.h"
+#include "compiler/command_table.h"
 #include "compiler/source_lines.h"
+#include "compiler/threaded_encoding.h"
 
 #include <algorithm>
 #include <array>
@@ -47,8 +47,9 @@ struct OptionFlag {
     std::uint8_t bit;
 };
 
+constexpr std::uint8_t kDemoDiscBit = 0x80;
 constexpr std::array<OptionFlag, 5> kOptionFlags{
-    {{"FlyCheat", 0x01}, {"LoadSave", 0x02}, {"Title", 0x04}, {"PlayAnyLevel", 0x08}, {"DemoDisc", 0x80}}};
+    {{"FlyCheat", 0x01}, {"LoadSave", 0x02}, {"Title", 0x04}, {"PlayAnyLevel", 0x08}, {"DemoDisc", kDemoDiscBit}}};
 
 class ScriptReader {
 public:
@@ -169,9 +170,14 @@ void ScriptReader::option(int line, std::string_view key, std::string_view value
     for (const OptionFlag& flag : kOptionFlags) {
         if (!sameWord(key, flag.name))
             continue;
-        if (sameWord(value, "ENABLED"))
+        if (sameWord(value, "ENABLED")) {
             header.options = static_cast<std::uint8_t>(header.options | flag.bit);
-        else if (!sameWord(value, "DISABLED"))
+            if (flag.bit == kDemoDiscBit)
+                problems_.push_back({Severity::Warning, file_, line,
+                                     "DemoDisc= is ENABLED: the game goes back to the title after every level "
+                                     "instead of going on to the next",
+                                     std::nullopt, 0});
+        } else if (!sameWord(value, "DISABLED"))
             error(line, std::string(flag.name) + "= takes ENABLED or DISABLED, not \"" + std::string(value) + "\"", 0);
         return;
     }
@@ -203,16 +209,34 @@ void putExtensions(std::string& out, const Extensions& extensions)
     out.append(kExtensionBytes, '\0');  // the unused fourth extension
 }
 
+/// The level file names, each once, in the order the levels first name
+/// them; each level's data is given the index of its own.
+std::string levelFileNames(std::vector<EncodedLevel>& levels, std::string& offsets, std::size_t& count)
+{
+    std::string names;
+    std::map<std::string_view, std::size_t> indexOf;
+    for (EncodedLevel& level : levels) {
+        const auto [found, added] = indexOf.try_emplace(level.path, indexOf.size());
+        if (added) {
+            putU16(offsets, static_cast<std::uint32_t>(names.size()));
+            names += level.path;
+            names += '\0';
+        }
+        level.data[level.pathIndexAt] = static_cast<char>(found->second & 0xFFU);
+    }
+    count = indexOf.size();
+    return names;
+}
+
 /// SCRIPT.DAT from its parts; empty when a count or size does not fit.
-std::string scriptDat(const ScriptHeader& header, const std::vector<EncodedLevel>& levels, const std::string& file,
+std::string scriptDat(const ScriptHeader& header, std::vector<EncodedLevel>& levels, const std::string& file,
                       std::vector<Problem>& problems)
 {
-    std::string paths, pathOffsets, data, dataOffsets;
+    std::string pathOffsets, data, dataOffsets;
+    std::size_t pathCount = 0;
+    const std::string paths = levelFileNames(levels, pathOffsets, pathCount);
     for (const EncodedLevel& level : levels) {
-        putU16(pathOffsets, static_cast<std::uint32_t>(paths.size()));
         putU16(dataOffsets, static_cast<std::uint32_t>(data.size()));
-        paths += level.path;
-        paths += '\0';
         data += level.data;
     }
     const auto limit = [&](bool fits, std::string message) {
@@ -232,7 +256,7 @@ std::string scriptDat(const ScriptHeader& header, const std::vector<EncodedLevel
     putU32(dat, header.inputTimeout);
     putU8(dat, header.security);
     putU8(dat, static_cast<std::uint32_t>(levels.size()));
-    putU8(dat, static_cast<std::uint32_t>(levels.size()));  // one file name a level
+    putU8(dat, static_cast<std::uint32_t>(pathCount));
     putU8(dat, 0);
     putU16(dat, static_cast<std::uint32_t>(paths.size()));
     putU16(dat, static_cast<std::uint32_t>(data.size()));
@@ -296,7 +320,7 @@ ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& 
     const LanguageStrings& primary = compiled.empty() ? noStrings : compiled.front().strings;
     const std::string primaryName = compiled.empty() ? std::string() : compiled.front().sourceName;
 
-    const std::vector<EncodedLevel> encoded =
+    std::vector<EncodedLevel> encoded =
         encodeLevels(levelOrder(reader.levels, script.name, problems), primary, primaryName, script.name, problems);
     for (const EncodedLevel& level : encoded)
         result.levelFiles.push_back({level.path, level.pathLine});

@@ -2,6 +2,8 @@
 
 #include "model/pack_names.h"
 
+#include <array>
+
 namespace orvanta {
 namespace {
 
@@ -70,6 +72,18 @@ FieldRef inventoryItems() { return {"Text25", "Inventory items", FieldWindow::Sc
 FieldRef firstLegend() { return {"Text26", "First legend", FieldWindow::GameProperties, 0, 0, 0}; }
 FieldRef secondLegend() { return {"Text27", "Second legend", FieldWindow::GameProperties, 0, 0, 0}; }
 FieldRef inputTimeout() { return {"inputtimeout", "Input time-out", FieldWindow::GameProperties, 0, 0, 0}; }
+FieldRef gameSwitch(int n)
+{
+    static constexpr std::array<const char*, kSwitchCount> kCaptions{"Load/Save", "Title level", "Play any level",
+                                                                     "Flying Cheat", "Demo Disk"};
+    return {"switch" + std::to_string(n),
+            kCaptions.at(static_cast<std::size_t>(n - 1)),
+            FieldWindow::GameProperties,
+            0,
+            0,
+            0};
+}
+
 FieldRef security() { return {"security", "Security value", FieldWindow::GameProperties, 0, 0, 0}; }
 
 }  // namespace fields

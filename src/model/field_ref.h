@@ -44,6 +44,8 @@ FieldRef inventoryItems();
 FieldRef firstLegend();
 FieldRef secondLegend();
 FieldRef inputTimeout();
+/// Game switch 1..5, named as game properties captions it ("Demo Disk").
+FieldRef gameSwitch(int n);
 FieldRef security();
 }  // namespace fields
 

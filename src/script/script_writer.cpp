@@ -12,24 +12,25 @@ struct SwitchLines {
     const char* disabled;
 };
 
-void appendSwitchLine(OriginText& out, const std::string& value, SwitchLines lines)
+void appendSwitchLine(OriginText& out, const ProjectState& project, int n, SwitchLines lines)
 {
     // Two independent exact comparisons: any text but "0" and "1" writes nothing.
+    const std::string& value = project.gameSwitch(n);
     if (value == "0")
-        out.item(lines.enabled);
+        out.item(lines.enabled, {fields::gameSwitch(n)});
     if (value == "1")
-        out.item(lines.disabled);
+        out.item(lines.disabled, {fields::gameSwitch(n)});
 }
 
 void appendOptionSection(OriginText& out, const ProjectState& project)
 {
-    appendSwitchLine(out, project.gameSwitch(1), {"LoadSave=\tENABLED", "LoadSave=\tDISABLED"});
-    appendSwitchLine(out, project.gameSwitch(2), {"Title=\t\tENABLED", "Title=\tDISABLED"});
-    appendSwitchLine(out, project.gameSwitch(3), {"PlayAnyLevel=\tENABLED", "PlayAnyLevel=\tDISABLED"});
+    appendSwitchLine(out, project, 1, {"LoadSave=\tENABLED", "LoadSave=\tDISABLED"});
+    appendSwitchLine(out, project, 2, {"Title=\t\tENABLED", "Title=\tDISABLED"});
+    appendSwitchLine(out, project, 3, {"PlayAnyLevel=\tENABLED", "PlayAnyLevel=\tDISABLED"});
     out.item("InputTimeout=\t" + project.inputTimeout, {fields::inputTimeout()});
-    appendSwitchLine(out, project.gameSwitch(4), {"FlyCheat=\tENABLED", "FlyCheat=\tDISABLED"});
+    appendSwitchLine(out, project, 4, {"FlyCheat=\tENABLED", "FlyCheat=\tDISABLED"});
     out.item("Security=\t" + project.security, {fields::security()});
-    appendSwitchLine(out, project.gameSwitch(5), {"DemoDisc=\tENABLED", "DemoDisc=\tDISABLED"});
+    appendSwitchLine(out, project, 5, {"DemoDisc=\tENABLED", "DemoDisc=\tDISABLED"});
 }
 
 void appendCameraAndLevelLines(OriginText& out, const ProjectState& project, int slot)

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 namespace orvanta::ui {
@@ -21,10 +22,12 @@ namespace {
 
 /// The control of a dialog that shows a field, by the field's control name
 /// without its slot number ("Label5" is the level properties' camera box).
-const char* dialogControl(const FieldRef& field)
+std::string dialogControl(const FieldRef& field)
 {
     const std::string_view name = field.control;
     const std::string_view kind = name.substr(0, name.find_first_of("0123456789"));
+    if (kind == "switch")  // game switch n is the option image n of game properties
+        return "Image" + std::string(name.substr(kind.size()));
     struct Shown {
         std::string_view field;
         const char* control;
@@ -92,9 +95,8 @@ void MainWindow::showField(const FieldRef& field)
         holder = scriptPacks_->editor();
         break;
     }
-    const QString control =
-        QString::fromLatin1(field.window == FieldWindow::MainWindow ? field.control.c_str() : dialogControl(field));
-    selectIn(holder, control, field.line);
+    const std::string control = field.window == FieldWindow::MainWindow ? field.control : dialogControl(field);
+    selectIn(holder, QString::fromLatin1(control.c_str()), field.line);
 }
 
 }  // namespace orvanta::ui

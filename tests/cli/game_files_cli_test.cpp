@@ -60,8 +60,8 @@ TEST(GameFilesCli, DumpOfWhatBuildWroteGivesBackTheProject)
         const std::string n = std::to_string(k);
         const std::string name = k == 1 ? "Title: " : "\"Name " + n + "\", ";
         for (const std::string& expected :
-             {"Level " + std::to_string(k - 1) + ": \"DATA\\WAD" + n + "\"",
-              name + "file " + std::to_string(k - 1) + ", audio " + std::to_string(100 + k),
+             {"Level file " + std::to_string(k - 1) + ": \"DATA\\WAD" + n + "\"",
+              name + "file " + std::to_string(k - 1) + " \"DATA\\WAD" + n + "\", audio " + std::to_string(100 + k),
               "LoadCamera: " + n + ", -" + n + ", 2" + n + ", 3" + n + ", 4" + n + ", 5" + n + ", " + n})
             EXPECT_NE(dump.find(expected), std::string::npos) << expected;
     }

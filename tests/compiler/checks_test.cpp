@@ -198,6 +198,8 @@ TEST(ProjectChecks, NoProblemInTheDefaultsOrAnyProjectOfTheTestData)
         {"golden/edited/project.txt",
          {"Script.txt:45: error: the input time-out \"\" is not a whole number from 0 to 4294967295 "
           "[Input time-out (inputtimeout)]",
+          "Script.txt:48: warning: DemoDisc= is ENABLED: the game goes back to the title after every level instead "
+          "of going on to the next [Demo Disk (switch5)]",
           "Script.txt:122: error: the audio track \"\" is not a whole number from 0 to 255 [Level 4 audio track "
           "(sound5)]",
           "Script.txt:175: error: the audio track \"1012\" is not a whole number from 0 to 255 "

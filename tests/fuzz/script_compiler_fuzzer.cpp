@@ -1,10 +1,13 @@
 // The script compiler and the DAT listing on any bytes. The first byte picks
 // the file the rest stands for: even, Script.txt (with the stock English.txt);
 // odd, English.txt (with the stock Script.txt). The compiler must either
-// report an error or build DATs whose listing reads them back; the listing
-// must also take the raw bytes as a DAT.
+// report an error or build DATs that the game reads whole: every command of
+// every block before its Level or Title opcode, nothing after it. The
+// listing must also take the raw bytes as a DAT.
 #include "compiler/dat_dump.h"
+#include "compiler/language_dat.h"
 #include "compiler/script_compiler.h"
+#include "compiler/script_dat.h"
 #include "resources/stock_texts.h"
 
 #include <cstdint>
@@ -25,10 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (hasErrors(compiled.problems) != compiled.dats.empty())
         std::abort();
     for (const DatFile& dat : compiled.dats) {
-        if (isLanguageDat(dat.bytes) != (dat.name != "SCRIPT.DAT") ||
-            dumpDat(dat.bytes, compiled.dats.back().bytes).empty())
+        if (isLanguageDat(dat.bytes) != (dat.name != "SCRIPT.DAT"))
             std::abort();
     }
+    if (!compiled.dats.empty() && !readScriptDat(compiled.dats.front().bytes).readWhole())
+        std::abort();
     (void)dumpDat(input, input);
     return 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compiler/level_commands.h"
+#include "compiler/level_encoder.h"
 
 #include <span>
 #include <string>
@@ -8,9 +8,8 @@
 
 namespace orvanta {
 
-/// Encodes the sections in the order given, the title first: a section's
-/// place is its level number. Problems come in the sections' order. A long
-/// script's sections are encoded on several threads.
+/// Encodes the sections in the order given; problems come in the sections'
+/// order. A long script's sections are encoded on several threads.
 std::vector<EncodedLevel> encodeLevels(std::span<const LevelSection* const> sections, const LanguageStrings& strings,
                                        const std::string& languageName, const std::string& file,
                                        std::vector<Problem>& problems);

@@ -1,6 +1,7 @@
-#include "compiler/level_commands.h"
+#include "compiler/level_encoder.h"
 
 #include "compiler/byte_writer.h"
+#include "compiler/command_table.h"
 #include "compiler/source_lines.h"
 
 #include <algorithm>
@@ -11,89 +12,6 @@
 
 namespace orvanta {
 namespace {
-
-constexpr NumberSpec kU8{0, 255, 1};
-constexpr NumberSpec kS8{-128, 127, 1};
-constexpr NumberSpec kS32{std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(), 4};
-// Item values are 16-bit words: "$c000" as well as "-16384".
-constexpr NumberSpec kWord{-32768, 65535, 2};
-
-constexpr std::array<NumberSpec, 7> kCamera{kS32, kS32, kS32, kS32, kS32, kS32, kU8};
-constexpr std::array<NumberSpec, 4> kLayer{kU8, kU8, kU8, kS8};
-constexpr std::array<NumberSpec, 3> kColour{kU8, kU8, kU8};
-constexpr std::array<NumberSpec, 2> kMirror{kU8, kS32};
-constexpr std::array<NumberSpec, 1> kByte{kU8};
-constexpr std::array<NumberSpec, 1> kSignedByte{kS8};
-constexpr std::array<NumberSpec, 2> kFmv{{{0, 15, 1}, {0, 1, 1}}};
-constexpr std::array<NumberSpec, 2> kAnimatingMip{{{1, 16, 1}, {0, 15, 1}}};
-// y, z, x in world units, then red, green, blue.
-constexpr std::array<NumberSpec, 6> kLensFlare{{{0, 65535L * kClickUnits + 255, 2},
-                                                {-32768L * kClickUnits, 32767L * kClickUnits + 255, 2},
-                                                {0, 65535L * kClickUnits + 255, 2},
-                                                kU8,
-                                                kU8,
-                                                kU8}};
-constexpr std::array<NumberSpec, 6> kItemValues{kWord, kWord, kWord, kWord, kWord, kWord};
-
-const CommandSpec kCommands[] = {
-    {"Name", Form::Name, 0, 0, {}, "the level's name"},
-    {"Level", Form::Level, 0, 0, {}, "the level file and the audio track"},
-    {"Legend", Form::Legend, 0x8C, 0, {}, "the legend text"},
-    {"LoadCamera", Form::Numbers, 0x91, 0, kCamera, "source x, y, z, target x, y, z and room"},
-    {"YoungLara", Form::Switch, 0, 0x0001, {}, "ENABLED or DISABLED"},
-    {"Weather", Form::Switch, 0, 0x0002, {}, "ENABLED or DISABLED"},
-    {"Horizon", Form::Switch, 0, 0x0004, {}, "ENABLED or DISABLED"},
-    {"Layer1", Form::Numbers, 0x89, 0x0008, kLayer, "red, green, blue and speed"},
-    {"Layer2", Form::Numbers, 0x8A, 0x0010, kLayer, "red, green, blue and speed"},
-    {"Starfield", Form::Switch, 0, 0x0020, {}, "ENABLED or DISABLED"},
-    {"Lightning", Form::Switch, 0, 0x0040, {}, "ENABLED or DISABLED"},
-    {"Train", Form::Switch, 0, 0x0080, {}, "ENABLED or DISABLED"},
-    {"Pulse", Form::Switch, 0, 0x0100, {}, "ENABLED or DISABLED"},
-    {"ColAddHorizon", Form::Switch, 0, 0x0200, {}, "ENABLED or DISABLED"},
-    {"ResetHUB", Form::Numbers, 0x92, 0x0400, kByte, "a level number"},
-    {"LensFlare", Form::Numbers, kLensFlareOpcode, 0x0800, kLensFlare, "y, z, x, red, green and blue"},
-    {"Timer", Form::Switch, 0, 0x1000, {}, "ENABLED or DISABLED"},
-    {"Mirror", Form::Numbers, 0x8E, 0x2000, kMirror, "room and x axis"},
-    {"RemoveAmulet", Form::Switch, 0, 0x4000, {}, "ENABLED or DISABLED"},
-    {"NoLevel", Form::Switch, 0, 0x8000, {}, "ENABLED or DISABLED"},
-    {"Fog", Form::Numbers, 0x8F, 0, kColour, "red, green and blue"},
-    {"Cut", Form::Numbers, 0x84, 0, kByte, "a cutscene number"},
-    {"ResidentCut1", Form::Numbers, 0x85, 0, kByte, "a cutscene number"},
-    {"ResidentCut2", Form::Numbers, 0x86, 0, kByte, "a cutscene number"},
-    {"ResidentCut3", Form::Numbers, 0x87, 0, kByte, "a cutscene number"},
-    {"ResidentCut4", Form::Numbers, 0x88, 0, kByte, "a cutscene number"},
-    {"UVRotate", Form::Numbers, 0x8B, 0, kSignedByte, "a speed"},
-    {"FMV", Form::Numbers, kFmvOpcode, 0, kFmv, "the film number (0-15) and the trigger (0 or 1)"},
-    {"AnimatingMIP", Form::Numbers, kAnimatingMipOpcode, 0, kAnimatingMip, "the object (1-16) and the distance (0-15)"},
-    {"Key", Form::Item, 0x93, 0, kItemValues, "", 12},
-    {"Puzzle", Form::Item, 0x9F, 0, kItemValues, "", 12},
-    {"Pickup", Form::Item, 0xAB, 0, kItemValues, "", 4},
-    {"Examine", Form::Item, 0xAF, 0, kItemValues, "", 3},
-    {"KeyCombo", Form::Item, 0xB2, 0, kItemValues, "", 8, true},
-    {"PuzzleCombo", Form::Item, 0xC2, 0, kItemValues, "", 8, true},
-    {"PickupCombo", Form::Item, 0xD2, 0, kItemValues, "", 4, true},
-};
-
-/// The command a key names, whatever its case. Commands are looked up by the
-/// length of their name first: an item line costs a comparison or two.
-const CommandSpec* findCommand(std::string_view key)
-{
-    static const auto byLength = [] {
-        std::vector<std::vector<const CommandSpec*>> table;
-        for (const CommandSpec& syntax : kCommands) {
-            table.resize(std::max(table.size(), syntax.name.size() + 1));
-            table[syntax.name.size()].push_back(&syntax);
-        }
-        return table;
-    }();
-    if (key.size() >= byLength.size())
-        return nullptr;
-    for (const CommandSpec* syntax : byLength[key.size()]) {
-        if (sameWord(key, syntax->name))
-            return syntax;
-    }
-    return nullptr;
-}
 
 /// One "Key=value" line of a [Title] or [Level] section.
 struct ScriptCommand {
@@ -111,7 +29,7 @@ public:
     {
     }
 
-    EncodedLevel encode(int pathIndex);
+    EncodedLevel encode();
 
 private:
     void command(const ScriptCommand& cmd);
@@ -126,6 +44,9 @@ private:
     bool readNumbers(const ScriptCommand& cmd, std::span<const std::string_view> values,
                      std::span<const NumberSpec> ranges, int firstValue);
     bool valueCount(const ScriptCommand& cmd, std::size_t count, std::size_t expected, const char* what);
+    /// The number that picks a numbered command's opcode (Key= 1 to 12).
+    std::optional<std::int64_t> commandNumber(const ScriptCommand& cmd, const CommandSpec& syntax,
+                                              std::string_view value);
     void error(int line, std::string message, int value = -1)
     {
         problems_.push_back({Severity::Error, file_, line, std::move(message), std::nullopt, value});
@@ -138,7 +59,6 @@ private:
     const std::string& file_;
     std::vector<Problem>& problems_;
 
-    std::string body_;
     std::vector<std::string_view> values_;  // of the command being read
     std::vector<std::int64_t> numbers_;     // likewise
     const CommandSpec* last_ = nullptr;     // the command of the line before
@@ -150,7 +70,7 @@ private:
     EncodedLevel result_;
 };
 
-EncodedLevel LevelEncoder::encode(int pathIndex)
+EncodedLevel LevelEncoder::encode()
 {
     forEachSourceLine(
         section_.body,
@@ -165,24 +85,25 @@ EncodedLevel LevelEncoder::encode(int pathIndex)
         error(section_.line, "this " + sectionName() + " has no Level= line naming its level file");
     if (!section_.title && !haveName_)
         error(section_.line, "this [Level] has no Name= line");
-    // The header opcode first, then the commands in the order they stand:
-    // the header goes in front of them once they have set its options.
-    std::string data;
+    // The game applies each command as it reads it and starts the level at
+    // the Level or Title opcode: that comes after every command, wherever
+    // the Level= line stands.
+    std::string& data = result_.data;
     if (section_.title) {
         putU8(data, kTitleOpcode);
-        putU8(data, static_cast<std::uint32_t>(pathIndex));
         putU16(data, options_);
+        result_.pathIndexAt = data.size();
+        putU8(data, 0);
         putU8(data, audio_);
     } else {
         putU8(data, kLevelOpcode);
         putU8(data, static_cast<std::uint32_t>(name_.value_or(0)));
         putU16(data, options_);
-        putU8(data, static_cast<std::uint32_t>(pathIndex));
+        result_.pathIndexAt = data.size();
+        putU8(data, 0);
         putU8(data, audio_);
     }
-    body_.insert(0, data);
-    putU8(body_, kEndOpcode);
-    result_.data = std::move(body_);
+    putU8(data, kEndOpcode);
     return std::move(result_);
 }
 
@@ -281,8 +202,9 @@ void LevelEncoder::legend(const ScriptCommand& cmd, const CommandSpec& syntax)
         return;
     }
     if (const auto index = stringIndex(cmd, cmd.value, 255, "the legend", 0)) {
-        putU8(body_, syntax.opcode);
-        putU8(body_, static_cast<std::uint32_t>(*index));
+        putU8(result_.data, syntax.opcode);
+        const std::int64_t operand = static_cast<std::int64_t>(*index);
+        putOperands(result_.data, syntax, std::span(&operand, 1));
     }
 }
 
@@ -307,33 +229,35 @@ bool LevelEncoder::readNumbers(const ScriptCommand& cmd, std::span<const std::st
 
 void LevelEncoder::numbers(const ScriptCommand& cmd, const CommandSpec& syntax)
 {
+    // A numbered command (ResidentCut=) gives first which of its opcodes it writes.
     splitValues(cmd.value, values_);
-    if (!valueCount(cmd, values_.size(), syntax.numbers.size(), syntax.values) ||
-        !readNumbers(cmd, values_, syntax.numbers, 0))
+    const std::size_t lead = syntax.count > 0 ? 1 : 0;
+    if (!valueCount(cmd, values_.size(), lead + syntax.numbers.size(), syntax.takes))
         return;
-    std::vector<std::int64_t>& numbers = numbers_;
+    std::uint8_t opcode = syntax.opcode;
+    if (lead > 0) {
+        const auto number = commandNumber(cmd, syntax, values_[0]);
+        if (!number)
+            return;
+        opcode = numberedOpcode(syntax, *number, 1);
+    }
+    if (!readNumbers(cmd, std::span(values_).subspan(lead), syntax.numbers, static_cast<int>(lead)))
+        return;
     options_ = static_cast<std::uint16_t>(options_ | syntax.flag);
-    putU8(body_, syntax.opcode);
-    // Two values packed in one byte: FMV's film in the low half and its
-    // trigger as the top bit; AnimatingMIP's object less one, then the distance.
-    if (syntax.opcode == kFmvOpcode) {
-        putU8(body_, static_cast<std::uint32_t>(numbers[0] | (numbers[1] << 7)));
-        return;
-    }
-    if (syntax.opcode == kAnimatingMipOpcode) {
-        putU8(body_, static_cast<std::uint32_t>((numbers[0] - 1) | (numbers[1] << 4)));
-        return;
-    }
-    if (syntax.opcode == kLensFlareOpcode) {
-        for (std::size_t i = 0; i < 3; ++i)
-            numbers[i] /= kClickUnits;
-    }
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        const auto value = static_cast<std::uint32_t>(numbers[i]);
-        syntax.numbers[i].bytes == 1   ? putU8(body_, value)
-        : syntax.numbers[i].bytes == 2 ? putU16(body_, value)
-                                       : putU32(body_, value);
-    }
+    putU8(result_.data, opcode);
+    putOperands(result_.data, syntax, numbers_);
+}
+
+std::optional<std::int64_t> LevelEncoder::commandNumber(const ScriptCommand& cmd, const CommandSpec& syntax,
+                                                        std::string_view value)
+{
+    const auto number = parseNumber(value, 1, syntax.count);
+    if (!number)
+        error(cmd.line,
+              std::string(syntax.name) + "= " + (syntax.form == Form::Item ? "item number" : "number") + " \"" +
+                  std::string(value) + "\" is not from 1 to " + std::to_string(syntax.count),
+              0);
+    return number;
 }
 
 void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& syntax)
@@ -341,18 +265,11 @@ void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& syntax)
     splitValues(cmd.value, values_);
     const std::vector<std::string_view>& values = values_;
     const std::size_t lead = syntax.combo ? 2 : 1;  // item number, and the piece of a combo
-    const char* what =
-        syntax.combo ? "item number, piece (1 or 2), name and six values" : "item number, name and six values";
-    if (!valueCount(cmd, values.size(), lead + 7, what))
+    if (!valueCount(cmd, values.size(), lead + 7, syntax.takes))
         return;
-    const auto number = parseNumber(values[0], 1, syntax.items);
-    if (!number) {
-        error(cmd.line,
-              std::string(syntax.name) + "= item number \"" + std::string(values[0]) + "\" is not from 1 to " +
-                  std::to_string(syntax.items),
-              0);
+    const auto number = commandNumber(cmd, syntax, values[0]);
+    if (!number)
         return;
-    }
     const auto piece = syntax.combo ? parseNumber(values[1], 1, 2) : std::optional<std::int64_t>(1);
     if (!piece) {
         error(cmd.line, std::string(syntax.name) + "= piece \"" + std::string(values[1]) + "\" is not 1 or 2", 1);
@@ -366,21 +283,17 @@ void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& syntax)
         index = stringIndex(cmd, values[lead], 0xFFFF, "the item name", nameValue);
     if (!readNumbers(cmd, std::span(values).subspan(lead + 1), syntax.numbers, nameValue + 1) || !index)
         return;
-    const auto slot = (*number - 1) * (syntax.combo ? 2 : 1) + (*piece - 1);
-    putU8(body_, static_cast<std::uint32_t>(syntax.opcode + slot));
-    putU16(body_, static_cast<std::uint32_t>(*index));
-    for (const std::int64_t value : numbers_)
-        putU16(body_, static_cast<std::uint32_t>(value));
+    numbers_.insert(numbers_.begin(), static_cast<std::int64_t>(*index));
+    putU8(result_.data, numberedOpcode(syntax, *number, *piece));
+    putOperands(result_.data, syntax, numbers_);
 }
 
 }  // namespace
 
-std::span<const CommandSpec> levelCommands() { return kCommands; }
-
-EncodedLevel encodeLevel(const LevelSection& section, int pathIndex, const LanguageStrings& strings,
-                         const std::string& languageName, const std::string& file, std::vector<Problem>& problems)
+EncodedLevel encodeLevel(const LevelSection& section, const LanguageStrings& strings, const std::string& languageName,
+                         const std::string& file, std::vector<Problem>& problems)
 {
-    return LevelEncoder(section, strings, languageName, file, problems).encode(pathIndex);
+    return LevelEncoder(section, strings, languageName, file, problems).encode();
 }
 
 }  // namespace orvanta

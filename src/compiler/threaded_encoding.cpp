@@ -1,4 +1,4 @@
-#include "compiler/level_encoding.h"
+#include "compiler/threaded_encoding.h"
 
 #include <algorithm>
 #include <atomic>
@@ -29,7 +29,7 @@ std::vector<EncodedLevel> encodeLevels(std::span<const LevelSection* const> sect
     const auto work = [&] {
         for (std::size_t i = next++; i < sections.size(); i = next++) {
             try {
-                encoded[i] = encodeLevel(*sections[i], static_cast<int>(i), strings, languageName, file, found[i]);
+                encoded[i] = encodeLevel(*sections[i], strings, languageName, file, found[i]);
             } catch (...) {
                 failures[i] = std::current_exception();  // out of memory: thrown again on the calling thread
             }
