@@ -3,6 +3,7 @@
 #include "platform/host_path.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <system_error>
 
@@ -11,12 +12,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isDatFileName(std::string name)
+const std::array<std::string, 2> kDatNames{"SCRIPT.DAT", "ENGLISH.DAT"};
+
+std::string upperCase(std::string name)
 {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return name == "SCRIPT.DAT" || name == "ENGLISH.DAT";
+    return name;
 }
+
+bool isDatFileName(const std::string& name)
+{
+    return std::find(kDatNames.begin(), kDatNames.end(), upperCase(name)) != kDatNames.end();
+}
+
+bool sameStamp(const DatFileStamp& a, const DatFileStamp& b) { return a.written == b.written && a.size == b.size; }
 
 bool stillAsItWas(const fs::path& folder, const DatFileStamp& file)
 {
@@ -26,7 +36,7 @@ bool stillAsItWas(const fs::path& folder, const DatFileStamp& file)
     if (error)
         return true;  // gone: nothing new was written under that name
     const auto size = fs::file_size(path, error);
-    return !error && written == file.written && size == file.size;
+    return !error && sameStamp({file.name, written, size}, file);
 }
 
 }  // namespace
@@ -58,6 +68,36 @@ std::vector<std::string> datFilesNotRewritten(const std::vector<DatFileStamp>& b
         if (stillAsItWas(folder, file))
             names.push_back(file.name);
     return names;
+}
+
+std::vector<DatFolderStamps> datFilesInFolders(const std::vector<std::string>& folderTexts)
+{
+    std::vector<DatFolderStamps> folders;
+    for (const std::string& folder : folderTexts)
+        folders.push_back({folder, datFilesIn(folder)});
+    return folders;
+}
+
+std::vector<std::string> datFilesNotWritten(const std::vector<DatFolderStamps>& before)
+{
+    const auto writtenIn = [](const DatFolderStamps& folder, const std::string& name) {
+        for (const DatFileStamp& now : datFilesIn(folder.folderText)) {
+            if (upperCase(now.name) != name)
+                continue;
+            const auto old = std::find_if(folder.files.begin(), folder.files.end(),
+                                          [&now](const DatFileStamp& was) { return was.name == now.name; });
+            if (old == folder.files.end() || !sameStamp(*old, now))
+                return true;
+        }
+        return false;
+    };
+    std::vector<std::string> missing;
+    for (const std::string& name : kDatNames) {
+        if (std::none_of(before.begin(), before.end(),
+                         [&](const DatFolderStamps& folder) { return writtenIn(folder, name); }))
+            missing.push_back(name);
+    }
+    return missing;
 }
 
 }  // namespace orvanta

@@ -24,4 +24,17 @@ std::vector<DatFileStamp> datFilesIn(std::string_view folderText);
 /// the compiler inside them failed, and then these are the sign of it.
 std::vector<std::string> datFilesNotRewritten(const std::vector<DatFileStamp>& before, std::string_view folderText);
 
+/// The DAT files of some folders as they were before a run, to tell what the
+/// run wrote.
+struct DatFolderStamps {
+    std::string folderText;
+    std::vector<DatFileStamp> files;
+};
+std::vector<DatFolderStamps> datFilesInFolders(const std::vector<std::string>& folderTexts);
+
+/// Which of "SCRIPT.DAT" and "ENGLISH.DAT" no folder of `before` has a new
+/// or rewritten file of, in any letter case: a batch that wrote neither did
+/// not compile, whatever its exit status.
+std::vector<std::string> datFilesNotWritten(const std::vector<DatFolderStamps>& before);
+
 }  // namespace orvanta

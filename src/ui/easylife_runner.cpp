@@ -1,9 +1,11 @@
 #include "ui/easylife_runner.h"
 
+#include "compiler/game_files.h"
 #include "script/dat_files.h"
 #include "ui/message_box.h"
 #include "ui/run_window.h"
 #include "ui/single_window.h"
+#include "ui/text_conversion.h"
 
 #include <string>
 #include <vector>
@@ -21,14 +23,33 @@ QString namesOf(const std::vector<std::string>& files)
     return names.join(QStringLiteral(" and "));
 }
 
+/// What the compile's run wrote: the DAT files of the script folder that it
+/// did not rewrite, and the DAT files it wrote in none of the folders watched.
+struct CompileOutcome {
+    std::vector<std::string> notRewritten;
+    std::vector<std::string> notWritten;
+    std::vector<std::string> folders;
+};
+
+QString folderList(const std::vector<std::string>& folders)
+{
+    QStringList quoted;
+    for (const std::string& folder : folders)
+        quoted << u'"' + toDisplayText(folder) + u'"';
+    return folders.size() == 1
+               ? QStringLiteral("the script folder ") + quoted.front()
+               : QStringLiteral("the script folder %1 or the game's folder %2").arg(quoted.front(), quoted.back());
+}
+
 /// What "Compile Scripts" says once the batch has ended.
-QString compileResultText(const RunEnd& end, const std::vector<std::string>& notRewritten)
+QString compileResultText(const RunEnd& end, const CompileOutcome& outcome)
 {
     if (end.kind == RunEnd::Kind::NotStarted)
         return QStringLiteral("Script.txt and English.txt were written, but the Easylife compiler could not be "
                               "started, so the DAT files were not rebuilt.\n\n") +
                end.reason;
-    if (end.kind == RunEnd::Kind::Exited && end.exitStatus == 0 && notRewritten.empty())
+    const bool exitedWell = end.kind == RunEnd::Kind::Exited && end.exitStatus == 0;
+    if (exitedWell && outcome.notRewritten.empty() && outcome.notWritten.empty())
         return kCompiled;
     QString text;
     if (end.kind == RunEnd::Kind::Exited)
@@ -37,13 +58,16 @@ QString compileResultText(const RunEnd& end, const std::vector<std::string>& not
         text = QStringLiteral("The Easylife batch was stopped before it ended.");
     else
         text = QStringLiteral("The Easylife batch ended abnormally: %1.").arg(end.reason);
-    const bool one = notRewritten.size() == 1;
-    if (notRewritten.empty())
-        text += QStringLiteral(" The DAT files may not have been rebuilt.");
-    else
+    const bool one = outcome.notRewritten.size() == 1;
+    if (!outcome.notRewritten.empty())
         text += QStringLiteral(" %1 in the script folder %2 not rewritten, so the game still uses the old %3.")
-                    .arg(namesOf(notRewritten), one ? QStringLiteral("was") : QStringLiteral("were"),
+                    .arg(namesOf(outcome.notRewritten), one ? QStringLiteral("was") : QStringLiteral("were"),
                          one ? QStringLiteral("one") : QStringLiteral("ones"));
+    else if (exitedWell)
+        text += QStringLiteral(" But no new %1 appeared in %2, so the DAT files were not rebuilt.")
+                    .arg(namesOf(outcome.notWritten), folderList(outcome.folders));
+    else
+        text += QStringLiteral(" The DAT files may not have been rebuilt.");
     return text + QStringLiteral("\n\nIts output is in the \"Easylife Run\" window.");
 }
 
@@ -68,17 +92,25 @@ bool EasylifeRunner::refuseWhileRunning()
 
 void EasylifeRunner::compile(std::string_view easylifeLocation, std::string_view scriptFolder)
 {
+    // The batch may leave the DATs in the script folder, or in the game's
+    // folder above it, where the game reads them.
+    std::vector<std::string> folders{std::string(scriptFolder)};
+    if (const std::string game = packageFolderText(scriptFolder); !game.empty())
+        folders.push_back(game);
     QObject::disconnect(whenEnded_);
-    whenEnded_ =
-        connect(&run_, &BatchRun::ended, this,
-                [this, before = datFilesIn(scriptFolder), folder = std::string(scriptFolder)](const RunEnd& end) {
-                    const bool ran = end.kind != RunEnd::Kind::NotStarted;
-                    const QString text =
-                        compileResultText(end, ran ? datFilesNotRewritten(before, folder) : std::vector<std::string>{});
-                    if (ran && text != kCompiled)
-                        showRunWindow();
-                    showMessage(window_, text);
-                });
+    whenEnded_ = connect(&run_, &BatchRun::ended, this, [this, before = datFilesInFolders(folders)](const RunEnd& end) {
+        CompileOutcome outcome;
+        if (end.kind != RunEnd::Kind::NotStarted) {
+            outcome.notRewritten = datFilesNotRewritten(before.front().files, before.front().folderText);
+            outcome.notWritten = datFilesNotWritten(before);
+            for (const DatFolderStamps& folder : before)
+                outcome.folders.push_back(folder.folderText);
+        }
+        const QString text = compileResultText(end, outcome);
+        if (end.kind != RunEnd::Kind::NotStarted && text != kCompiled)
+            showRunWindow();
+        showMessage(window_, text);
+    });
     run_.start(easylifeLocation);
 }
 

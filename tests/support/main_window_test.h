@@ -58,7 +58,8 @@ inline void retype(QWidget* box, const QString& text)
 /// A shown main window with message boxes and questions recorded (a question
 /// is answered with `firstChoice`) and a Wine prefix of its own, whose drive C
 /// holds the default script folder and C:\Easylife.bat; the "wine" on the
-/// PATH is a stand-in that writes compilerRecord().
+/// PATH is a stand-in that writes compilerRecord() and, as a compiler does,
+/// the DAT files into the default script folder and the test's folder.
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()
@@ -68,7 +69,7 @@ protected:
             questions << text + u'|' + first + u'|' + second;
             return firstChoice;
         });
-        writeStandInProgram(temp / "wine", compilerRecord());
+        writeStandInProgram(temp / "wine", compilerRecord(), {scriptFolder(), temp.path()});
         writeBytes(prefix.driveC("Easylife.bat"), "@echo off\r\n");
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -3,16 +3,27 @@
 #include "support/files.h"
 
 #include <QTest>
+#include <string>
+#include <vector>
 
 namespace orvanta::test {
 
 /// A script that writes its argument count and arguments, a line each, into `record` (a path
 /// without quotes; written under another name and moved, so a record that exists is whole).
+/// Like a compiler, it also writes a SCRIPT.DAT and an ENGLISH.DAT into each of `datFolders`
+/// that exists.
 inline std::filesystem::path writeStandInProgram(const std::filesystem::path& program,
-                                                 const std::filesystem::path& record)
+                                                 const std::filesystem::path& record,
+                                                 const std::vector<std::filesystem::path>& datFolders = {})
 {
-    writeBytes(program, "#!/bin/sh\n{ echo \"$#\"; for a in \"$@\"; do echo \"$a\"; done; } > '" + record.string() +
-                            ".part'\n/bin/mv '" + record.string() + ".part' '" + record.string() + "'\n");
+    std::string script = "#!/bin/sh\n";
+    for (const std::filesystem::path& folder : datFolders) {
+        for (const char* dat : {"SCRIPT.DAT", "ENGLISH.DAT"})
+            script += "printf compiled 2>/dev/null > '" + (folder / dat).string() + "'\n";
+    }
+    script += "{ echo \"$#\"; for a in \"$@\"; do echo \"$a\"; done; } > '" + record.string() + ".part'\n/bin/mv '" +
+              record.string() + ".part' '" + record.string() + "'\n";
+    writeBytes(program, script);
     std::filesystem::permissions(program, std::filesystem::perms::owner_all);
     return program;
 }

@@ -22,7 +22,7 @@ TEST_F(MainWindowTest, EveryBoxKeepsTheEightBitCharactersAndShowsAndWritesOthers
           &project.inventoryItems, &project.scriptFolder, &project.easylifeLocation})
         *field += "\xE9\x80";  // shown as "é€"
     fs::create_directory(temp / "out\u00e9\u20ac??");
-    writeStandInProgram(temp / "easy\u00e9\u20ac??", compilerRecord());
+    writeStandInProgram(temp / "easy\u00e9\u20ac??", compilerRecord(), {temp / "out\u00e9\u20ac??"});
     window.refreshRowsFromProject();
     std::vector<QWidget*> boxes{nameBox(1),
                                 wadBox(1)->lineEdit(),

@@ -23,7 +23,13 @@ struct RunCase {
 
 const RunCase kRunCases[] = {
     {"begin", "printf 'one\\r\\n'; printf 'two\\r\\n' >&2; printf 'caf\\351\\r'; sleep 0.2; printf '\\nthree'", false,
-     false, "one\ntwo\ncaf\u00e9\nthree", "DAT files rewritten - Script Files Compiled!", "exit status 0"},
+     false, "one\ntwo\ncaf\u00e9\nthree",
+     "exit status 0. But no new SCRIPT.DAT and ENGLISH.DAT appeared in the script folder \"C:\\Program "
+     "Files\\Core Design\\trle\\Script\" or the game's folder \"C:\\Program Files\\Core Design\\trle\", so the DAT "
+     "files were not rebuilt.",
+     "exit status 0"},
+    {"begin", "echo new > ../SCRIPT.DAT; echo new > ../English.Dat", false, false, "",
+     "DAT files rewritten - Script Files Compiled!", "exit status 0"},
     {"begin", "echo compiling; echo new > script.DAT; echo new > ENGLISH.dat", true, false, "compiling\n",
      "DAT files rewritten - Script Files Compiled!", "exit status 0"},
     {"begin", "read key; echo pause ended; exit 3", false, false, "pause ended\n",

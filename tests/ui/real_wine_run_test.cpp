@@ -41,7 +41,8 @@ TEST_F(MainWindowTest, CompileScriptsRunsTheRealEasylifeBatchUnderWine)
     writeBytes(script / "SCRIPT.DAT", "old");
     writeBytes(prefix / "drive_c/Easylife.bat",
                "@echo off\r\necho Easylife compiles in %CD%\r\npause\r\n"
-               "cd /d \"C:\\Program Files\\Core Design\\trle\\Script\"\r\ncopy /y Script.txt SCRIPT.DAT >nul\r\n");
+               "cd /d \"C:\\Program Files\\Core Design\\trle\\Script\"\r\ncopy /y Script.txt SCRIPT.DAT >nul\r\n"
+               "copy /y English.txt ENGLISH.DAT >nul\r\n");
     entry("begin")->trigger();
     const bool ended = waitForMessage(0, 120000);
     runWine(QStringLiteral("wineserver"), {QStringLiteral("-k")});  // the test's own prefix only
