@@ -4,6 +4,7 @@
 #include "ui/message_box.h"
 #include "ui/run_window.h"
 #include "ui/single_window.h"
+#include "ui/text_conversion.h"
 
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@ QString namesOf(const std::vector<std::string>& files)
 {
     QStringList names;
     for (const std::string& name : files)
-        names << QString::fromStdString(name);
+        names << fromUtf8Text(name);
     return names.join(QStringLiteral(" and "));
 }
 

@@ -151,37 +151,41 @@ TEST_F(MainWindowTest, SettingsShowThePathsAndApplyStoresThemForTheScriptCommand
     EXPECT_EQ(messages, QStringList{kCompiled});
 }
 
-TEST_F(MainWindowTest, FailuresNameThePathAndAreNeverReportedAsSuccess)
+TEST_F(MainWindowTest, FailuresNameThePathAsTheHostSpellsItAndAreNeverReportedAsSuccess)
 {
-    const std::string missing = (temp / "missing").string();
-    const std::tuple<const char*, std::string ProjectState::*, const char*, std::string> cases[] = {
-        {"begin", &ProjectState::scriptFolder, "The script files were not compiled.", missing + "/Script.txt"},
-        {"Restore", &ProjectState::scriptFolder, "The default script files were not restored.",
-         missing + "/Script.txt"},
-        {"build", &ProjectState::scriptFolder, "The DAT files were not built: nothing was written.",
-         missing + "/Script.txt"},
-        {"begin", &ProjectState::easylifeLocation, "the Easylife compiler could not be started", missing},
-        {"easy", &ProjectState::easylifeLocation, "Cannot start", missing},
-        {"ctoo", &ProjectState::compileToFolder, "Cannot write", missing + "/Script.txt"},
+    // A field holds the path's "\u00dc" as the byte 0xDC, a file error as UTF-8: each message must show "\u00dc".
+    const QString missing = QString::fromStdString(temp.text()) + QStringLiteral("/\u00dcber/missing");
+    // The command, the field that names the path (else the path is typed into the window), its message and path.
+    const std::tuple<const char*, std::string ProjectState::*, const char*, const char*, const char*> cases[] = {
+        {"begin", &ProjectState::scriptFolder, "", "The script files were not compiled.", "/Script.txt"},
+        {"Restore", &ProjectState::scriptFolder, "", "The default script files were not restored.", "/Script.txt"},
+        {"build", &ProjectState::scriptFolder, "", "The DAT files were not built: nothing was written.", "/Script.txt"},
+        {"begin", &ProjectState::easylifeLocation, "", "the Easylife compiler could not be started", ""},
+        {"easy", &ProjectState::easylifeLocation, "", "Cannot start", ""},
+        {"ctoo", nullptr, "Frame1", "Cannot write", "/Script.txt"},
+        {"Save", nullptr, "Form8", "Cannot write", ".txt"},
+        {"Load", nullptr, "Form12", "Cannot read", ".txt"},
     };
     const ProjectState before = window.project();
-    for (const auto& [command, field, consequence, named] : cases) {
-        window.project().*field = missing;
+    for (const auto& [command, field, form, consequence, file] : cases) {
+        if (field != nullptr)
+            window.project().*field = ui::toProjectText(missing);
         entry(command)->trigger();
-        if (field == &ProjectState::compileToFolder) {
-            retype(find("Text30"), QString::fromStdString(missing));
-            click(find("Frame1"), "Command13");
-            EXPECT_NE(opened("Frame1"), nullptr);
+        if (field == nullptr) {
+            const bool panel = form == std::string_view("Frame1");
+            retype(child(opened(form), panel ? "Text30" : "Text1"), missing);
+            click(opened(form), panel ? "Command13" : "Command1");
+            EXPECT_NE(opened(form), nullptr);
         }
         const QString said = messages.join(u'|');
-        EXPECT_TRUE(said.contains(QString::fromLatin1(consequence)) &&
-                    said.contains(QString::fromStdString("\"" + named + "\"")))
-            << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromLatin1(consequence))) << said.toStdString();
+        EXPECT_TRUE(said.contains(u'"' + missing + QString::fromLatin1(file) + u'"')) << said.toStdString();
         EXPECT_EQ(messages.size(), 1);
         messages.clear();
         window.project() = before;
     }
-    EXPECT_FALSE(std::filesystem::exists(missing) || std::filesystem::exists(compilerRecord()));
+    EXPECT_FALSE(std::filesystem::exists(temp / "\u00dcber"));
+    EXPECT_FALSE(std::filesystem::exists(compilerRecord()));
     EXPECT_TRUE(std::filesystem::exists(scriptFolder() / "Script.txt"))
         << "written before the compiler failed to start";
 }
