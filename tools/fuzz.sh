@@ -9,7 +9,7 @@ seconds="${FUZZ_SECONDS:-20}"
 build="$root/build/fuzz"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DORVANTA_FUZZ=ON -DORVANTA_BUILD_DESKTOP=OFF -DORVANTA_BUILD_TESTS=OFF
+    -DORVANTA_WERROR=ON -DORVANTA_FUZZ=ON -DORVANTA_BUILD_DESKTOP=OFF -DORVANTA_BUILD_TESTS=OFF
 cmake --build "$build" --target project_file_fuzzer level_data_fuzzer compile_fuzzer script_compiler_fuzzer
 
 work="$(mktemp -d)"

@@ -2,22 +2,23 @@
 # Installs what is missing, builds Orvanta and runs every test: once in a
 # release build, the unit tests once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer, each fuzzer for a bounded time, and last the
-# Windows cross build: its unit tests and the Windows zip under wine.
+# Windows cross build: its unit tests and the Windows zip under wine. The
+# builds and test runs are the presets of CMakePresets.json, which treat
+# compiler warnings as errors.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/install-deps.sh"
 jobs="$(nproc)"
+cd "$root"  # where cmake and ctest find the presets
 
-cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build "$root/build/release" -j "$jobs"
-ctest --test-dir "$root/build/release" --output-on-failure -j "$jobs"
+cmake --preset release
+cmake --build --preset release -j "$jobs"
+ctest --preset release -j "$jobs"
 
 FUZZ_SECONDS="${FUZZ_SECONDS:-20}" "$root/tools/fuzz.sh"
 
-cmake -S "$root" -B "$root/build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANTA_SANITIZE=ON \
-    -DORVANTA_BUILD_DESKTOP=OFF
-cmake --build "$root/build/sanitize" -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir "$root/build/sanitize" --output-on-failure -j "$jobs" -L unit
+cmake --preset sanitize
+cmake --build --preset sanitize -j "$jobs"
+ctest --preset sanitize -j "$jobs"
 
 "$root/tools/test-windows.sh" "$root/build/release"

@@ -6,7 +6,8 @@
 
 namespace orvanta {
 
-/// A failed file operation, told in one line that names the path and the reason.
+/// A failed file operation, told in one line of UTF-8 that names the path (as
+/// the host spells it) and the reason.
 struct FileError {
     std::string message;
 };

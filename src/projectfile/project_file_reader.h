@@ -16,7 +16,7 @@ enum class LoadStatus {
 
 struct LoadResult {
     LoadStatus status = LoadStatus::Failed;
-    std::string message;  ///< for Failed: one line naming the path and the reason
+    std::string message;  ///< for Failed: one line of UTF-8 naming the path and the reason
 };
 
 /// Reads a project file's bytes into the project: level names, WAD names,

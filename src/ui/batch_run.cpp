@@ -13,21 +13,16 @@ namespace {
 /// must not fill the memory. The oldest half goes when it is reached.
 constexpr qsizetype kKeptOutput = 4 << 20;
 
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString quotedIfBlank(const QString& argument) { return argument.contains(u' ') ? u'"' + argument + u'"' : argument; }
 
 QString describeCommand(const platform::ProgramLaunch& how)
 {
-    QString command = quotedIfBlank(fromUtf8(how.program));
+    QString command = quotedIfBlank(fromUtf8Text(how.program));
     for (const std::string& argument : how.arguments)
-        command += u' ' + quotedIfBlank(fromUtf8(argument));
+        command += u' ' + quotedIfBlank(fromUtf8Text(argument));
     if (!how.nativeArguments.empty())
-        command += u' ' + fromUtf8(how.nativeArguments);
-    return command + QStringLiteral(", in ") + fromUtf8(how.folder);
+        command += u' ' + fromUtf8Text(how.nativeArguments);
+    return command + QStringLiteral(", in ") + fromUtf8Text(how.folder);
 }
 
 }  // namespace
@@ -58,27 +53,27 @@ void BatchRun::start(std::string_view pathText)
 
     const auto launch = platform::programLaunch(pathText);
     if (!launch)
-        return finish({RunEnd::Kind::NotStarted, 0, fromUtf8(launch.error().message)});
+        return finish({RunEnd::Kind::NotStarted, 0, fromUtf8Text(launch.error().message)});
     const platform::ProgramLaunch& how = launch.value();
-    QString program = fromUtf8(how.program);
+    QString program = fromUtf8Text(how.program);
     if (how.needsWine) {
         program = QStandardPaths::findExecutable(program);
         if (program.isEmpty())
             return finish({RunEnd::Kind::NotStarted, 0,
-                           QStringLiteral("Cannot start ") + fromUtf8(how.description) +
+                           QStringLiteral("Cannot start ") + fromUtf8Text(how.description) +
                                QStringLiteral(": Windows programs are started with wine, which is not on the PATH")});
     }
-    seenAs_ = fromUtf8(how.seenAs);
+    seenAs_ = fromUtf8Text(how.seenAs);
     commandLine_ = describeCommand(how);
 
     process_ = new QProcess(this);
     process_->setProgram(program);
     QStringList arguments;
     for (const std::string& argument : how.arguments)
-        arguments << fromUtf8(argument);
+        arguments << fromUtf8Text(argument);
     process_->setArguments(arguments);
 #ifdef Q_OS_WIN
-    process_->setNativeArguments(fromUtf8(how.nativeArguments));
+    process_->setNativeArguments(fromUtf8Text(how.nativeArguments));
 #endif
     if (how.needsWine && !qEnvironmentVariableIsSet("WINEDEBUG")) {
         // Wine's notes on what it does not implement yet ("fixme:") mean
@@ -87,7 +82,7 @@ void BatchRun::start(std::string_view pathText)
         environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("fixme-all"));
         process_->setProcessEnvironment(environment);
     }
-    process_->setWorkingDirectory(fromUtf8(how.folder));
+    process_->setWorkingDirectory(fromUtf8Text(how.folder));
     process_->setStandardInputFile(QProcess::nullDevice());
     process_->setProcessChannelMode(QProcess::MergedChannels);
     connect(process_, &QProcess::readyReadStandardOutput, this, &BatchRun::readOutput);
@@ -97,7 +92,7 @@ void BatchRun::start(std::string_view pathText)
             [this, description = how.description](QProcess::ProcessError error) {
                 if (error == QProcess::FailedToStart)
                     finish({RunEnd::Kind::NotStarted, 0,
-                            QStringLiteral("Cannot start ") + fromUtf8(description) + QStringLiteral(": ") +
+                            QStringLiteral("Cannot start ") + fromUtf8Text(description) + QStringLiteral(": ") +
                                 process_->errorString()});
             });
     group_.prepare(*process_);

@@ -74,7 +74,7 @@ void CompileToPanel::setTarget(const QString& folder) { target_->setText(QDir::t
 void CompileToPanel::compile()
 {
     if (const auto error = writeScriptFiles(project_, typedFolder(target_->text()))) {
-        showMessage(this, QString::fromStdString(error->message));
+        showMessage(this, fromUtf8Text(error->message));
         return;
     }
     hide();

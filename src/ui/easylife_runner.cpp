@@ -19,7 +19,7 @@ QString namesOf(const std::vector<std::string>& files)
 {
     QStringList names;
     for (const std::string& name : files)
-        names << QString::fromStdString(name);
+        names << fromUtf8Text(name);
     return names.join(QStringLiteral(" and "));
 }
 

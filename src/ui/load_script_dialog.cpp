@@ -4,6 +4,7 @@
 #include "ui/dialog_layout.h"
 #include "ui/host_file.h"
 #include "ui/message_box.h"
+#include "ui/text_conversion.h"
 
 #include <QPushButton>
 
@@ -23,7 +24,7 @@ void LoadScriptDialog::load()
     const LoadResult result = loadProjectFile(hostFile(takeChosenPath(controls_)), project_);
     switch (result.status) {
     case LoadStatus::NotProjectFile: showMessage(this, QStringLiteral("Not an ORV file!")); return;
-    case LoadStatus::Failed: showMessage(this, QString::fromStdString(result.message)); return;
+    case LoadStatus::Failed: showMessage(this, fromUtf8Text(result.message)); return;
     case LoadStatus::Loaded: break;
     }
     QWidget* owner = parentWidget();

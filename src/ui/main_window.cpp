@@ -34,7 +34,7 @@ namespace {
 
 void reportFailure(QWidget* parent, const FileError& error, const QString& consequence = {})
 {
-    const QString reason = QString::fromStdString(error.message);
+    const QString reason = fromUtf8Text(error.message);
     showMessage(parent, consequence.isEmpty() ? reason : consequence + QStringLiteral("\n\n") + reason);
 }
 

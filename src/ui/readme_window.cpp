@@ -1,6 +1,7 @@
 #include "ui/readme_window.h"
 
 #include "ui/dialog_layout.h"
+#include "ui/text_conversion.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -19,7 +20,8 @@ QString readmeText()
     QFile file(QStringLiteral(":/orvanta/readme.txt"));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    return QString::fromUtf8(file.readAll());
+    const QByteArray text = file.readAll();
+    return fromUtf8Text(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
 
 ReadmeWindow::ReadmeWindow(QWidget* parent) : QDialog(parent)

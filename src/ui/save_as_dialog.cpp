@@ -4,6 +4,7 @@
 #include "ui/dialog_layout.h"
 #include "ui/host_file.h"
 #include "ui/message_box.h"
+#include "ui/text_conversion.h"
 
 #include <QPushButton>
 
@@ -21,7 +22,7 @@ SaveAsDialog::SaveAsDialog(const ProjectState& project, QWidget* parent)
 void SaveAsDialog::save()
 {
     if (const auto error = saveProjectFile(project_, hostFile(takeChosenPath(controls_)))) {
-        showMessage(this, QString::fromStdString(error->message));
+        showMessage(this, fromUtf8Text(error->message));
         return;
     }
     QWidget* owner = parentWidget();

@@ -73,7 +73,7 @@ void ScriptChecks::buildDatFiles()
                                         ? written + QStringLiteral(", but the DAT files were not copied where the "
                                                                    "game reads them.")
                                         : QStringLiteral("The DAT files were not built: nothing was written.");
-        showMessage(mainWindow_, consequence + QStringLiteral("\n\n") + toDisplayText(install.error->message));
+        showMessage(mainWindow_, consequence + QStringLiteral("\n\n") + fromUtf8Text(install.error->message));
         return;
     }
     const bool warned = !build.problems.empty();

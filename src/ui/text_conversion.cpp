@@ -17,6 +17,11 @@ QString toDisplayText(std::string_view projectText)
     return text;
 }
 
+QString fromUtf8Text(std::string_view utf8Text)
+{
+    return QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
+}
+
 bool isRepresentable(QChar character)
 {
     // The C1 controls that stand for the five bytes the code page leaves

@@ -52,9 +52,10 @@ TEST(Cli, FileFailuresExitOneNamingThePathAndWrongUsageExitsTwo)
     };
     for (const auto& [args, named] : cases) {
         const auto [code, out, err] = runCli(args);
-        EXPECT_TRUE(code == 1 && out.empty() && err.starts_with("orvanta-cli: ") &&
-                    err.find(named) != std::string::npos)
-            << err;
+        EXPECT_EQ(code, 1) << err;
+        EXPECT_EQ(out, "");
+        EXPECT_TRUE(err.starts_with("orvanta-cli: ")) << err;
+        EXPECT_NE(err.find(named), std::string::npos) << err;
     }
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{},

@@ -45,9 +45,9 @@ TEST(WindowsPath, DrivePathTextsReachTheFilesTheyMean)
     const std::string& message = failed.error().message;
     ASSERT_TRUE(message.starts_with(prefix)) << message;
     const std::string reason = message.substr(prefix.size());
-    EXPECT_TRUE(!reason.empty() && std::none_of(reason.begin(), reason.end(), [](char c) { return std::iscntrl(c); }) &&
-                !reason.starts_with("Windows error"))
-        << reason;
+    EXPECT_NE(reason, "");
+    EXPECT_TRUE(std::none_of(reason.begin(), reason.end(), [](char c) { return std::iscntrl(c); })) << reason;
+    EXPECT_FALSE(reason.starts_with("Windows error")) << reason;
 }
 
 }  // namespace

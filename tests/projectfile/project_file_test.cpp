@@ -27,7 +27,8 @@ TEST(ProjectFile, OnlyTheExactMagicLineMakesAProjectFileAndOneCutShortAnywhereLo
     for (const auto& [text, status] : cases) {
         ProjectState project = kDefaults;
         const LoadResult result = readProjectText(text, project);
-        ASSERT_TRUE(result.status == status && !result.message.empty()) << text.size();
+        ASSERT_EQ(result.status, status) << text.size();
+        ASSERT_NE(result.message, "") << text.size();
         ASSERT_EQ(project, kDefaults) << text.size();
     }
 }

@@ -13,7 +13,9 @@ namespace {
 
 TEST(GoldenFiles, EachProjectCompilesToItsFilesAndSavesBackUnchanged)
 {
+    int cases = 0;
     for (const auto& folder : std::filesystem::directory_iterator(test::testData("golden"))) {
+        ++cases;
         SCOPED_TRACE(folder.path().filename().string());
         const std::string file = readBytes(folder.path() / "project.txt");
         ProjectState project = ProjectState::withDefaults();
@@ -22,6 +24,7 @@ TEST(GoldenFiles, EachProjectCompilesToItsFilesAndSavesBackUnchanged)
         EXPECT_EQ(scriptText(project), readBytes(folder.path() / "Script.txt"));
         EXPECT_EQ(englishText(project), readBytes(folder.path() / "English.txt"));
     }
+    EXPECT_EQ(cases, 3) << "folders in tests/golden: a new one is counted here";
     EXPECT_EQ(projectFileText(ProjectState::withDefaults()), readBytes(test::testData("golden/defaults/project.txt")));
 }
 

@@ -66,9 +66,9 @@ TEST(ScriptFiles, BothFilesOrNeither)
         lockedEnglish.reset();
         lockedScript.reset();
         ASSERT_TRUE(error) << obstacle;
-        EXPECT_TRUE(error->message.find(english.string() + "\": ") != std::string::npos &&
-                    (error->message.find("; \"" + script.string() + "\" was replaced all the same") !=
-                     std::string::npos) == (obstacle == BothLockedBetween))
+        EXPECT_NE(error->message.find(english.string() + "\": "), std::string::npos) << error->message;
+        EXPECT_EQ(error->message.find("; \"" + script.string() + "\" was replaced all the same") != std::string::npos,
+                  obstacle == BothLockedBetween)
             << error->message;
         const char* scriptAfter[] = {"old script", "old script", "old script", "none", "old script", "new script"};
         EXPECT_EQ(fs::exists(script) ? readBytes(script) : "none", scriptAfter[obstacle]);

@@ -72,16 +72,16 @@ TEST_F(MainWindowTest, TheRunWindowShowsTheBatchAndTheCompileTellsHowItEnded)
             EXPECT_TRUE(state->text().startsWith(
                 QStringLiteral("Running C:\\Program Files\\Core Design\\trle\\Script\\Easylife.bat since ")));
             entry("begin")->trigger();  // one run at a time: nothing else happens
-            EXPECT_TRUE(messages.size() == 1 && messages.first().contains(QStringLiteral("is still running")));
+            EXPECT_EQ(messages.size(), 1);
+            EXPECT_TRUE(messages.value(0).contains(QStringLiteral("is still running")));
             messages.clear();
             click(runWindow, "Command1");
         }
         ASSERT_TRUE(QTest::qWaitFor([&] { return !state->text().startsWith(QStringLiteral("Running")); }, 10000));
         EXPECT_EQ(output->toPlainText(), QString::fromUtf8(c.output));
         EXPECT_TRUE(state->text().contains(QString::fromUtf8(c.state))) << state->text().toStdString();
-        EXPECT_TRUE(c.message == nullptr
-                        ? messages.isEmpty()
-                        : messages.size() == 1 && messages.first().contains(QString::fromUtf8(c.message)))
+        EXPECT_EQ(messages.size(), c.message == nullptr ? 0 : 1) << messages.join(u'|').toStdString();
+        EXPECT_TRUE(c.message == nullptr || messages.value(0).contains(QString::fromUtf8(c.message)))
             << messages.join(u'|').toStdString();
         messages.clear();
         if (c.stop) {

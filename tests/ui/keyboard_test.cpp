@@ -88,7 +88,8 @@ TEST_F(KeyboardTest, EnterEscapeCancelAndTheCloseBoxStoreOnlyWhatTheyShould)
     EXPECT_EQ(opened("Frame1"), nullptr);
     EXPECT_EQ(readBytes(scriptFolder() / "Script.txt"), scriptText(window.project()));
     EXPECT_EQ(readBytes(scriptFolder() / "English.txt"), englishText(window.project()));
-    EXPECT_TRUE(messages.isEmpty() && !std::filesystem::exists(compilerRecord()));
+    EXPECT_EQ(messages, QStringList());
+    EXPECT_FALSE(std::filesystem::exists(compilerRecord()));
 }
 
 }  // namespace

@@ -28,9 +28,10 @@ TEST_F(MainWindowTest, RowsShowTheDefaultsAndWhatIsTypedOrChosenThereIsCompiled)
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         EXPECT_EQ(nameBox(slot)->text().toStdString(), expected.slot(slot).levelName);
         EXPECT_EQ(wadBox(slot)->currentText().toStdString(), kWadList.at(static_cast<std::size_t>(slot - 1)));
-        EXPECT_TRUE(wadBox(slot)->count() == kSlotCount &&
-                    wadBox(slot)->itemText(slot - 1) == wadBox(slot)->currentText());
-        EXPECT_FALSE(slotButton(slot)->visibleRegion().isEmpty() || nameBox(slot)->visibleRegion().isEmpty());
+        EXPECT_EQ(wadBox(slot)->count(), kSlotCount);
+        EXPECT_EQ(wadBox(slot)->itemText(slot - 1), wadBox(slot)->currentText());
+        EXPECT_FALSE(slotButton(slot)->visibleRegion().isEmpty()) << slot;
+        EXPECT_FALSE(nameBox(slot)->visibleRegion().isEmpty()) << slot;
     }
     retype(nameBox(4), QStringLiteral("Halls of Thoth"));
     retype(wadBox(5)->lineEdit(), QStringLiteral("MYTEMPLE"));
@@ -41,7 +42,8 @@ TEST_F(MainWindowTest, RowsShowTheDefaultsAndWhatIsTypedOrChosenThereIsCompiled)
     EXPECT_EQ(messages, QStringList{kCompiled});
     EXPECT_EQ(readBytes(compilerRecord()), "4\ncmd.exe\n/d\n/c\n.\\Easylife.bat\n");  // by wine's cmd, from drive C
     const std::string script = readBytes(scriptFolder() / "Script.txt");
-    EXPECT_TRUE(hasLines(script, {"Name=\t\tHalls of Thoth"}) && hasLines(script, {"Level=\t\tDATA\\MYTEMPLE,105"}));
+    EXPECT_TRUE(hasLines(script, {"Name=\t\tHalls of Thoth"}));
+    EXPECT_TRUE(hasLines(script, {"Level=\t\tDATA\\MYTEMPLE,105"}));
     EXPECT_TRUE(
         hasLines(script, {"LoadCamera=\t84246,-533,78233,81622,-1514,78208,40", "Level=\t\tDATA\\CATACOMB,104"}));
     EXPECT_EQ(readBytes(scriptFolder() / "English.txt"), englishText(window.project()));
@@ -84,8 +86,9 @@ TEST_F(MainWindowTest, AboutAndReadmeShowTheirTextsAndQuitClosesEveryWindowWitho
                   .join(u'|'),
               QStringLiteral("About Orvanta|Beta Ver.3.0|Ok|Orvanta Readme|OK"));
     const QString readme = child<QPlainTextEdit>(opened("Form6"), "Text1")->toPlainText();
+    EXPECT_TRUE(readme.contains(QStringLiteral("Compile Scripts")));
+    EXPECT_FALSE(readme.contains(QStringLiteral("fog")));
     EXPECT_TRUE(
-        readme.contains(QStringLiteral("Compile Scripts")) && !readme.contains(QStringLiteral("fog")) &&
         readme.contains(QStringLiteral("the\ninventory list and the Header Pack stay as Orvanta holds them now")));
     entry("Quit")->trigger();
     for (QWidget* topLevel : QApplication::topLevelWidgets())
@@ -151,37 +154,41 @@ TEST_F(MainWindowTest, SettingsShowThePathsAndApplyStoresThemForTheScriptCommand
     EXPECT_EQ(messages, QStringList{kCompiled});
 }
 
-TEST_F(MainWindowTest, FailuresNameThePathAndAreNeverReportedAsSuccess)
+TEST_F(MainWindowTest, FailuresNameThePathAsTheHostSpellsItAndAreNeverReportedAsSuccess)
 {
-    const std::string missing = (temp / "missing").string();
-    const std::tuple<const char*, std::string ProjectState::*, const char*, std::string> cases[] = {
-        {"begin", &ProjectState::scriptFolder, "The script files were not compiled.", missing + "/Script.txt"},
-        {"Restore", &ProjectState::scriptFolder, "The default script files were not restored.",
-         missing + "/Script.txt"},
-        {"build", &ProjectState::scriptFolder, "The DAT files were not built: nothing was written.",
-         missing + "/Script.txt"},
-        {"begin", &ProjectState::easylifeLocation, "the Easylife compiler could not be started", missing},
-        {"easy", &ProjectState::easylifeLocation, "Cannot start", missing},
-        {"ctoo", &ProjectState::compileToFolder, "Cannot write", missing + "/Script.txt"},
+    // A field holds the path's "\u00dc" as the byte 0xDC, a file error as UTF-8: each message must show "\u00dc".
+    const QString missing = QString::fromStdString(temp.text()) + QStringLiteral("/\u00dcber/missing");
+    // The command, the field that names the path (else the path is typed into the window), its message and path.
+    const std::tuple<const char*, std::string ProjectState::*, const char*, const char*, const char*> cases[] = {
+        {"begin", &ProjectState::scriptFolder, "", "The script files were not compiled.", "/Script.txt"},
+        {"Restore", &ProjectState::scriptFolder, "", "The default script files were not restored.", "/Script.txt"},
+        {"build", &ProjectState::scriptFolder, "", "The DAT files were not built: nothing was written.", "/Script.txt"},
+        {"begin", &ProjectState::easylifeLocation, "", "the Easylife compiler could not be started", ""},
+        {"easy", &ProjectState::easylifeLocation, "", "Cannot start", ""},
+        {"ctoo", nullptr, "Frame1", "Cannot write", "/Script.txt"},
+        {"Save", nullptr, "Form8", "Cannot write", ".txt"},
+        {"Load", nullptr, "Form12", "Cannot read", ".txt"},
     };
     const ProjectState before = window.project();
-    for (const auto& [command, field, consequence, named] : cases) {
-        window.project().*field = missing;
+    for (const auto& [command, field, form, consequence, file] : cases) {
+        if (field != nullptr)
+            window.project().*field = ui::toProjectText(missing);
         entry(command)->trigger();
-        if (field == &ProjectState::compileToFolder) {
-            retype(find("Text30"), QString::fromStdString(missing));
-            click(find("Frame1"), "Command13");
-            EXPECT_NE(opened("Frame1"), nullptr);
+        if (field == nullptr) {
+            const bool panel = form == std::string_view("Frame1");
+            retype(child(opened(form), panel ? "Text30" : "Text1"), missing);
+            click(opened(form), panel ? "Command13" : "Command1");
+            EXPECT_NE(opened(form), nullptr);
         }
         const QString said = messages.join(u'|');
-        EXPECT_TRUE(said.contains(QString::fromLatin1(consequence)) &&
-                    said.contains(QString::fromStdString("\"" + named + "\"")))
-            << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromLatin1(consequence))) << said.toStdString();
+        EXPECT_TRUE(said.contains(u'"' + missing + QString::fromLatin1(file) + u'"')) << said.toStdString();
         EXPECT_EQ(messages.size(), 1);
         messages.clear();
         window.project() = before;
     }
-    EXPECT_FALSE(std::filesystem::exists(missing) || std::filesystem::exists(compilerRecord()));
+    EXPECT_FALSE(std::filesystem::exists(temp / "\u00dcber"));
+    EXPECT_FALSE(std::filesystem::exists(compilerRecord()));
     EXPECT_TRUE(std::filesystem::exists(scriptFolder() / "Script.txt"))
         << "written before the compiler failed to start";
 }

@@ -129,9 +129,9 @@ TEST_F(ProjectFilesTest, TheChooserOfAllThreePlacesUsesTheFolderOpenedNotTheOneH
                    tree->viewport()->rect().intersects(tree->visualItemRect(item(folder)));
         };
         auto* drives = child<QComboBox>(place, "Drive1");
-        EXPECT_TRUE(uses(start) &&
-                    drives->currentText() == (panel ? QStorageInfo(working).rootPath() : QStringLiteral("C:")))
-            << "opens showing and selecting its folder on its drive";
+        EXPECT_TRUE(uses(start)) << "opens showing and selecting its folder";
+        EXPECT_EQ(drives->currentText(), panel ? QStorageInfo(working).rootPath() : QStringLiteral("C:"))
+            << "on its drive";
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item(start / "z")).center());
         QTest::keyClick(tree, Qt::Key_Down);
         QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
@@ -139,8 +139,9 @@ TEST_F(ProjectFilesTest, TheChooserOfAllThreePlacesUsesTheFolderOpenedNotTheOneH
         EXPECT_TRUE(uses(start)) << "a click and an arrow key only highlight";
         tree->setCurrentItem(item(start / "z"));
         QTest::keyClick(tree, Qt::Key_Return);
-        EXPECT_TRUE(uses(start / "z") && opened(name) == place && !fs::exists(start / "z" / "Script.txt"))
-            << "Enter opens, and does no more";
+        EXPECT_TRUE(uses(start / "z")) << "Enter opens";
+        EXPECT_EQ(opened(name), place) << "and does no more";
+        EXPECT_FALSE(fs::exists(start / "z" / "Script.txt")) << "and does no more";
         for (const fs::path& folder : {start, start / "\u0438\u043c\u044f"})
             doubleClick(tree->viewport(), Qt::LeftButton, tree->visualItemRect(item(folder)).center());
         const QString other = panel ? QStringLiteral("C:") : QStorageInfo(working).rootPath(),
@@ -154,8 +155,8 @@ TEST_F(ProjectFilesTest, TheChooserOfAllThreePlacesUsesTheFolderOpenedNotTheOneH
         click(place, panel ? "Command13" : "Command1");  // into "имя"
         EXPECT_EQ(opened(name), nullptr) << messages.join(u'|').toStdString();
     }
-    EXPECT_TRUE(fs::exists(working / "\u0438\u043c\u044f" / "Script.txt") &&
-                fs::exists(scriptFolder() / "\u0438\u043c\u044f" / "p.txt"));
+    EXPECT_TRUE(fs::exists(working / "\u0438\u043c\u044f" / "Script.txt"));
+    EXPECT_TRUE(fs::exists(scriptFolder() / "\u0438\u043c\u044f" / "p.txt"));
     EXPECT_EQ(messages.join(u'|'), QStringLiteral("File saved successfully!|Script file loaded!"));
 }
 
@@ -171,7 +172,8 @@ TEST_F(ProjectFilesTest, TheListsShowTextFilesOfTheFolderOpenedAndTheNoteGoesOnc
     fs::create_directory(prefix.driveC("Program Files/Core Design/trle/Projects/old.txt"));
     auto* tree = child<QTreeWidget>(save, "Dir1");
     tree->setCurrentItem(tree->findItems(QStringLiteral("Projects"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
-    EXPECT_TRUE(files(save).isEmpty() && note->isVisibleTo(save));
+    EXPECT_EQ(files(save), QString());
+    EXPECT_TRUE(note->isVisibleTo(save));
     QTest::keyClick(tree, Qt::Key_Return);
     EXPECT_EQ(files(save), QStringLiteral(".txt|A.TXT|b.txt"));
     EXPECT_FALSE(note->isVisibleTo(save));

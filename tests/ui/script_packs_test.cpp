@@ -32,7 +32,8 @@ TEST_F(ScriptPacksTest, TheBrowserListsTwelvePacksInTwoColumnsAndOpensEachAsDesi
         const QRect place = pack(number)->geometry();
         EXPECT_EQ(pack(number)->text(), captions.at(number - 1) + QStringLiteral(" Pack"));
         EXPECT_EQ(place.topLeft(), QPoint(number <= 6 ? 8 : pack(7)->x(), 8 + 24 * ((number - 1) % 6)));
-        EXPECT_TRUE(place.width() >= pack(number)->sizeHint().width() && place.right() <= browser->width());
+        EXPECT_GE(place.width(), pack(number)->sizeHint().width()) << number;
+        EXPECT_LE(place.right(), browser->width()) << number;
         EXPECT_TRUE(number > 6 || place.right() < pack(7)->x());
         // City and Library open on a click, the others on a double click; the right button opens none.
         QTest::mouseClick(pack(number), Qt::LeftButton);

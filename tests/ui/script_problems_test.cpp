@@ -86,8 +86,9 @@ TEST_F(ScriptProblemsTest, CheckScriptListsTheProblemsAndEachOpensItsFieldSelect
         ASSERT_NE(shown, nullptr) << field;
         EXPECT_TRUE(QTest::qWaitForWindowActive(shown)) << field;
         QWidget* focus = shown->focusWidget();
-        ASSERT_TRUE(focus != nullptr && focus->objectName() == QString::fromLatin1(control))
-            << field << ": " << (focus != nullptr ? focus->objectName().toStdString() : "none");
+        ASSERT_NE(focus, nullptr) << field;
+        ASSERT_EQ(focus->objectName(), QString::fromLatin1(control))
+            << field << ": " << focus->objectName().toStdString();
         QString chosen;
         if (auto* box = qobject_cast<QLineEdit*>(focus))
             chosen = box->selectedText();
@@ -113,7 +114,8 @@ TEST_F(ScriptProblemsTest, BuildDatFilesWritesAllFourAndCopiesTheDatsBesideTheGa
         QStringLiteral("The DAT files were not built and nothing was written: 2 errors and 1 warning.")));
     EXPECT_TRUE(rows().contains(QStringLiteral("Error|Script.txt|")));  // a whole-file limit has no line
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_FALSE(exists("Script.txt") || exists("SCRIPT.DAT"));
+    EXPECT_FALSE(exists("Script.txt"));
+    EXPECT_FALSE(exists("SCRIPT.DAT"));
 
     window.project() = ProjectState::withDefaults();
     window.project().slot(2).levelName = "Tomb of Seth";
@@ -154,7 +156,8 @@ TEST_F(ScriptProblemsTest, BuildDatFilesWritesAllFourAndCopiesTheDatsBesideTheGa
 TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
 {
     EXPECT_EQ(compile(), scriptText(window.project()));
-    EXPECT_TRUE(questions.isEmpty() && opened("Form14") == nullptr);
+    EXPECT_EQ(questions, QStringList());
+    EXPECT_EQ(opened("Form14"), nullptr);
 
     std::filesystem::remove(scriptFolder() / "Script.txt");
     window.project().security = "-1";

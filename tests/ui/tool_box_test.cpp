@@ -30,20 +30,29 @@ TEST_F(ToolBoxTest, TheEntryShowsAndHidesOneToolBoxAndItsMarkFollowsTheEntryAlon
     QAction* toggle = entry("commontools");
     keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
     QPointer<ui::ToolBox> first = window.toolBox();
-    EXPECT_TRUE(first->windowTitle().isEmpty() && first->windowType() == Qt::Tool && first->size() == QSize(43, 113));
+    EXPECT_EQ(first->windowTitle(), QString());
+    EXPECT_EQ(first->windowType(), Qt::Tool);
+    EXPECT_EQ(first->size(), QSize(43, 113));
     EXPECT_EQ(shown(), QStringLiteral("dddd|Game Properties|Edit Wad Packs|Restore Default Scripts|Run Easylife"));
     QTest::mouseClick(button("Image4"), Qt::RightButton);
     QTest::mousePress(button("Image5"), Qt::MiddleButton);  // still held when hidden
     keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_FALSE(first->isVisible() || toggle->isChecked());
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_FALSE(toggle->isChecked());
     keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_TRUE(window.toolBox() == first && first->isVisible() && toggle->isChecked() &&
-                shown().startsWith(QStringLiteral("ddrp|")));
+    EXPECT_EQ(window.toolBox(), first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_TRUE(shown().startsWith(QStringLiteral("ddrp|")));
     first->close();  // its close box destroys it; the mark stays, and the next choice only clears it
     keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_TRUE(first.isNull() && window.toolBox() == nullptr && !toggle->isChecked());
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(window.toolBox(), nullptr);
+    EXPECT_FALSE(toggle->isChecked());
     keyOnMain(Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_TRUE(window.toolBox()->isVisible() && toggle->isChecked() && shown().startsWith(QStringLiteral("dddd|")));
+    EXPECT_TRUE(window.toolBox()->isVisible());
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_TRUE(shown().startsWith(QStringLiteral("dddd|")));
 }
 
 TEST_F(ToolBoxTest, ALeftClickOnAButtonRunsItsCommandOnce)
@@ -56,12 +65,15 @@ TEST_F(ToolBoxTest, ALeftClickOnAButtonRunsItsCommandOnce)
             doubleClick(button(name), other);
     }
     EXPECT_TRUE(shown().startsWith(QStringLiteral("rrrr|")));
-    EXPECT_TRUE(opened("Form7") == nullptr && opened("Form3") == nullptr);
-    EXPECT_FALSE(std::filesystem::exists(scriptFolder() / "Script.txt") || std::filesystem::exists(compilerRecord()));
+    EXPECT_EQ(opened("Form7"), nullptr);
+    EXPECT_EQ(opened("Form3"), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(scriptFolder() / "Script.txt"));
+    EXPECT_FALSE(std::filesystem::exists(compilerRecord()));
 
     click(window.toolBox(), "Image1");
     click(window.toolBox(), "Image2");
-    EXPECT_TRUE(opened("Form7") != nullptr && opened("Form3") != nullptr);
+    EXPECT_NE(opened("Form7"), nullptr);
+    EXPECT_NE(opened("Form3"), nullptr);
     click(window.toolBox(), "Image4");
     EXPECT_EQ(readBytes(scriptFolder() / "Script.txt"), std::string(resources::stockScript()) + "\r\n");
     EXPECT_EQ(readBytes(scriptFolder() / "English.txt"), std::string(resources::stockEnglish()) + "\r\n");
