@@ -2,7 +2,7 @@
 // game's DAT files, and saving and loading a project file, at the defaults and
 // with eleven 1 MB packs, beside writing the same bytes with one plain
 // buffered write per file.
-#include "compiler/game_files.h"
+#include "pipeline/game_build.h"
 #include "model/project_state.h"
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"

@@ -13,6 +13,20 @@ function(orvanta_strict_warnings target)
     endif()
 endfunction()
 
+# orvanta_add_layer(<name> <sources>... [LINKS <layer>...]): the core's library
+# orvanta_<name> of the folder src/<name>, linking only the layers it names.
+# Every layer shares the include root src/; tools/check_layer_includes.py
+# fails the tests on an include of a layer the folder does not link.
+function(orvanta_add_layer name)
+    cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+    add_library(orvanta_${name} STATIC ${ARG_UNPARSED_ARGUMENTS})
+    target_include_directories(orvanta_${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+    foreach(layer IN LISTS ARG_LINKS)
+        target_link_libraries(orvanta_${name} PRIVATE orvanta_${layer})
+    endforeach()
+    orvanta_strict_warnings(orvanta_${name})
+endfunction()
+
 # Embeds text files into a generated C++ source, byte for byte.
 #   orvanta_embed_texts(OUTPUT <cpp> NAMESPACE <ns> FILES <symbol>=<path>...)
 function(orvanta_embed_texts)

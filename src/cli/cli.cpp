@@ -1,7 +1,8 @@
 #include "cli/cli.h"
 
 #include "compiler/dat_dump.h"
-#include "compiler/game_files.h"
+#include "pipeline/game_build.h"
+#include "pipeline/game_install.h"
 #include "compiler/language_dat.h"
 #include "compiler/script_dat.h"
 #include "model/field_names.h"
@@ -207,10 +208,10 @@ GameBuild buildProject(const ProjectState& project)
     return buildGameFiles(project, packageFileCheck(project.scriptFolder));
 }
 
-void printProblems(const std::vector<Problem>& problems, std::ostream& out)
+void printProblems(const std::vector<ProjectProblem>& problems, std::ostream& out)
 {
     std::string printed;
-    for (const Problem& problem : problems)
+    for (const ProjectProblem& problem : problems)
         printed += formatProblem(problem) + "\n";
     out << printed;
 }

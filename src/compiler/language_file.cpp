@@ -11,11 +11,6 @@ namespace {
 constexpr unsigned char kStringKey = 0xA5;  // every string byte is XORed with it
 constexpr std::size_t kMaxU16 = 0xFFFF;
 
-void addProblem(std::vector<Problem>& problems, const std::string& file, int line, std::string message)
-{
-    problems.push_back({Severity::Error, file, line, std::move(message), std::nullopt, -1});
-}
-
 bool isHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
 
 }  // namespace
@@ -64,13 +59,12 @@ std::optional<LanguageStrings::Group> groupOf(std::string_view section)
     return std::nullopt;
 }
 
-void checkStorable(const std::string& text, const std::string& file, int line, std::vector<Problem>& problems)
+void checkStorable(const std::string& text, int line, const ProblemReporter& report)
 {
     const auto bad = text.find_first_of(std::string_view("\0\xA5", 2));
     if (bad == std::string::npos)
         return;
-    addProblem(problems, file, line,
-               text[bad] == '\0' ? std::string("holds the byte 0, which would end the string early")
+    report.error(line, text[bad] == '\0' ? std::string("holds the byte 0, which would end the string early")
                                  : std::string("holds the character \xA5 (byte 0xA5), which the game's string "
                                                "encoding turns into the end of the string"));
 }
@@ -100,8 +94,9 @@ std::optional<std::size_t> LanguageStrings::find(std::string_view text) const
     return found->second;
 }
 
-LanguageStrings readLanguageFile(const SourceFile& file, std::vector<Problem>& problems)
+LanguageStrings readLanguageFile(const SourceFile& file, ProblemSink& problems)
 {
+    const ProblemReporter report(problems, file.name);
     LanguageStrings strings;
     std::optional<LanguageStrings::Group> group;
     bool sectionProblem = false;  // one problem for the lines of an unknown section
@@ -110,26 +105,25 @@ LanguageStrings readLanguageFile(const SourceFile& file, std::vector<Problem>& p
             group = groupOf(*section);
             sectionProblem = !group;
             if (!group)
-                addProblem(problems, file.name, line.number,
-                           "unknown section [" + std::string(*section) +
+                report.error(line.number, "unknown section [" + std::string(*section) +
                                "]: a language file has [Strings], [PSXStrings] and [PCStrings]");
         } else if (!group) {
             if (!sectionProblem)
-                addProblem(problems, file.name, line.number, "a string before the [Strings] section");
+                report.error(line.number, "a string before the [Strings] section");
             sectionProblem = true;
         } else {
             std::string text = gameText(line.text);
-            checkStorable(text, file.name, line.number, problems);
+            checkStorable(text, line.number, report);
             strings.add(*group, std::move(text));
         }
     });
     if (strings.count() == 0)
-        addProblem(problems, file.name, 0, "holds no strings");
+        report.error(0, "holds no strings");
     strings.index();
     return strings;
 }
 
-std::string languageDat(const LanguageStrings& strings, const std::string& file, std::vector<Problem>& problems)
+std::string languageDat(const LanguageStrings& strings, const ProblemReporter& report)
 {
     std::array<std::size_t, LanguageStrings::kGroupCount> bytes{};
     std::string offsets;
@@ -137,8 +131,7 @@ std::string languageDat(const LanguageStrings& strings, const std::string& file,
     for (std::size_t g = 0; g < LanguageStrings::kGroupCount; ++g) {
         for (const std::string& text : strings.group(static_cast<LanguageStrings::Group>(g))) {
             if (offset > kMaxU16) {
-                addProblem(problems, file, 0,
-                           "the strings take more than 65535 bytes, the most a language file can address");
+                report.error(0, "the strings take more than 65535 bytes, the most a language file can address");
                 return {};
             }
             putU16(offsets, static_cast<std::uint32_t>(offset));
@@ -146,7 +139,7 @@ std::string languageDat(const LanguageStrings& strings, const std::string& file,
             bytes[g] += text.size() + 1;
         }
         if (strings.group(static_cast<LanguageStrings::Group>(g)).size() > kMaxU16 || bytes[g] > kMaxU16) {
-            addProblem(problems, file, 0, "a group of strings is larger than a language file can hold (65535)");
+            report.error(0, "a group of strings is larger than a language file can hold (65535)");
             return {};
         }
     }

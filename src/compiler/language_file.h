@@ -64,11 +64,11 @@ std::string gameText(std::string_view line);
 
 /// Reads a language file ("English.txt"): the sections [Strings], [PSXStrings]
 /// and [PCStrings], one string a line. Problems name `file`.
-LanguageStrings readLanguageFile(const SourceFile& file, std::vector<Problem>& problems);
+LanguageStrings readLanguageFile(const SourceFile& file, ProblemSink& problems);
 
 /// The language .DAT bytes: the counts, the byte sizes and the offsets of the
 /// three groups, then every string with its bytes XOR 0xA5 and a 0 after it.
 /// Empty when the strings exceed what the format can hold (a problem says so).
-std::string languageDat(const LanguageStrings& strings, const std::string& file, std::vector<Problem>& problems);
+std::string languageDat(const LanguageStrings& strings, const ProblemReporter& report);
 
 }  // namespace orvanta

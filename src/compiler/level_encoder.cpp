@@ -24,8 +24,8 @@ struct ScriptCommand {
 class LevelEncoder {
 public:
     LevelEncoder(const LevelSection& section, const LanguageStrings& strings, const std::string& languageName,
-                 const std::string& file, std::vector<Problem>& problems)
-        : section_(section), strings_(strings), languageName_(languageName), file_(file), problems_(problems)
+                 const ProblemReporter& report)
+        : section_(section), strings_(strings), languageName_(languageName), report_(report)
     {
     }
 
@@ -47,17 +47,13 @@ private:
     /// The number that picks a numbered command's opcode (Key= 1 to 12).
     std::optional<std::int64_t> commandNumber(const ScriptCommand& cmd, const CommandSpec& syntax,
                                               std::string_view value);
-    void error(int line, std::string message, int value = -1)
-    {
-        problems_.push_back({Severity::Error, file_, line, std::move(message), std::nullopt, value});
-    }
+    void error(int line, std::string message, int value = -1) { report_.error(line, std::move(message), value); }
     std::string sectionName() const { return section_.title ? "[Title]" : "[Level]"; }
 
     const LevelSection& section_;
     const LanguageStrings& strings_;
     const std::string& languageName_;
-    const std::string& file_;
-    std::vector<Problem>& problems_;
+    const ProblemReporter& report_;
 
     std::vector<std::string_view> values_;  // of the command being read
     std::vector<std::int64_t> numbers_;     // likewise
@@ -291,9 +287,9 @@ void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& syntax)
 }  // namespace
 
 EncodedLevel encodeLevel(const LevelSection& section, const LanguageStrings& strings, const std::string& languageName,
-                         const std::string& file, std::vector<Problem>& problems)
+                         const ProblemReporter& report)
 {
-    return LevelEncoder(section, strings, languageName, file, problems).encode();
+    return LevelEncoder(section, strings, languageName, report).encode();
 }
 
 }  // namespace orvanta

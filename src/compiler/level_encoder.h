@@ -33,6 +33,6 @@ struct EncodedLevel {
 
 /// Encodes one section. Names, legends and item names are looked up in `strings`.
 EncodedLevel encodeLevel(const LevelSection& section, const LanguageStrings& strings, const std::string& languageName,
-                         const std::string& file, std::vector<Problem>& problems);
+                         const ProblemReporter& report);
 
 }  // namespace orvanta

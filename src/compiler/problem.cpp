@@ -3,6 +3,7 @@
 #include "compiler/source_lines.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace orvanta {
 
@@ -17,9 +18,12 @@ std::string formatProblem(const Problem& problem)
     }
     text += problem.severity == Severity::Error ? "error: " : "warning: ";
     text += problem.message;
-    if (problem.field)
-        text += " [" + problem.field->describe() + "]";
     return visible(text);
+}
+
+void ProblemSink::addAll(std::vector<Problem> problems)
+{
+    std::move(problems.begin(), problems.end(), std::back_inserter(problems_));
 }
 
 bool hasErrors(std::span<const Problem> problems)

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "model/field_ref.h"
-
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace orvanta {
 
@@ -20,8 +19,6 @@ struct Problem {
     std::string file;  ///< "Script.txt", "English.txt", or empty for the project as a whole
     int line = 0;      ///< 1-based; 0 when the problem has no line
     std::string message;
-    /// The project field that wrote the line, when the line came from the project.
-    std::optional<FieldRef> field;
     /// Which comma-separated value of the line is wrong (0-based), or -1.
     int value = -1;
 
@@ -29,10 +26,51 @@ struct Problem {
 };
 
 /// The one-line form every tool prints and scripts read:
-/// "FILE:LINE: error|warning: MESSAGE [FIELD (CONTROL)]". The place and the
-/// field are left out when unknown; control bytes are written as escapes.
+/// "FILE:LINE: error|warning: MESSAGE". The place is left out when unknown;
+/// control bytes are written as escapes.
 std::string formatProblem(const Problem& problem);
 
 bool hasErrors(std::span<const Problem> problems);
+
+/// Where the readers and encoders of the compiler put what they find: one
+/// list, in the order found.
+class ProblemSink {
+public:
+    void add(Problem problem) { problems_.push_back(std::move(problem)); }
+    /// Problems found elsewhere (a section encoded on another thread), in their order.
+    void addAll(std::vector<Problem> problems);
+    const std::vector<Problem>& problems() const { return problems_; }
+    std::vector<Problem> take() { return std::move(problems_); }
+
+private:
+    std::vector<Problem> problems_;
+};
+
+/// Reports the problems of one source file into a sink.
+class ProblemReporter {
+public:
+    ProblemReporter(ProblemSink& sink, std::string file) : sink_(sink), file_(std::move(file)) {}
+
+    /// `value`: which comma-separated value of the line is wrong (0-based), or -1.
+    void error(int line, std::string message, int value = -1) const { report(Severity::Error, line, message, value); }
+    void warning(int line, std::string message, int value = -1) const
+    {
+        report(Severity::Warning, line, message, value);
+    }
+    const std::string& file() const { return file_; }
+    /// A reporter of the same file into another sink (a worker thread's).
+    ProblemReporter into(ProblemSink& other) const { return {other, file_}; }
+    /// Problems another sink collected, added in their order.
+    void addAll(std::vector<Problem> problems) const { sink_.addAll(std::move(problems)); }
+
+private:
+    void report(Severity severity, int line, std::string& message, int value) const
+    {
+        sink_.add({severity, file_, line, std::move(message), value});
+    }
+
+    ProblemSink& sink_;
+    std::string file_;
+};
 
 }  // namespace orvanta

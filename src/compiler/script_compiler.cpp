@@ -53,7 +53,7 @@ constexpr std::array<OptionFlag, 5> kOptionFlags{
 
 class ScriptReader {
 public:
-    ScriptReader(const SourceFile& script, std::vector<Problem>& problems) : file_(script.name), problems_(problems) {}
+    explicit ScriptReader(const ProblemReporter& report) : report_(report) {}
 
     void read(std::string_view bytes);
     ScriptHeader header;
@@ -65,13 +65,9 @@ private:
     void extension(int line, std::string_view key, std::string_view value, Extensions& extensions);
     void language(int line, std::string_view key, std::string_view value);
     void option(int line, std::string_view key, std::string_view value);
-    void error(int line, std::string message, int value = -1)
-    {
-        problems_.push_back({Severity::Error, file_, line, std::move(message), std::nullopt, value});
-    }
+    void error(int line, std::string message, int value = -1) { report_.error(line, std::move(message), value); }
 
-    const std::string& file_;
-    std::vector<Problem>& problems_;
+    const ProblemReporter& report_;
     Section section_ = Section::None;
 };
 
@@ -173,10 +169,10 @@ void ScriptReader::option(int line, std::string_view key, std::string_view value
         if (sameWord(value, "ENABLED")) {
             header.options = static_cast<std::uint8_t>(header.options | flag.bit);
             if (flag.bit == kDemoDiscBit)
-                problems_.push_back({Severity::Warning, file_, line,
-                                     "DemoDisc= is ENABLED: the game goes back to the title after every level "
-                                     "instead of going on to the next",
-                                     std::nullopt, 0});
+                report_.warning(line,
+                                "DemoDisc= is ENABLED: the game goes back to the title after every level instead of "
+                                "going on to the next",
+                                0);
         } else if (!sameWord(value, "DISABLED"))
             error(line, std::string(flag.name) + "= takes ENABLED or DISABLED, not \"" + std::string(value) + "\"", 0);
         return;
@@ -229,8 +225,7 @@ std::string levelFileNames(std::vector<EncodedLevel>& levels, std::string& offse
 }
 
 /// SCRIPT.DAT from its parts; empty when a count or size does not fit.
-std::string scriptDat(const ScriptHeader& header, std::vector<EncodedLevel>& levels, const std::string& file,
-                      std::vector<Problem>& problems)
+std::string scriptDat(const ScriptHeader& header, std::vector<EncodedLevel>& levels, const ProblemReporter& report)
 {
     std::string pathOffsets, data, dataOffsets;
     std::size_t pathCount = 0;
@@ -241,7 +236,7 @@ std::string scriptDat(const ScriptHeader& header, std::vector<EncodedLevel>& lev
     }
     const auto limit = [&](bool fits, std::string message) {
         if (!fits)
-            problems.push_back({Severity::Error, file, 0, std::move(message), std::nullopt, -1});
+            report.error(0, std::move(message));
         return fits;
     };
     if (!limit(levels.size() <= 255, "the script has " + std::to_string(levels.size()) +
@@ -271,20 +266,19 @@ std::string scriptDat(const ScriptHeader& header, std::vector<EncodedLevel>& lev
 }
 
 /// The title first, then the levels in source order; a second title is an error.
-std::vector<const LevelSection*> levelOrder(const std::vector<LevelSection>& sections, const std::string& file,
-                                            std::vector<Problem>& problems)
+std::vector<const LevelSection*> levelOrder(const std::vector<LevelSection>& sections, const ProblemReporter& report)
 {
     std::vector<const LevelSection*> order;
     for (const LevelSection& section : sections) {
         if (!section.title)
             order.push_back(&section);
         else if (!order.empty() && order.front()->title)
-            problems.push_back({Severity::Error, file, section.line, "a second [Title] section", std::nullopt, -1});
+            report.error(section.line, "a second [Title] section");
         else
             order.insert(order.begin(), &section);
     }
     if (order.empty() || !order.front()->title)
-        problems.push_back({Severity::Error, file, 0, "the script has no [Title] section", std::nullopt, -1});
+        report.error(0, "the script has no [Title] section");
     return order;
 }
 
@@ -293,14 +287,14 @@ std::vector<const LevelSection*> levelOrder(const std::vector<LevelSection>& sec
 ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& languages)
 {
     ScriptCompilation result;
-    std::vector<Problem>& problems = result.problems;
-    ScriptReader reader(script, problems);
+    ProblemSink problems;
+    const ProblemReporter report(problems, script.name);
+    ScriptReader reader(report);
     reader.read(script.bytes);
     const ScriptHeader& header = reader.header;
     result.pcLevelExtension = header.extensions[1].level;
     if (header.extensions[1].level.empty())
-        problems.push_back({Severity::Error, script.name, 0,
-                            "no level file extension for the PC: [PCExtensions] needs Level=", std::nullopt, -1});
+        report.error(0, "no level file extension for the PC: [PCExtensions] needs Level=");
 
     // The strings come from the first language file listed; the others, when
     // given, are compiled beside it.
@@ -310,24 +304,22 @@ ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& 
         if (source)
             compiled.push_back({source->name, datName(entry.name), readLanguageFile(*source, problems)});
         else if (compiled.empty())
-            problems.push_back({Severity::Error, script.name, entry.line,
-                                "the language file " + entry.name + " is missing", std::nullopt, 1});
+            report.error(entry.line, "the language file " + entry.name + " is missing", 1);
     }
     if (header.languages.empty())
-        problems.push_back(
-            {Severity::Error, script.name, 0, "no language file: [Language] needs File=", std::nullopt, -1});
+        report.error(0, "no language file: [Language] needs File=");
     const LanguageStrings noStrings;
     const LanguageStrings& primary = compiled.empty() ? noStrings : compiled.front().strings;
     const std::string primaryName = compiled.empty() ? std::string() : compiled.front().sourceName;
 
-    std::vector<EncodedLevel> encoded =
-        encodeLevels(levelOrder(reader.levels, script.name, problems), primary, primaryName, script.name, problems);
+    std::vector<EncodedLevel> encoded = encodeLevels(levelOrder(reader.levels, report), primary, primaryName, report);
     for (const EncodedLevel& level : encoded)
         result.levelFiles.push_back({level.path, level.pathLine});
-    std::vector<DatFile> dats{{"SCRIPT.DAT", scriptDat(header, encoded, script.name, problems)}};
+    std::vector<DatFile> dats{{"SCRIPT.DAT", scriptDat(header, encoded, report)}};
     for (const CompiledLanguage& language : compiled)
-        dats.push_back({language.datName, languageDat(language.strings, language.sourceName, problems)});
-    if (!hasErrors(problems))
+        dats.push_back({language.datName, languageDat(language.strings, ProblemReporter(problems, language.sourceName))});
+    result.problems = problems.take();
+    if (!hasErrors(result.problems))
         result.dats = std::move(dats);
     return result;
 }

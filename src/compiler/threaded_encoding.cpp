@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
-#include <iterator>
 #include <thread>
 
 namespace orvanta {
 
 std::vector<EncodedLevel> encodeLevels(std::span<const LevelSection* const> sections, const LanguageStrings& strings,
-                                       const std::string& languageName, const std::string& file,
-                                       std::vector<Problem>& problems)
+                                       const std::string& languageName, const ProblemReporter& report)
 {
     // A section's encoding reads only its own lines and the strings, so each
     // thread can take the next section; a short script takes less time than
@@ -23,13 +21,13 @@ std::vector<EncodedLevel> encodeLevels(std::span<const LevelSection* const> sect
     const std::size_t threads = bytes < kBytesWorthThreads ? 1 : std::min(cores, sections.size());
 
     std::vector<EncodedLevel> encoded(sections.size());
-    std::vector<std::vector<Problem>> found(sections.size());
+    std::vector<ProblemSink> found(sections.size());  // each section's own, added in the sections' order
     std::vector<std::exception_ptr> failures(sections.size());
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (std::size_t i = next++; i < sections.size(); i = next++) {
             try {
-                encoded[i] = encodeLevel(*sections[i], strings, languageName, file, found[i]);
+                encoded[i] = encodeLevel(*sections[i], strings, languageName, report.into(found[i]));
             } catch (...) {
                 failures[i] = std::current_exception();  // out of memory: thrown again on the calling thread
             }
@@ -44,7 +42,7 @@ std::vector<EncodedLevel> encodeLevels(std::span<const LevelSection* const> sect
     for (std::size_t i = 0; i < sections.size(); ++i) {
         if (failures[i])
             std::rethrow_exception(failures[i]);
-        std::move(found[i].begin(), found[i].end(), std::back_inserter(problems));
+        report.addAll(found[i].take());
     }
     return encoded;
 }

@@ -1,6 +1,6 @@
 #include "ui/block_text_edit.h"
 
-#include "ui/text_conversion.h"
+#include "desktop/text_conversion.h"
 
 #include <QFontDatabase>
 #include <QTextBlock>

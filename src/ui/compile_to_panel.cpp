@@ -1,12 +1,12 @@
 #include "ui/compile_to_panel.h"
 
+#include "desktop/text_conversion.h"
 #include "script/script_files.h"
 #include "ui/dialog_layout.h"
 #include "ui/folder_chooser.h"
 #include "ui/host_file.h"
 #include "ui/message_box.h"
 #include "ui/representable_text.h"
-#include "ui/text_conversion.h"
 
 #include <QDir>
 #include <QKeyEvent>

@@ -1,11 +1,11 @@
 #include "ui/easylife_runner.h"
 
-#include "compiler/game_files.h"
-#include "script/dat_files.h"
+#include "desktop/dat_file_watch.h"
+#include "desktop/text_conversion.h"
+#include "pipeline/package_folder.h"
 #include "ui/message_box.h"
 #include "ui/run_window.h"
 #include "ui/single_window.h"
-#include "ui/text_conversion.h"
 
 #include <string>
 #include <vector>

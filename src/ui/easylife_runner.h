@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/batch_run.h"
+#include "desktop/batch_run.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "ui/folder_chooser.h"
 
+#include "desktop/text_conversion.h"
 #include "platform/host_path.h"
-#include "ui/text_conversion.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "ui/game_properties_dialog.h"
 
+#include "desktop/text_conversion.h"
 #include "ui/dialog_layout.h"
 #include "ui/option_image.h"
 #include "ui/representable_text.h"
-#include "ui/text_conversion.h"
 
 #include <QLabel>
 #include <QLineEdit>

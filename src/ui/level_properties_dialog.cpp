@@ -1,8 +1,8 @@
 #include "ui/level_properties_dialog.h"
 
+#include "desktop/text_conversion.h"
 #include "ui/dialog_layout.h"
 #include "ui/representable_text.h"
-#include "ui/text_conversion.h"
 
 #include <QCheckBox>
 #include <QComboBox>

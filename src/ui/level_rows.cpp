@@ -1,8 +1,8 @@
 #include "ui/level_rows.h"
 
+#include "desktop/text_conversion.h"
 #include "ui/artwork.h"
 #include "ui/project_text_box.h"
-#include "ui/text_conversion.h"
 
 #include <QComboBox>
 #include <QGridLayout>

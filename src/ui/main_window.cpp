@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "desktop/text_conversion.h"
 #include "script/script_files.h"
 #include "ui/about_window.h"
 #include "ui/artwork.h"
@@ -17,7 +18,6 @@
 #include "ui/script_packs.h"
 #include "ui/settings_dialog.h"
 #include "ui/single_window.h"
-#include "ui/text_conversion.h"
 #include "ui/tool_box.h"
 
 #include <QAction>

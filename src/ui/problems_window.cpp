@@ -1,8 +1,8 @@
 #include "ui/problems_window.h"
 
 #include "compiler/source_lines.h"
+#include "desktop/text_conversion.h"
 #include "ui/dialog_layout.h"
-#include "ui/text_conversion.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -64,19 +64,18 @@ ProblemsWindow::ProblemsWindow(FieldOpener openField, QWidget* parent)
     column->addLayout(buttonRow({close}));
 }
 
-void ProblemsWindow::showProblems(std::vector<Problem> problems, const QString& heading)
+void ProblemsWindow::showProblems(std::vector<ProjectProblem> problems, const QString& heading)
 {
     problems_ = std::move(problems);
     heading_->setText(heading);
     list_->clear();
     const QIcon errorIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    for (const Problem& problem : problems_) {
+    for (const auto& [problem, field] : problems_) {
         const bool error = problem.severity == Severity::Error;
-        auto* row =
-            new QTreeWidgetItem(list_, {error ? QStringLiteral("Error") : QStringLiteral("Warning"), placeText(problem),
-                                        toDisplayText(visible(problem.message)),
-                                        problem.field ? toDisplayText(visible(problem.field->describe())) : QString()});
+        auto* row = new QTreeWidgetItem(list_, {error ? QStringLiteral("Error") : QStringLiteral("Warning"),
+                                                placeText(problem), toDisplayText(visible(problem.message)),
+                                                field ? toDisplayText(visible(field->describe())) : QString()});
         row->setIcon(0, error ? errorIcon : warningIcon);
         row->setToolTip(2, row->text(2));
     }

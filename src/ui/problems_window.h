@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compiler/problem.h"
+#include "pipeline/project_problem.h"
 
 #include <QDialog>
 #include <functional>
@@ -22,14 +22,14 @@ public:
     explicit ProblemsWindow(FieldOpener openField, QWidget* parent = nullptr);
 
     /// Lists the problems under a heading that says what was done.
-    void showProblems(std::vector<Problem> problems, const QString& heading);
+    void showProblems(std::vector<ProjectProblem> problems, const QString& heading);
 
 private:
     void openRow(int row) const;
     void widenToTheMessages();
 
     FieldOpener openField_;
-    std::vector<Problem> problems_;
+    std::vector<ProjectProblem> problems_;
     QLabel* heading_ = nullptr;
     QTreeWidget* list_ = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "ui/project_text_box.h"
 
+#include "desktop/text_conversion.h"
 #include "ui/representable_text.h"
-#include "ui/text_conversion.h"
 
 #include <QComboBox>
 #include <QLineEdit>

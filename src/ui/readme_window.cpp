@@ -1,7 +1,7 @@
 #include "ui/readme_window.h"
 
+#include "desktop/text_conversion.h"
 #include "ui/dialog_layout.h"
-#include "ui/text_conversion.h"
 
 #include <QFile>
 #include <QFontDatabase>

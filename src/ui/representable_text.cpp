@@ -1,6 +1,6 @@
 #include "ui/representable_text.h"
 
-#include "ui/text_conversion.h"
+#include "desktop/text_conversion.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>

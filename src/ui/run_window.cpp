@@ -1,6 +1,6 @@
 #include "ui/run_window.h"
 
-#include "ui/batch_run.h"
+#include "desktop/batch_run.h"
 #include "ui/dialog_layout.h"
 
 #include <QFontDatabase>

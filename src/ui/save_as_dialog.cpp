@@ -1,10 +1,10 @@
 #include "ui/save_as_dialog.h"
 
+#include "desktop/text_conversion.h"
 #include "projectfile/project_file_writer.h"
 #include "ui/dialog_layout.h"
 #include "ui/host_file.h"
 #include "ui/message_box.h"
-#include "ui/text_conversion.h"
 
 #include <QPushButton>
 

@@ -1,10 +1,11 @@
 #include "ui/script_checks.h"
 
-#include "compiler/game_files.h"
+#include "desktop/text_conversion.h"
 #include "model/project_state.h"
+#include "pipeline/game_build.h"
+#include "pipeline/game_install.h"
 #include "ui/message_box.h"
 #include "ui/single_window.h"
-#include "ui/text_conversion.h"
 
 #include <algorithm>
 #include <utility>
@@ -13,10 +14,10 @@ namespace orvanta::ui {
 namespace {
 
 /// "2 errors and 1 warning".
-QString countText(const std::vector<Problem>& problems)
+QString countText(const std::vector<ProjectProblem>& problems)
 {
-    const auto errors =
-        std::count_if(problems.begin(), problems.end(), [](const Problem& p) { return p.severity == Severity::Error; });
+    const auto errors = std::count_if(problems.begin(), problems.end(),
+                                      [](const ProjectProblem& p) { return p.problem.severity == Severity::Error; });
     const auto warnings = static_cast<qsizetype>(problems.size()) - errors;
     const auto count = [](qsizetype n, const char* what) {
         return QString::number(n) + u' ' + QString::fromLatin1(what) + (n == 1 ? QString() : QStringLiteral("s"));
@@ -37,7 +38,7 @@ ScriptChecks::ScriptChecks(ProjectState& project, QWidget* mainWindow, ProblemsW
 {
 }
 
-void ScriptChecks::list(std::vector<Problem> problems, const QString& heading, bool open)
+void ScriptChecks::list(std::vector<ProjectProblem> problems, const QString& heading, bool open)
 {
     if (open)
         openSingleWindow(window_, nullptr, openField_, mainWindow_);
@@ -47,7 +48,7 @@ void ScriptChecks::list(std::vector<Problem> problems, const QString& heading, b
 
 void ScriptChecks::checkScript()
 {
-    std::vector<Problem> problems = checkProject(project_, packageFileCheck(project_.scriptFolder));
+    std::vector<ProjectProblem> problems = checkProject(project_, packageFileCheck(project_.scriptFolder));
     const QString heading =
         problems.empty()
             ? QStringLiteral("No problems: the DAT files can be built.")
@@ -91,7 +92,7 @@ void ScriptChecks::buildDatFiles()
 
 bool ScriptChecks::compileMayGoOn()
 {
-    std::vector<Problem> problems = checkProject(project_, packageFileCheck(project_.scriptFolder));
+    std::vector<ProjectProblem> problems = checkProject(project_, packageFileCheck(project_.scriptFolder));
     if (!hasErrors(problems))
         return true;
     const QString question =

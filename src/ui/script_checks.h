@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compiler/problem.h"
+#include "pipeline/project_problem.h"
 #include "ui/problems_window.h"
 
 #include <QObject>
@@ -37,7 +37,7 @@ public:
 
 private:
     /// Fills the problems window, opening it when asked or when it is open.
-    void list(std::vector<Problem> problems, const QString& heading, bool open);
+    void list(std::vector<ProjectProblem> problems, const QString& heading, bool open);
 
     ProjectState& project_;
     QWidget* mainWindow_;

@@ -1,8 +1,8 @@
 #include "ui/settings_dialog.h"
 
+#include "desktop/text_conversion.h"
 #include "ui/dialog_layout.h"
 #include "ui/representable_text.h"
-#include "ui/text_conversion.h"
 
 #include <QLabel>
 #include <QLineEdit>

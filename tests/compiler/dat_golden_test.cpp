@@ -2,7 +2,7 @@
 // that uses every command, against golden bytes and a golden listing
 // (dump.txt) that shows every field of the layout.
 #include "compiler/dat_dump.h"
-#include "compiler/game_files.h"
+#include "pipeline/game_build.h"
 #include "compiler/script_compiler.h"
 #include "platform/text_lines.h"
 #include "resources/stock_texts.h"

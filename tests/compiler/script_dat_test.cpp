@@ -4,7 +4,7 @@
 // reading is held against the DATs the community's tools built for
 // published games.
 #include "compiler/dat_dump.h"
-#include "compiler/game_files.h"
+#include "pipeline/game_build.h"
 #include "compiler/script_compiler.h"
 #include "compiler/script_dat.h"
 #include "compiler/source_lines.h"

@@ -1,8 +1,8 @@
 // The Easylife location is started as one program, with no arguments and no
 // shell of the system, or refused with a message naming it.
+#include "desktop/batch_run.h"
 #include "support/environment.h"
 #include "support/stand_in_program.h"
-#include "ui/batch_run.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // the settings (Form11) that name their folders, About (Form5) and Readme (Form6).
 #include "support/main_window_test.h"
 
+#include "desktop/text_conversion.h"
 #include "resources/stock_texts.h"
 #include "script/english_writer.h"
 #include "script/script_writer.h"
 #include "ui/dialog_layout.h"
-#include "ui/text_conversion.h"
 
 #include <QDir>
 #include <QLabel>

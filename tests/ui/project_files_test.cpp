@@ -1,9 +1,9 @@
 // "Save" (Form8) and "Load" (Form12): the project file they write or read,
 // the rows a load refreshes, and the folder lists both dialogs share.
+#include "desktop/text_conversion.h"
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
 #include "support/main_window_test.h"
-#include "ui/text_conversion.h"
 
 #include <QLabel>
 #include <QListWidget>

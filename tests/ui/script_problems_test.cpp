@@ -1,6 +1,6 @@
 // "Check Script", "Build DAT Files" and the question of "Compile Scripts", with
 // the problems window (Form14) they share and the fields it opens.
-#include "compiler/game_files.h"
+#include "pipeline/game_build.h"
 #include "script/script_writer.h"
 #include "support/main_window_test.h"
 

@@ -1,10 +1,10 @@
 // The program's own widgets: the conversions between Windows-1252 bytes and text, the box
 // that keeps a block's bytes as loaded, and the pictures it draws.
 #include "dark_palette.h"
+#include "desktop/text_conversion.h"
 #include "ui/block_text_edit.h"
 #include "ui/option_image.h"
 #include "ui/option_pictures.h"
-#include "ui/text_conversion.h"
 #include "ui/tool_box.h"
 
 #include <QImage>

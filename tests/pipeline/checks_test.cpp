@@ -1,6 +1,6 @@
 // Each check of a project names its field, and none fires on the defaults or
 // on any project of the test data.
-#include "compiler/game_files.h"
+#include "pipeline/game_build.h"
 #include "model/field_names.h"
 #include "projectfile/project_file_reader.h"
 #include "support/files.h"
@@ -128,10 +128,10 @@ const std::vector<CheckCase> kCases{
       "item lines)"}},
 };
 
-std::vector<std::string> formatted(const std::vector<Problem>& problems)
+std::vector<std::string> formatted(const std::vector<ProjectProblem>& problems)
 {
     std::vector<std::string> lines;
-    for (const Problem& problem : problems)
+    for (const ProjectProblem& problem : problems)
         lines.push_back(formatProblem(problem));
     return lines;
 }
@@ -152,7 +152,7 @@ TEST(ProjectChecks, ProblemsTellTheWindowSlotPackAndLineOfTheirField)
     project.secondLegend = "A;B";
     project.security = "x";
     std::vector<FieldRef> fields;
-    for (const Problem& problem : checkProject(project))
+    for (const ProjectProblem& problem : checkProject(project))
         fields.push_back(*problem.field);
     EXPECT_EQ(fields,
               (std::vector<FieldRef>{{"security", "Security value", FieldWindow::GameProperties, 0, 0, 0},

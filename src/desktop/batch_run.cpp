@@ -1,7 +1,7 @@
-#include "ui/batch_run.h"
+#include "desktop/batch_run.h"
 
+#include "desktop/text_conversion.h"
 #include "platform/program_launch.h"
-#include "ui/text_conversion.h"
 
 #include <QProcess>
 #include <QStandardPaths>

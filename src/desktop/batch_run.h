@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/process_group.h"
+#include "desktop/process_group.h"
 
 #include <QDateTime>
 #include <QObject>

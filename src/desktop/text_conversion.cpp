@@ -1,4 +1,4 @@
-#include "ui/text_conversion.h"
+#include "desktop/text_conversion.h"
 
 #include "platform/windows1252.h"
 

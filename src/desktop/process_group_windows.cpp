@@ -1,4 +1,4 @@
-#include "ui/process_group.h"
+#include "desktop/process_group.h"
 
 #include <QProcess>
 #include <windows.h>

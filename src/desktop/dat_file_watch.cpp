@@ -1,4 +1,4 @@
-#include "script/dat_files.h"
+#include "desktop/dat_file_watch.h"
 
 #include "platform/host_path.h"
 

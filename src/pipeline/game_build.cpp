@@ -1,0 +1,92 @@
+#include "pipeline/game_build.h"
+
+#include "compiler/script_compiler.h"
+#include "compiler/source_lines.h"
+#include "pipeline/name_checks.h"
+#include "script/english_writer.h"
+#include "script/script_writer.h"
+
+#include <algorithm>
+#include <set>
+
+namespace orvanta {
+namespace {
+
+const std::string kScriptFile = "Script.txt";
+const std::string kEnglishFile = "English.txt";
+
+/// The problem with the field its line came from.
+ProjectProblem placeInProject(Problem problem, const LineOrigins& scriptOrigins, const LineOrigins& englishOrigins)
+{
+    const LineOrigins* origins = problem.file == kScriptFile    ? &scriptOrigins
+                                 : problem.file == kEnglishFile ? &englishOrigins
+                                                                : nullptr;
+    ProjectProblem placed{std::move(problem), std::nullopt};
+    if (origins == nullptr || placed.problem.line <= 0)
+        return placed;
+    const std::vector<FieldRef> fields = origins->at(placed.problem.line);
+    if (fields.empty())
+        return placed;
+    const int value = placed.problem.value;
+    placed.field = value >= 0 && static_cast<std::size_t>(value) < fields.size() ? fields[static_cast<std::size_t>(value)]
+                                                                                 : fields.front();
+    return placed;
+}
+
+/// One problem a field: the first found speaks for it, an error before a
+/// warning, so that a build that fails always says why.
+void dropRepeats(std::vector<ProjectProblem>& problems)
+{
+    std::stable_partition(problems.begin(), problems.end(),
+                          [](const ProjectProblem& p) { return p.problem.severity == Severity::Error; });
+    std::set<std::pair<std::string, int>> seen;
+    std::erase_if(problems, [&seen](const ProjectProblem& p) {
+        return p.field && !seen.emplace(p.field->control, p.field->line).second;
+    });
+}
+
+int fileRank(const std::string& file) { return file == kScriptFile ? 0 : file == kEnglishFile ? 1 : 2; }
+
+}  // namespace
+
+GameBuild buildGameFiles(const ProjectState& project, const PackageFileCheck& packageFiles)
+{
+    GameBuild build;
+    LineOrigins scriptOrigins;
+    LineOrigins englishOrigins;
+    build.files.scriptTxt = scriptText(project, &scriptOrigins);
+    build.files.englishTxt = englishText(project, &englishOrigins);
+
+    std::vector<ProjectProblem>& problems = build.problems;
+    checkNamesAndLegends(project, englishOrigins, problems);
+    const LanguageSource english = [&build](std::string_view listed) -> std::optional<SourceFile> {
+        if (!sameWord(listed, "ENGLISH.TXT"))
+            return std::nullopt;
+        return SourceFile{kEnglishFile, build.files.englishTxt};
+    };
+    ScriptCompilation compiled = compileScript({kScriptFile, build.files.scriptTxt}, english);
+    if (packageFiles) {
+        for (const LevelFile& level : compiled.levelFiles) {
+            const std::string file = level.path + compiled.pcLevelExtension;
+            if (level.line > 0 && !level.path.empty() && !packageFiles(file))
+                compiled.problems.push_back({Severity::Warning, kScriptFile, level.line,
+                                             "the level file " + file + " is not in the package folder", 0});
+        }
+    }
+    for (Problem& problem : compiled.problems)
+        problems.push_back(placeInProject(std::move(problem), scriptOrigins, englishOrigins));
+    dropRepeats(problems);
+    std::stable_sort(problems.begin(), problems.end(), [](const ProjectProblem& a, const ProjectProblem& b) {
+        return std::pair(fileRank(a.problem.file), a.problem.line) < std::pair(fileRank(b.problem.file), b.problem.line);
+    });
+    for (const DatFile& dat : compiled.dats)
+        (dat.name == "SCRIPT.DAT" ? build.files.scriptDat : build.files.englishDat) = dat.bytes;
+    return build;
+}
+
+std::vector<ProjectProblem> checkProject(const ProjectState& project, const PackageFileCheck& packageFiles)
+{
+    return buildGameFiles(project, packageFiles).problems;
+}
+
+}  // namespace orvanta
