@@ -1,22 +1,24 @@
 #include "cli/cli.h"
 
 #include "compiler/dat_dump.h"
-#include "pipeline/game_build.h"
-#include "pipeline/game_install.h"
 #include "compiler/language_dat.h"
 #include "compiler/script_dat.h"
-#include "model/field_names.h"
+#include "model/field.h"
 #include "orvanta/version.h"
+#include "pipeline/game_build.h"
+#include "pipeline/game_install.h"
 #include "platform/host_path.h"
 #include "platform/text_file.h"
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
+#include "resources/stock_texts.h"
 #include "script/script_files.h"
 
 #ifdef _WIN32
 #include "platform/native_file.h"
 #endif
 
+#include <array>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -138,7 +140,25 @@ Options parseOptions(std::span<const Argument> args, bool allowSettings)
     return options;
 }
 
-std::string valueOf(const Setting& setting, const std::string& name)
+/// The fixed text blocks, which no operation changes, by the names get knows
+/// them by: engheader, engmiddler, engender, scriptbox and englishbox.
+std::optional<std::string_view> fixedText(std::string_view name)
+{
+    const std::array<std::pair<std::string_view, std::string_view (*)()>, 5> blocks{{
+        {"engheader", &resources::englishHeader},
+        {"engmiddler", &resources::englishMiddle},
+        {"engender", &resources::englishEnd},
+        {"scriptbox", &resources::stockScript},
+        {"englishbox", &resources::stockEnglish},
+    }};
+    for (const auto& [block, text] : blocks) {
+        if (block == name)
+            return text();
+    }
+    return std::nullopt;
+}
+
+std::string valueOf(const Setting& setting, Field field)
 {
     const Argument value = setting.assignment.substr(setting.assignment.find(Argument::value_type('=')) + 1);
     std::string bytes;
@@ -150,8 +170,8 @@ std::string valueOf(const Setting& setting, const std::string& name)
     } else {
         bytes = bytesOf(value);
     }
-    if (!holdsLines(name) && bytes.find_first_of("\r\n") != std::string::npos)
-        usageError(name + " is a field of one line; its value must not hold a line break");
+    if (!field.holdsLines() && bytes.find_first_of("\r\n") != std::string::npos)
+        usageError(field.control() + " is a field of one line; its value must not hold a line break");
     return bytes;
 }
 
@@ -172,10 +192,10 @@ ProjectState projectFrom(const Options& options)
         if (equals == std::string::npos)
             usageError("a setting needs NAME=VALUE, not \"" + assignment + "\"");
         const std::string name = assignment.substr(0, equals);
-        std::string* field = findField(project, name);
-        if (field == nullptr)
+        const std::optional<Field> field = fieldNamed(name);
+        if (!field)
             usageError("no field is named \"" + name + "\" (see --help)");
-        *field = valueOf(setting, name);
+        fieldText(project, *field) = valueOf(setting, *field);
     }
     return project;
 }
@@ -292,9 +312,9 @@ int get(std::span<const Argument> args, std::ostream& out)
     std::string printed;
     for (const Argument& operand : options.operands) {
         const std::string name = textOf(operand);
-        if (const std::string* field = findField(project, name))
-            printed += *field;
-        else if (const auto fixed = findFixedText(name))
+        if (const std::optional<Field> field = fieldNamed(name))
+            printed += fieldText(project, *field);
+        else if (const auto fixed = fixedText(name))
             printed += *fixed;
         else
             usageError("no field is named \"" + name + "\" (see --help)");

@@ -65,8 +65,8 @@ void checkStorable(const std::string& text, int line, const ProblemReporter& rep
     if (bad == std::string::npos)
         return;
     report.error(line, text[bad] == '\0' ? std::string("holds the byte 0, which would end the string early")
-                                 : std::string("holds the character \xA5 (byte 0xA5), which the game's string "
-                                               "encoding turns into the end of the string"));
+                                         : std::string("holds the character \xA5 (byte 0xA5), which the game's string "
+                                                       "encoding turns into the end of the string"));
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ std::optional<std::size_t> LanguageStrings::find(std::string_view text) const
 
 LanguageStrings readLanguageFile(const SourceFile& file, ProblemSink& problems)
 {
-    const ProblemReporter report(problems, file.name);
+    const ProblemReporter report(problems, file);
     LanguageStrings strings;
     std::optional<LanguageStrings::Group> group;
     bool sectionProblem = false;  // one problem for the lines of an unknown section
@@ -106,7 +106,7 @@ LanguageStrings readLanguageFile(const SourceFile& file, ProblemSink& problems)
             sectionProblem = !group;
             if (!group)
                 report.error(line.number, "unknown section [" + std::string(*section) +
-                               "]: a language file has [Strings], [PSXStrings] and [PCStrings]");
+                                              "]: a language file has [Strings], [PSXStrings] and [PCStrings]");
         } else if (!group) {
             if (!sectionProblem)
                 report.error(line.number, "a string before the [Strings] section");

@@ -13,13 +13,6 @@
 
 namespace orvanta {
 
-/// A source file of the script by the name problems give it, and its bytes,
-/// which the caller keeps while the compiler reads them.
-struct SourceFile {
-    std::string name;
-    std::string_view bytes;
-};
-
 /// The strings of a language file, in the game's three groups, as the game
 /// holds them: label dropped, escapes turned into bytes.
 class LanguageStrings {

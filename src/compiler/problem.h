@@ -3,10 +3,20 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace orvanta {
+
+/// A source file of the script by the name problems give it, and its bytes,
+/// which the caller keeps while the compiler reads them. `id` is the caller's
+/// own number for it, which the problems found in it carry.
+struct SourceFile {
+    std::string name;
+    std::string_view bytes;
+    int id = 0;
+};
 
 enum class Severity : std::uint8_t {
     Error,    ///< the DAT files cannot be built, or the game would go wrong
@@ -21,6 +31,7 @@ struct Problem {
     std::string message;
     /// Which comma-separated value of the line is wrong (0-based), or -1.
     int value = -1;
+    int source = 0;  ///< the SourceFile::id of `file`
 
     bool operator==(const Problem&) const = default;
 };
@@ -49,7 +60,7 @@ private:
 /// Reports the problems of one source file into a sink.
 class ProblemReporter {
 public:
-    ProblemReporter(ProblemSink& sink, std::string file) : sink_(sink), file_(std::move(file)) {}
+    ProblemReporter(ProblemSink& sink, const SourceFile& file) : sink_(sink), file_(file.name), source_(file.id) {}
 
     /// `value`: which comma-separated value of the line is wrong (0-based), or -1.
     void error(int line, std::string message, int value = -1) const { report(Severity::Error, line, message, value); }
@@ -59,18 +70,19 @@ public:
     }
     const std::string& file() const { return file_; }
     /// A reporter of the same file into another sink (a worker thread's).
-    ProblemReporter into(ProblemSink& other) const { return {other, file_}; }
+    ProblemReporter into(ProblemSink& other) const { return {other, {file_, {}, source_}}; }
     /// Problems another sink collected, added in their order.
     void addAll(std::vector<Problem> problems) const { sink_.addAll(std::move(problems)); }
 
 private:
     void report(Severity severity, int line, std::string& message, int value) const
     {
-        sink_.add({severity, file_, line, std::move(message), value});
+        sink_.add({severity, file_, line, std::move(message), value, source_});
     }
 
     ProblemSink& sink_;
     std::string file_;
+    int source_;
 };
 
 }  // namespace orvanta

@@ -37,7 +37,7 @@ struct ScriptHeader {
 };
 
 struct CompiledLanguage {
-    std::string sourceName;
+    SourceFile source;
     std::string datName;
     LanguageStrings strings;
 };
@@ -288,7 +288,7 @@ ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& 
 {
     ScriptCompilation result;
     ProblemSink problems;
-    const ProblemReporter report(problems, script.name);
+    const ProblemReporter report(problems, script);
     ScriptReader reader(report);
     reader.read(script.bytes);
     const ScriptHeader& header = reader.header;
@@ -302,7 +302,7 @@ ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& 
     for (const auto& [priority, entry] : header.languages) {
         std::optional<SourceFile> source = languages(entry.name);
         if (source)
-            compiled.push_back({source->name, datName(entry.name), readLanguageFile(*source, problems)});
+            compiled.push_back({*source, datName(entry.name), readLanguageFile(*source, problems)});
         else if (compiled.empty())
             report.error(entry.line, "the language file " + entry.name + " is missing", 1);
     }
@@ -310,14 +310,14 @@ ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& 
         report.error(0, "no language file: [Language] needs File=");
     const LanguageStrings noStrings;
     const LanguageStrings& primary = compiled.empty() ? noStrings : compiled.front().strings;
-    const std::string primaryName = compiled.empty() ? std::string() : compiled.front().sourceName;
+    const std::string primaryName = compiled.empty() ? std::string() : compiled.front().source.name;
 
     std::vector<EncodedLevel> encoded = encodeLevels(levelOrder(reader.levels, report), primary, primaryName, report);
     for (const EncodedLevel& level : encoded)
         result.levelFiles.push_back({level.path, level.pathLine});
     std::vector<DatFile> dats{{"SCRIPT.DAT", scriptDat(header, encoded, report)}};
     for (const CompiledLanguage& language : compiled)
-        dats.push_back({language.datName, languageDat(language.strings, ProblemReporter(problems, language.sourceName))});
+        dats.push_back({language.datName, languageDat(language.strings, ProblemReporter(problems, language.source))});
     result.problems = problems.take();
     if (!hasErrors(result.problems))
         result.dats = std::move(dats);

@@ -8,19 +8,22 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 namespace orvanta {
 namespace {
 
 const std::string kScriptFile = "Script.txt";
 const std::string kEnglishFile = "English.txt";
+// The numbers the two sources are given, which their problems carry.
+enum Source : int { kNoSource, kScriptSource, kEnglishSource };
 
 /// The problem with the field its line came from.
 ProjectProblem placeInProject(Problem problem, const LineOrigins& scriptOrigins, const LineOrigins& englishOrigins)
 {
-    const LineOrigins* origins = problem.file == kScriptFile    ? &scriptOrigins
-                                 : problem.file == kEnglishFile ? &englishOrigins
-                                                                : nullptr;
+    const LineOrigins* origins = problem.source == kScriptSource    ? &scriptOrigins
+                                 : problem.source == kEnglishSource ? &englishOrigins
+                                                                    : nullptr;
     ProjectProblem placed{std::move(problem), std::nullopt};
     if (origins == nullptr || placed.problem.line <= 0)
         return placed;
@@ -28,8 +31,9 @@ ProjectProblem placeInProject(Problem problem, const LineOrigins& scriptOrigins,
     if (fields.empty())
         return placed;
     const int value = placed.problem.value;
-    placed.field = value >= 0 && static_cast<std::size_t>(value) < fields.size() ? fields[static_cast<std::size_t>(value)]
-                                                                                 : fields.front();
+    placed.field = value >= 0 && static_cast<std::size_t>(value) < fields.size()
+                       ? fields[static_cast<std::size_t>(value)]
+                       : fields.front();
     return placed;
 }
 
@@ -39,13 +43,14 @@ void dropRepeats(std::vector<ProjectProblem>& problems)
 {
     std::stable_partition(problems.begin(), problems.end(),
                           [](const ProjectProblem& p) { return p.problem.severity == Severity::Error; });
-    std::set<std::pair<std::string, int>> seen;
+    std::set<std::tuple<FieldKind, int, int>> seen;
     std::erase_if(problems, [&seen](const ProjectProblem& p) {
-        return p.field && !seen.emplace(p.field->control, p.field->line).second;
+        return p.field && !seen.emplace(p.field->field.kind(), p.field->field.number(), p.field->line).second;
     });
 }
 
-int fileRank(const std::string& file) { return file == kScriptFile ? 0 : file == kEnglishFile ? 1 : 2; }
+/// Script.txt's problems first, then English.txt's, then those of neither.
+int fileRank(int source) { return source == kNoSource ? 3 : source; }
 
 }  // namespace
 
@@ -58,26 +63,28 @@ GameBuild buildGameFiles(const ProjectState& project, const PackageFileCheck& pa
     build.files.englishTxt = englishText(project, &englishOrigins);
 
     std::vector<ProjectProblem>& problems = build.problems;
-    checkNamesAndLegends(project, englishOrigins, problems);
+    checkNamesAndLegends(project, englishOrigins, kEnglishSource, problems);
     const LanguageSource english = [&build](std::string_view listed) -> std::optional<SourceFile> {
         if (!sameWord(listed, "ENGLISH.TXT"))
             return std::nullopt;
-        return SourceFile{kEnglishFile, build.files.englishTxt};
+        return SourceFile{kEnglishFile, build.files.englishTxt, kEnglishSource};
     };
-    ScriptCompilation compiled = compileScript({kScriptFile, build.files.scriptTxt}, english);
+    ScriptCompilation compiled = compileScript({kScriptFile, build.files.scriptTxt, kScriptSource}, english);
     if (packageFiles) {
         for (const LevelFile& level : compiled.levelFiles) {
             const std::string file = level.path + compiled.pcLevelExtension;
             if (level.line > 0 && !level.path.empty() && !packageFiles(file))
                 compiled.problems.push_back({Severity::Warning, kScriptFile, level.line,
-                                             "the level file " + file + " is not in the package folder", 0});
+                                             "the level file " + file + " is not in the package folder", 0,
+                                             kScriptSource});
         }
     }
     for (Problem& problem : compiled.problems)
         problems.push_back(placeInProject(std::move(problem), scriptOrigins, englishOrigins));
     dropRepeats(problems);
     std::stable_sort(problems.begin(), problems.end(), [](const ProjectProblem& a, const ProjectProblem& b) {
-        return std::pair(fileRank(a.problem.file), a.problem.line) < std::pair(fileRank(b.problem.file), b.problem.line);
+        return std::pair(fileRank(a.problem.source), a.problem.line) <
+               std::pair(fileRank(b.problem.source), b.problem.line);
     });
     for (const DatFile& dat : compiled.dats)
         (dat.name == "SCRIPT.DAT" ? build.files.scriptDat : build.files.englishDat) = dat.bytes;

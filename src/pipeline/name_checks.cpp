@@ -2,20 +2,18 @@
 
 #include "compiler/language_file.h"
 #include "compiler/source_lines.h"
-#include "model/field_names.h"
+#include "model/field.h"
 
 #include <optional>
-#include <set>
 #include <utility>
 
 namespace orvanta {
 namespace {
 
-bool isNameOrLegend(const std::string& control)
+bool isNameOrLegend(Field field)
 {
-    static const std::set<std::string> controls{"Text1", "Text2", "Text3",  "Text4",  "Text5",  "Text6",  "Text7",
-                                                "Text8", "Text9", "Text10", "Text11", "Text12", "Text26", "Text27"};
-    return controls.contains(control);
+    const FieldKind kind = field.kind();
+    return kind == FieldKind::LevelName || kind == FieldKind::FirstLegend || kind == FieldKind::SecondLegend;
 }
 
 /// What is wrong with a name or legend that English.txt holds on `lines` lines.
@@ -40,15 +38,15 @@ std::optional<std::pair<Severity, std::string>> stringProblem(const std::string&
 
 }  // namespace
 
-void checkNamesAndLegends(const ProjectState& project, const LineOrigins& origins,
+void checkNamesAndLegends(const ProjectState& project, const LineOrigins& origins, int englishSource,
                           std::vector<ProjectProblem>& problems)
 {
     for (const LineOrigins::Run& run : origins.runs()) {
         const FieldRef& field = run.fields.front();
-        if (!isNameOrLegend(field.control))
+        if (!isNameOrLegend(field.field))
             continue;
-        if (auto found = stringProblem(*findField(project, field.control), run.lineCount)) {
-            Problem problem{found->first, "English.txt", run.firstLine, std::move(found->second), -1};
+        if (auto found = stringProblem(fieldText(project, field.field), run.lineCount)) {
+            Problem problem{found->first, "English.txt", run.firstLine, std::move(found->second), -1, englishSource};
             problems.push_back(ProjectProblem{std::move(problem), field});
         }
     }

@@ -12,8 +12,8 @@ namespace orvanta {
 /// (`origins` tells which lines they wrote): each must stay one string, or
 /// every string after it moves and the game shows the wrong texts; and it
 /// should read in the game as typed. A level left out of the script counts
-/// too: its name is still a line of English.txt.
-void checkNamesAndLegends(const ProjectState& project, const LineOrigins& origins,
+/// too: its name is still a line of English.txt, the source numbered `englishSource`.
+void checkNamesAndLegends(const ProjectState& project, const LineOrigins& origins, int englishSource,
                           std::vector<ProjectProblem>& problems);
 
 }  // namespace orvanta

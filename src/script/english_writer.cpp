@@ -56,18 +56,18 @@ std::string englishText(const ProjectState& project, LineOrigins* origins)
     OriginText out(origins, resources::stockEnglish().size() + project.inventoryItems.size() + 1024);
     out.item(resources::englishHeader());
     out.item("[Strings]");
-    out.item(project.secondLegend, {fields::secondLegend()});
-    out.item(project.firstLegend, {fields::firstLegend()});
+    out.item(project.secondLegend, {refer(project, Field::secondLegend())});
+    out.item(project.firstLegend, {refer(project, Field::firstLegend())});
     out.item("");
-    out.item(project.slot(1).levelName, {fields::levelName(project, 1)});
+    out.item(project.slot(1).levelName, {refer(project, Field::levelName(1))});
     for (const NamePlace& place : kNamePlaces) {
         if (const int* level = std::get_if<int>(&place))
-            out.item(project.level(*level).levelName, {fields::levelName(project, *level + 1)});
+            out.item(project.level(*level).levelName, {refer(project, Field::levelName(*level + 1))});
         else
             out.item(std::get<const char*>(place));
     }
     out.item(resources::englishMiddle());
-    out.block(project.inventoryItems, fields::inventoryItems());
+    out.block(project.inventoryItems, refer(project, Field::inventoryItems()));
     out.item(resources::englishEnd());
     return out.take();
 }

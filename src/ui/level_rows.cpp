@@ -2,6 +2,7 @@
 
 #include "desktop/text_conversion.h"
 #include "ui/artwork.h"
+#include "ui/control_name.h"
 #include "ui/project_text_box.h"
 
 #include <QComboBox>
@@ -40,11 +41,6 @@ QStringList wadList()
 
 }  // namespace
 
-QString levelNameBoxName(int slot)
-{
-    return slot == 1 ? QStringLiteral("Text12") : QStringLiteral("Text%1").arg(slot - 1);
-}
-
 LevelRows::LevelRows(ProjectState& project, QWidget* parent) : QWidget(parent), project_(project)
 {
     auto* grid = new QGridLayout(this);
@@ -78,11 +74,11 @@ LevelRows::Row LevelRows::makeRow(int slot, const QStringList& wads, const QIcon
 {
     Row row;
     row.name = new QLineEdit(this);
-    row.name->setObjectName(levelNameBoxName(slot));
+    row.name->setObjectName(controlName(Field::levelName(slot)));
     bindToProjectField(row.name, [this, slot](std::string bytes) { project_.slot(slot).levelName = std::move(bytes); });
 
     row.wad = new QComboBox(this);
-    row.wad->setObjectName(QStringLiteral("Combo%1").arg(slot));
+    row.wad->setObjectName(controlName(Field::wadName(slot)));
     row.wad->addItems(wads);
     bindToProjectField(row.wad, [this, slot](std::string bytes) { project_.slot(slot).wadName = std::move(bytes); });
     row.wad->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

@@ -41,7 +41,4 @@ private:
     std::array<Row, kSlotCount> rows_{};
 };
 
-/// The object name of slot k's name box: "Text12" for the title, "Text<n>" for level n.
-QString levelNameBoxName(int slot);
-
 }  // namespace orvanta::ui

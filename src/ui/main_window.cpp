@@ -7,6 +7,7 @@
 #include "ui/compile_to_panel.h"
 #include "ui/dialog_layout.h"
 #include "ui/easylife_runner.h"
+#include "ui/field_selection.h"
 #include "ui/game_properties_dialog.h"
 #include "ui/level_properties_dialog.h"
 #include "ui/level_rows.h"
@@ -15,6 +16,7 @@
 #include "ui/readme_window.h"
 #include "ui/save_as_dialog.h"
 #include "ui/script_checks.h"
+#include "ui/script_pack_editor.h"
 #include "ui/script_packs.h"
 #include "ui/settings_dialog.h"
 #include "ui/single_window.h"
@@ -211,6 +213,37 @@ void MainWindow::openLoadScript()
     openSingleWindow(loadScript_, &created, project_, this);
     if (created)
         connect(loadScript_, &LoadScriptDialog::projectLoaded, this, &MainWindow::refreshRowsFromProject);
+}
+
+void MainWindow::showField(const FieldRef& ref)
+{
+    const Field field = ref.field;
+    QWidget* holder = nullptr;
+    switch (field.window()) {
+    case FieldWindow::MainWindow:
+        compileToPanel_->hide();  // it lies over the rows
+        holder = rows_;
+        break;
+    case FieldWindow::LevelProperties:
+        openLevelProperties(field.slot());
+        holder = levelProperties_;
+        break;
+    case FieldWindow::GameProperties:
+        openGameProperties();
+        holder = gameProperties_;
+        break;
+    case FieldWindow::Settings:
+        openSettings();
+        holder = settings_;
+        break;
+    case FieldWindow::ScriptPackEditor:
+        // The inventory box sits beside whatever pack the editor shows.
+        if (field.pack() > 0 || scriptPacks_->editor() == nullptr)
+            scriptPacks_->openPack(field.pack() > 0 ? field.pack() : 1);
+        holder = scriptPacks_->editor();
+        break;
+    }
+    selectControl(holder, controlShowing(field), ref.line);
 }
 
 void MainWindow::quit()

@@ -49,8 +49,7 @@ public:
     /// The tool box window while it exists.
     ToolBox* toolBox() const;
 
-    /// Opens the window that holds a project field, with the field selected
-    /// (field_opening.cpp).
+    /// Opens the window that holds a project field, with the field selected.
     void showField(const FieldRef& field);
 
 Q_SIGNALS:

@@ -69,7 +69,7 @@ void ScriptPackEditor::apply()
     // By name: the pack the editor shows now, also when the browser is gone.
     for (int pack = 1; pack <= kPackCount; ++pack) {
         if (packName_->text() == packCaption(pack))
-            packText(project_, pack) = packBox_->projectText();
+            fieldText(project_, Field::pack(pack)) = packBox_->projectText();
     }
     project_.inventoryItems = inventoryBox_->projectText();
     close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/pack_names.h"
+#include "model/field.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,8 +20,6 @@ class ScriptPackEditor;
 
 /// The name of pack 1..12 as the browser shows it, e.g. "Header Pack".
 QString packCaption(int packNumber);
-/// The project field that holds pack 1..12.
-std::string& packText(ProjectState& project, int packNumber);
 
 /// The script pack browser and editor of one main window, a child of it. Both
 /// windows are the main window's, opened by openSingleWindow: each exists at

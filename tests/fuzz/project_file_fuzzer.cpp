@@ -2,7 +2,7 @@
 // project that saves and loads back to itself, or changes nothing at all. As
 // the fields of a project, split at NUL bytes: what the writer makes of it
 // loads back to the same fields.
-#include "model/field_names.h"
+#include "model/field.h"
 #include "model/project_state.h"
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
@@ -20,13 +20,13 @@ using namespace orvanta;
 ProjectState projectFrom(std::string_view bytes)
 {
     ProjectState project = ProjectState::withDefaults();
-    for (const std::string& name : fieldNames()) {
+    for (const Field field : allFields()) {
         const std::size_t end = std::min(bytes.find('\0'), bytes.size());
         std::string value(bytes.substr(0, end));
         bytes.remove_prefix(std::min(end + 1, bytes.size()));
-        if (!holdsLines(name))
+        if (!field.holdsLines())
             std::erase(value, '\n');
-        *findField(project, name) = value;
+        fieldText(project, field) = value;
     }
     return project;
 }

@@ -1,7 +1,7 @@
 // Each check of a project names its field, and none fires on the defaults or
 // on any project of the test data.
+#include "model/field.h"
 #include "pipeline/game_build.h"
-#include "model/field_names.h"
 #include "projectfile/project_file_reader.h"
 #include "support/files.h"
 
@@ -23,7 +23,7 @@ ProjectState edited(const CheckCase& c)
 {
     ProjectState project = ProjectState::withDefaults();
     for (const auto& [control, value] : c.fields) {
-        std::string& field = *findField(project, control);
+        std::string& field = fieldText(project, *fieldNamed(control));
         field = value.starts_with('+') ? field + value.substr(1) : value;
     }
     return project;
@@ -154,11 +154,10 @@ TEST(ProjectChecks, ProblemsTellTheWindowSlotPackAndLineOfTheirField)
     std::vector<FieldRef> fields;
     for (const ProjectProblem& problem : checkProject(project))
         fields.push_back(*problem.field);
-    EXPECT_EQ(fields,
-              (std::vector<FieldRef>{{"security", "Security value", FieldWindow::GameProperties, 0, 0, 0},
-                                     {"Label9", "Angkor Wat load camera", FieldWindow::LevelProperties, 9, 0, 0},
-                                     {"Text14", "Guard Pack", FieldWindow::ScriptPackEditor, 11, 11, 3},
-                                     {"Text27", "Second legend", FieldWindow::GameProperties, 0, 0, 0}}));
+    EXPECT_EQ(fields, (std::vector<FieldRef>{{Field::security(), "Security value", 0},
+                                             {Field::cameraLabel(9), "Angkor Wat load camera", 0},
+                                             {Field::pack(11), "Guard Pack", 3},
+                                             {Field::secondLegend(), "Second legend", 0}}));
 }
 
 TEST(ProjectChecks, MissingLevelFilesWarnWhereThePackageFolderExists)
