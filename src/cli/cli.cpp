@@ -207,16 +207,16 @@ FileLocation singleOperand(const Options& options, const char* what)
     return locationOf(options.operands.front());
 }
 
-void check(const std::optional<FileError>& error)
+void failOn(const std::optional<FileError>& error)
 {
     if (error)
         fileError(error->message);
 }
 
-int compile(std::span<const Argument> args)
+int writeSources(std::span<const Argument> args)
 {
     const Options options = parseOptions(args, true);
-    check(writeScriptFiles(projectFrom(options), singleOperand(options, "folder")));
+    failOn(writeScriptFiles(projectFrom(options), singleOperand(options, "folder")));
     return 0;
 }
 
@@ -236,7 +236,7 @@ void printProblems(const std::vector<ProjectProblem>& problems, std::ostream& ou
     out << printed;
 }
 
-int checkCommand(std::span<const Argument> args, std::ostream& out)
+int checkGame(std::span<const Argument> args, std::ostream& out)
 {
     const Options options = parseOptions(args, true);
     if (!options.operands.empty())
@@ -246,7 +246,7 @@ int checkCommand(std::span<const Argument> args, std::ostream& out)
     return hasErrors(build.problems) ? kProblemsFound : 0;
 }
 
-int buildCommand(std::span<const Argument> args, std::ostream& err)
+int buildGame(std::span<const Argument> args, std::ostream& err)
 {
     const Options options = parseOptions(args, true);
     const FileLocation folder = singleOperand(options, "folder");
@@ -256,7 +256,7 @@ int buildCommand(std::span<const Argument> args, std::ostream& err)
         err << "orvanta-cli: nothing written: the project has errors\n";
         return kProblemsFound;
     }
-    check(writeGameFiles(build.files, folder));
+    failOn(writeGameFiles(build.files, folder));
     return 0;
 }
 
@@ -273,7 +273,7 @@ std::optional<std::string> languageBeside(const Argument& datPath, std::string_v
     return std::move(bytes.value());
 }
 
-int dumpCommand(std::span<const Argument> args, std::ostream& out)
+int listDat(std::span<const Argument> args, std::ostream& out)
 {
     const Options options = parseOptions(args, false);
     if (options.load)
@@ -287,23 +287,23 @@ int dumpCommand(std::span<const Argument> args, std::ostream& out)
     return 0;
 }
 
-int save(std::span<const Argument> args)
+int saveProject(std::span<const Argument> args)
 {
     const Options options = parseOptions(args, true);
-    check(saveProjectFile(projectFrom(options), singleOperand(options, "project file")));
+    failOn(saveProjectFile(projectFrom(options), singleOperand(options, "project file")));
     return 0;
 }
 
-int restore(std::span<const Argument> args)
+int restoreStock(std::span<const Argument> args)
 {
     const Options options = parseOptions(args, false);
     if (options.load)
         usageError("restore takes no --load");
-    check(restoreStockFiles(singleOperand(options, "folder")));
+    failOn(restoreStockFiles(singleOperand(options, "folder")));
     return 0;
 }
 
-int get(std::span<const Argument> args, std::ostream& out)
+int printFields(std::span<const Argument> args, std::ostream& out)
 {
     const Options options = parseOptions(args, false);
     if (options.operands.empty())
@@ -335,19 +335,19 @@ int runCommand(const std::string& command, std::span<const Argument> rest, std::
         return 0;
     }
     if (command == "compile")
-        return compile(rest);
+        return writeSources(rest);
     if (command == "save")
-        return save(rest);
+        return saveProject(rest);
     if (command == "check")
-        return checkCommand(rest, out);
+        return checkGame(rest, out);
     if (command == "build")
-        return buildCommand(rest, err);
+        return buildGame(rest, err);
     if (command == "dump")
-        return dumpCommand(rest, out);
+        return listDat(rest, out);
     if (command == "restore")
-        return restore(rest);
+        return restoreStock(rest);
     if (command == "get")
-        return get(rest, out);
+        return printFields(rest, out);
     usageError("unknown command \"" + command + "\" (see --help)");
 }
 

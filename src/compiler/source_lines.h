@@ -29,7 +29,8 @@ inline std::string_view trimmed(std::string_view text)
 }
 
 /// Calls `use` with each meaningful line of a Script.txt or a language file.
-/// Lines end at LF, with a CR before it, as splitLines() reads them; the
+/// Lines end at LF or CR LF, as splitLines() reads them, and a CR that ends
+/// the last line is dropped too (the rest of a CR LF that was cut off); the
 /// first is line `firstNumber`.
 template <typename Use> void forEachSourceLine(std::string_view bytes, Use use, int firstNumber = 1)
 {
@@ -39,7 +40,7 @@ template <typename Use> void forEachSourceLine(std::string_view bytes, Use use, 
         std::string_view line = bytes.substr(0, lf);
         bytes.remove_prefix(lf == std::string_view::npos ? bytes.size() : lf + 1);
         ++number;
-        if (lf != std::string_view::npos && line.ends_with('\r'))
+        if (line.ends_with('\r'))
             line.remove_suffix(1);
         line = trimmed(line.substr(0, line.find(';')));
         if (!line.empty())

@@ -1,6 +1,6 @@
 #include "pipeline/game_build.h"
 
-#include "compiler/script_compiler.h"
+#include "compiler/dat_build.h"
 #include "compiler/source_lines.h"
 #include "pipeline/name_checks.h"
 #include "script/english_writer.h"
@@ -69,7 +69,7 @@ GameBuild buildGameFiles(const ProjectState& project, const PackageFileCheck& pa
             return std::nullopt;
         return SourceFile{kEnglishFile, build.files.englishTxt, kEnglishSource};
     };
-    ScriptCompilation compiled = compileScript({kScriptFile, build.files.scriptTxt, kScriptSource}, english);
+    DatBuild compiled = buildDats({kScriptFile, build.files.scriptTxt, kScriptSource}, english);
     if (packageFiles) {
         for (const LevelFile& level : compiled.levelFiles) {
             const std::string file = level.path + compiled.pcLevelExtension;

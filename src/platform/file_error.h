@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <string>
-#include <utility>
-#include <variant>
 
 namespace orvanta {
 
@@ -13,18 +13,6 @@ struct FileError {
 };
 
 /// A value, or the FileError that prevented it.
-template <typename T> class [[nodiscard]] FileOutcome {
-public:
-    FileOutcome(T value) : state_(std::move(value)) {}
-    FileOutcome(FileError error) : state_(std::move(error)) {}
-
-    explicit operator bool() const { return std::holds_alternative<T>(state_); }
-    T& value() { return std::get<T>(state_); }
-    const T& value() const { return std::get<T>(state_); }
-    const FileError& error() const { return std::get<FileError>(state_); }
-
-private:
-    std::variant<T, FileError> state_;
-};
+template <typename T> using FileOutcome = Outcome<T, FileError>;
 
 }  // namespace orvanta

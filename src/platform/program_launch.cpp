@@ -17,9 +17,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-FileError cannotStart(std::string_view pathText, const fs::path& host, const std::string& reason)
+StartError cannotStart(std::string_view pathText, const fs::path& host, const std::string& reason)
 {
-    return FileError{"Cannot start " + describePath(pathText, host) + ": " + reason};
+    return StartError{"Cannot start " + describePath(pathText, host) + ": " + reason};
 }
 
 std::string lowerCaseExtension(const fs::path& host)
@@ -77,7 +77,7 @@ std::optional<std::string> windowsFolderUnderWine(const fs::path& folder,
 
 #ifdef _WIN32
 
-FileOutcome<ProgramLaunch> launchOn(std::string_view pathText, const fs::path& host, const fs::file_status&)
+Outcome<ProgramLaunch, StartError> launchOn(std::string_view pathText, const fs::path& host, const fs::file_status&)
 {
     const std::string folder = utf8Of(host.parent_path());
     if (!isBatchFile(host))
@@ -98,7 +98,8 @@ FileOutcome<ProgramLaunch> launchOn(std::string_view pathText, const fs::path& h
 
 #else
 
-FileOutcome<ProgramLaunch> launchOn(std::string_view pathText, const fs::path& host, const fs::file_status& status)
+Outcome<ProgramLaunch, StartError> launchOn(std::string_view pathText, const fs::path& host,
+                                            const fs::file_status& status)
 {
     const std::string folder = utf8Of(host.parent_path());
     const std::string description = describePath(pathText, host);
@@ -163,7 +164,7 @@ std::string commandInterpreterArguments(std::string_view windowsPath)
     return "/d /s /c \"\"" + std::string(windowsPath) + "\"\"";
 }
 
-FileOutcome<ProgramLaunch> programLaunch(std::string_view pathText)
+Outcome<ProgramLaunch, StartError> programLaunch(std::string_view pathText)
 {
     if (pathText.empty())
         return cannotStart(pathText, {}, "no program path is given");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/file_error.h"
+#include "platform/outcome.h"
 
 #include <filesystem>
 #include <optional>
@@ -9,6 +9,12 @@
 #include <vector>
 
 namespace orvanta::platform {
+
+/// Why a program cannot be started: one line of UTF-8 that names its path
+/// and the reason.
+struct StartError {
+    std::string message;
+};
 
 /// How the program a path text names is started, worked out without the
 /// toolkit: texts in UTF-8.
@@ -36,7 +42,7 @@ struct ProgramLaunch {
 /// The reason, naming the path, when it cannot be started: it does not exist,
 /// it is a folder, it is not executable, it lies on no drive of the Wine
 /// prefix, or cmd would read its path as more than a path (batchPathProblem).
-FileOutcome<ProgramLaunch> programLaunch(std::string_view pathText);
+Outcome<ProgramLaunch, StartError> programLaunch(std::string_view pathText);
 
 /// The Windows path under which wine shows a file of the host to the programs
 /// it runs: through the drive links of the prefix's "dosdevices" folder, the

@@ -1,9 +1,9 @@
 // SCRIPT.DAT and ENGLISH.DAT of the defaults, the stock files and a script
 // that uses every command, against golden bytes and a golden listing
 // (dump.txt) that shows every field of the layout.
+#include "compiler/dat_build.h"
 #include "compiler/dat_dump.h"
 #include "pipeline/game_build.h"
-#include "compiler/script_compiler.h"
 #include "platform/text_lines.h"
 #include "resources/stock_texts.h"
 #include "support/files.h"
@@ -24,10 +24,9 @@ struct Built {
 
 Built compileSources(std::string script, std::string english, const std::vector<std::string>& warnings = {})
 {
-    const ScriptCompilation compiled =
-        compileScript({"Script.txt", std::move(script)}, [&english](std::string_view listed) {
-            return listed == "ENGLISH.TXT" ? std::optional<SourceFile>({"English.txt", english}) : std::nullopt;
-        });
+    const DatBuild compiled = buildDats({"Script.txt", std::move(script)}, [&english](std::string_view listed) {
+        return listed == "ENGLISH.TXT" ? std::optional<SourceFile>({"English.txt", english}) : std::nullopt;
+    });
     std::vector<std::string> problems;
     for (const Problem& problem : compiled.problems)
         problems.push_back(formatProblem(problem));
@@ -77,6 +76,13 @@ TEST(DatGolden, BuildsMatchTheGoldenBytesAndListing)
         EXPECT_EQ(built.englishDat, readBytes(golden / "ENGLISH.DAT"));
         EXPECT_EQ(listing, readBytes(golden / "dump.txt"));
     }
+    // A CR that ends the file, the rest of a CR LF cut off, is no part of its line.
+    std::string cut;
+    appendLine(cut, resources::stockScript());
+    cut.pop_back();
+    std::string english;
+    appendLine(english, resources::stockEnglish());
+    EXPECT_EQ(compileSources(cut, english).scriptDat, stock().scriptDat);
 }
 
 }  // namespace

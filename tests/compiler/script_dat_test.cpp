@@ -3,11 +3,11 @@
 // game must read is taken from the Script.txt lines themselves, and the
 // reading is held against the DATs the community's tools built for
 // published games.
+#include "compiler/dat_build.h"
 #include "compiler/dat_dump.h"
-#include "pipeline/game_build.h"
-#include "compiler/script_compiler.h"
 #include "compiler/script_dat.h"
 #include "compiler/source_lines.h"
+#include "pipeline/game_build.h"
 #include "platform/text_lines.h"
 #include "resources/stock_texts.h"
 #include "support/files.h"
@@ -84,7 +84,7 @@ std::vector<BuiltScript> builtScripts()
     appendLine(stockEnglish, resources::stockEnglish());
     for (std::size_t i = 1; i < built.size(); ++i) {
         const std::string& strings = i == 1 ? stockEnglish : english;
-        const ScriptCompilation compiled = compileScript({"Script.txt", built[i].script}, [&](std::string_view) {
+        const DatBuild compiled = buildDats({"Script.txt", built[i].script}, [&](std::string_view) {
             return std::optional<SourceFile>({"English.txt", strings});
         });
         built[i].scriptDat = compiled.dats.empty() ? std::string() : compiled.dats.front().bytes;

@@ -6,7 +6,7 @@
 // listing must also take the raw bytes as a DAT.
 #include "compiler/dat_dump.h"
 #include "compiler/language_dat.h"
-#include "compiler/script_compiler.h"
+#include "compiler/dat_build.h"
 #include "compiler/script_dat.h"
 #include "resources/stock_texts.h"
 
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool scriptInput = data[0] % 2 == 0;
     const SourceFile script{"Script.txt", scriptInput ? std::string_view(input) : resources::stockScript()};
     const SourceFile english{"English.txt", scriptInput ? resources::stockEnglish() : std::string_view(input)};
-    const ScriptCompilation compiled =
-        compileScript(script, [&english](std::string_view) { return std::optional<SourceFile>(english); });
+    const DatBuild compiled =
+        buildDats(script, [&english](std::string_view) { return std::optional<SourceFile>(english); });
     if (hasErrors(compiled.problems) != compiled.dats.empty())
         std::abort();
     for (const DatFile& dat : compiled.dats) {

@@ -1,4 +1,4 @@
-#include "compiler/script_compiler.h"
+#include "compiler/dat_build.h"
 
 #include "compiler/byte_writer.h"
 #include "compiler/command_table.h"
@@ -284,9 +284,9 @@ std::vector<const LevelSection*> levelOrder(const std::vector<LevelSection>& sec
 
 }  // namespace
 
-ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& languages)
+DatBuild buildDats(const SourceFile& script, const LanguageSource& languages)
 {
-    ScriptCompilation result;
+    DatBuild result;
     ProblemSink problems;
     const ProblemReporter report(problems, script);
     ScriptReader reader(report);

@@ -25,7 +25,7 @@ struct LevelFile {
     int line = 0;
 };
 
-struct ScriptCompilation {
+struct DatBuild {
     std::vector<Problem> problems;
     /// SCRIPT.DAT, then the language DATs in priority order; none when there are errors.
     std::vector<DatFile> dats;
@@ -37,11 +37,11 @@ struct ScriptCompilation {
 /// or nothing when there is none.
 using LanguageSource = std::function<std::optional<SourceFile>(std::string_view listedName)>;
 
-/// Compiles a Script.txt as the game's script compiler does: SCRIPT.DAT from
+/// Builds the DAT files of a Script.txt as the game's script compiler does: SCRIPT.DAT from
 /// the script, and a .DAT for each language file the source gives. The first
 /// language file listed must be given; names, legends and item names are
 /// looked up in its strings. Any bytes are accepted: what cannot be built is
 /// reported, never thrown.
-ScriptCompilation compileScript(const SourceFile& script, const LanguageSource& languages);
+DatBuild buildDats(const SourceFile& script, const LanguageSource& languages);
 
 }  // namespace orvanta
