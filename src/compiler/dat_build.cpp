@@ -139,7 +139,7 @@ void ScriptReader::extension(int line, std::string_view key, std::string_view va
                         "= in an extensions section: it takes Level=, Cut= "
                         "and FMV=");
     } else if (value.size() >= kExtensionBytes) {
-        error(line, "the extension \"" + std::string(value) + "\" is longer than the 4 characters the game holds", 0);
+        error(line, "the extension " + quotedValue(value) + " is longer than the 4 characters the game holds", 0);
     } else {
         *target = value;
     }
@@ -174,20 +174,19 @@ void ScriptReader::option(int line, std::string_view key, std::string_view value
                                 "going on to the next",
                                 0);
         } else if (!sameWord(value, "DISABLED"))
-            error(line, std::string(flag.name) + "= takes ENABLED or DISABLED, not \"" + std::string(value) + "\"", 0);
+            error(line, std::string(flag.name) + "= takes ENABLED or DISABLED, not " + quotedValue(value), 0);
         return;
     }
     if (sameWord(key, "InputTimeout")) {
         if (const auto timeout = parseNumber(value, 0, 0xFFFFFFFFLL))
             header.inputTimeout = static_cast<std::uint32_t>(*timeout);
         else
-            error(line, "the input time-out \"" + std::string(value) + "\" is not a whole number from 0 to 4294967295",
-                  0);
+            error(line, "the input time-out " + quotedValue(value) + " is not a whole number from 0 to 4294967295", 0);
     } else if (sameWord(key, "Security")) {
         if (const auto security = parseNumber(value, 0, 255))
             header.security = static_cast<std::uint8_t>(*security);
         else
-            error(line, "the security value \"" + std::string(value) + "\" is not a number from 0 to 255 ($00-$FF)", 0);
+            error(line, "the security value " + quotedValue(value) + " is not a number from 0 to 255 ($00-$FF)", 0);
     } else {
         error(line, "unknown command " + std::string(key) + "= in [Options]");
     }

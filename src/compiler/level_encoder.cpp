@@ -122,8 +122,8 @@ void LevelEncoder::command(const ScriptCommand& cmd)
         if (sameWord(cmd.value, "ENABLED"))
             options_ = static_cast<std::uint16_t>(options_ | syntax->flag);
         else if (!sameWord(cmd.value, "DISABLED"))
-            error(cmd.line,
-                  std::string(syntax->name) + "= takes ENABLED or DISABLED, not \"" + std::string(cmd.value) + "\"", 0);
+            error(cmd.line, std::string(syntax->name) + "= takes ENABLED or DISABLED, not " + quotedValue(cmd.value),
+                  0);
         break;
     }
 }
@@ -154,7 +154,7 @@ void LevelEncoder::level(const ScriptCommand& cmd)
     if (const auto track = parseNumber(values[1], 0, 255))
         audio_ = static_cast<std::uint32_t>(*track);
     else
-        error(cmd.line, "the audio track \"" + std::string(values[1]) + "\" is not a whole number from 0 to 255", 1);
+        error(cmd.line, "the audio track " + quotedValue(values[1]) + " is not a whole number from 0 to 255", 1);
 }
 
 std::optional<std::size_t> LevelEncoder::stringIndex(const ScriptCommand& cmd, std::string_view text, std::size_t max,
@@ -162,11 +162,11 @@ std::optional<std::size_t> LevelEncoder::stringIndex(const ScriptCommand& cmd, s
 {
     const auto index = strings_.find(text);
     if (!index) {
-        error(cmd.line,
-              std::string(what) + " \"" + std::string(text) + "\" is not among the strings of " + languageName_, value);
+        error(cmd.line, std::string(what) + " " + quotedValue(text) + " is not among the strings of " + languageName_,
+              value);
     } else if (*index > max) {
         error(cmd.line,
-              std::string(what) + " \"" + std::string(text) + "\" is string " + std::to_string(*index) + " of " +
+              std::string(what) + " " + quotedValue(text) + " is string " + std::to_string(*index) + " of " +
                   languageName_ + "; it must be among the first " + std::to_string(max + 1),
               value);
         return std::nullopt;
@@ -213,8 +213,8 @@ bool LevelEncoder::readNumbers(const ScriptCommand& cmd, std::span<const std::st
         if (!number) {
             error(cmd.line,
                   "value " + std::to_string(firstValue + static_cast<int>(i) + 1) + " of " + std::string(cmd.key) +
-                      "= (\"" + std::string(values[i]) + "\") is not a whole number from " +
-                      std::to_string(ranges[i].min) + " to " + std::to_string(ranges[i].max),
+                      "= (" + quotedValue(values[i]) + ") is not a whole number from " + std::to_string(ranges[i].min) +
+                      " to " + std::to_string(ranges[i].max),
                   firstValue + static_cast<int>(i));
             return false;
         }
@@ -250,8 +250,8 @@ std::optional<std::int64_t> LevelEncoder::commandNumber(const ScriptCommand& cmd
     const auto number = parseNumber(value, 1, syntax.count);
     if (!number)
         error(cmd.line,
-              std::string(syntax.name) + "= " + (syntax.form == Form::Item ? "item number" : "number") + " \"" +
-                  std::string(value) + "\" is not from 1 to " + std::to_string(syntax.count),
+              std::string(syntax.name) + "= " + (syntax.form == Form::Item ? "item number" : "number") + " " +
+                  quotedValue(value) + " is not from 1 to " + std::to_string(syntax.count),
               0);
     return number;
 }
@@ -268,7 +268,7 @@ void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& syntax)
         return;
     const auto piece = syntax.combo ? parseNumber(values[1], 1, 2) : std::optional<std::int64_t>(1);
     if (!piece) {
-        error(cmd.line, std::string(syntax.name) + "= piece \"" + std::string(values[1]) + "\" is not 1 or 2", 1);
+        error(cmd.line, std::string(syntax.name) + "= piece " + quotedValue(values[1]) + " is not 1 or 2", 1);
         return;
     }
     const int nameValue = static_cast<int>(lead);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -43,19 +45,39 @@ std::string formatProblem(const Problem& problem);
 
 bool hasErrors(std::span<const Problem> problems);
 
+/// A value as a message quotes it: in quotes, and when it is long, cut after
+/// its first kQuotedValueBytes bytes with its whole length said, so that a
+/// message stays one short line whatever the field holds.
+std::string quotedValue(std::string_view value);
+
+inline constexpr std::size_t kQuotedValueBytes = 40;
+
 /// Where the readers and encoders of the compiler put what they find: one
-/// list, in the order found.
+/// list, in the order found, bounded whatever the input. A second problem of
+/// the same line and value is a repeat and dropped (an error still replaces a
+/// warning), and of each file and severity at most kKeptProblems are kept;
+/// take() ends with one problem saying how many more there were.
 class ProblemSink {
 public:
-    void add(Problem problem) { problems_.push_back(std::move(problem)); }
-    /// Problems found elsewhere (a section encoded on another thread), in their order.
-    void addAll(std::vector<Problem> problems);
-    const std::vector<Problem>& problems() const { return problems_; }
-    std::vector<Problem> take() { return std::move(problems_); }
+    void add(Problem problem);
+    /// What another sink collected (a section encoded on another thread), in its order.
+    void addAll(ProblemSink&& other);
+    std::vector<Problem> take();
 
 private:
+    using Kind = std::pair<int, Severity>;  // a source file's errors, or its warnings
+    struct Dropped {
+        std::string file;
+        std::size_t count = 0;
+    };
+
     std::vector<Problem> problems_;
+    std::map<std::tuple<int, int, int>, std::size_t> kept_;  // source, line, value -> index in problems_
+    std::map<Kind, std::size_t> keptOfKind_;
+    std::map<Kind, Dropped> dropped_;
 };
+
+inline constexpr std::size_t kKeptProblems = 1000;
 
 /// Reports the problems of one source file into a sink.
 class ProblemReporter {
@@ -72,7 +94,7 @@ public:
     /// A reporter of the same file into another sink (a worker thread's).
     ProblemReporter into(ProblemSink& other) const { return {other, {file_, {}, source_}}; }
     /// Problems another sink collected, added in their order.
-    void addAll(std::vector<Problem> problems) const { sink_.addAll(std::move(problems)); }
+    void addAll(ProblemSink&& other) const { sink_.addAll(std::move(other)); }
 
 private:
     void report(Severity severity, int line, std::string& message, int value) const

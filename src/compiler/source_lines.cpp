@@ -1,5 +1,7 @@
 #include "compiler/source_lines.h"
 
+#include "compiler/problem.h"
+
 namespace orvanta {
 
 std::optional<std::string_view> sectionName(std::string_view line)
@@ -19,7 +21,7 @@ std::optional<CommandLine> commandLine(std::string_view line)
 
 std::string notACommand(std::string_view line)
 {
-    return "\"" + std::string(line) + "\" is not a command: a command is KEY=VALUE";
+    return quotedValue(line) + " is not a command: a command is KEY=VALUE";
 }
 
 void splitValues(std::string_view text, std::vector<std::string_view>& values)

@@ -42,7 +42,7 @@ std::vector<EncodedLevel> encodeLevels(std::span<const LevelSection* const> sect
     for (std::size_t i = 0; i < sections.size(); ++i) {
         if (failures[i])
             std::rethrow_exception(failures[i]);
-        report.addAll(found[i].take());
+        report.addAll(std::move(found[i]));
     }
     return encoded;
 }

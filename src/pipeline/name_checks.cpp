@@ -1,6 +1,7 @@
 #include "pipeline/name_checks.h"
 
 #include "compiler/language_file.h"
+#include "compiler/problem.h"
 #include "compiler/source_lines.h"
 #include "model/field.h"
 
@@ -30,9 +31,9 @@ std::optional<std::pair<Severity, std::string>> stringProblem(const std::string&
         return std::pair(Severity::Error, "reads as a section header" + shift);
     if (comment)
         return std::pair(Severity::Error,
-                         "holds \";\", which starts a comment: the game shows only \"" + std::string(kept) + "\"");
+                         "holds \";\", which starts a comment: the game shows only " + quotedValue(kept));
     if (const std::string shown = gameText(kept); shown != kept)
-        return std::pair(Severity::Warning, "holds a label or an escape: the game shows \"" + shown + "\"");
+        return std::pair(Severity::Warning, "holds a label or an escape: the game shows " + quotedValue(shown));
     return std::nullopt;
 }
 

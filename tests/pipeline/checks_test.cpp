@@ -74,14 +74,15 @@ const std::vector<CheckCase> kCases{
       "[Coastal Ruins load camera (Label5)]",
       "Script.txt:179: error: LoadCamera= takes 7 values (source x, y, z, target x, y, z and room), not 3 "
       "[Angkor Wat load camera (Label9)]"}},
-    {"audio track, time-out and security that the format cannot hold",
-     {{"sound4", "abc"}, {"inputtimeout", "-1"}, {"security", "$100"}},
+    {"audio track, time-out and security that the format cannot hold; a long value is cut in its message",
+     {{"sound4", std::string(50, 'c')}, {"inputtimeout", "-1"}, {"security", "$100"}},
      {"Script.txt:45: error: the input time-out \"-1\" is not a whole number from 0 to 4294967295 "
       "[Input time-out (inputtimeout)]",
       "Script.txt:47: error: the security value \"$100\" is not a number from 0 to 255 ($00-$FF) "
       "[Security value (security)]",
-      "Script.txt:98: error: the audio track \"abc\" is not a whole number from 0 to 255 "
-      "[Temple Of Karnak audio track (sound4)]"}},
+      "Script.txt:98: error: the audio track \"" + std::string(40, 'c') +
+          "...\" (50 bytes) is not a whole number from 0 to 255 "
+          "[Temple Of Karnak audio track (sound4)]"}},
     {"packs: unknown command, wrong count and form of values, item name missing from the strings",
      {{"Text14", "+Bogus=\t1\r\nPuzzle=\t1,Golden Skull\r\nKey=\t13,Gate Key," + kItem + "Puzzle=\t2,Crystal Ball," +
                      kItem + "UVRotate=\t128\r\nPuzzleCombo=\t1,3,Golden Skull," + kItem +
@@ -142,6 +143,18 @@ TEST(ProjectChecks, EachCheckNamesItsField)
         SCOPED_TRACE(c.what);
         EXPECT_EQ(formatted(checkProject(edited(c))), c.problems);
     }
+}
+
+TEST(ProjectChecks, AtMostAThousandProblemsOfAFileAndSeverityAreKept)
+{
+    ProjectState project = ProjectState::withDefaults();
+    project.level(1).scriptPack = repeated("x\r\n", 1003);
+    const std::vector<std::string> lines = formatted(checkProject(project));
+    ASSERT_EQ(lines.size(), 1001U);
+    EXPECT_EQ(lines.front(), "Script.txt: error: 3 more errors of this file, not listed: only the first 1000 are");
+    EXPECT_EQ(lines.back(),
+              "Script.txt:1057: error: \"x\" is not a command: a command is KEY=VALUE [Tut1 Pack (Text23), "
+              "line 1000]");
 }
 
 TEST(ProjectChecks, ProblemsTellTheWindowSlotPackAndLineOfTheirField)
