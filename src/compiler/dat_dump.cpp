@@ -35,16 +35,20 @@ std::string quoted(std::string_view text)
 
 void dumpLanguage(std::ostream& out, std::string_view bytes, const LanguageDat& dat)
 {
-    const std::vector<std::string> strings = dat.strings();
-    out << "Language file, " << bytes.size() << " bytes, " << strings.size() << " strings\n";
+    out << "Language file, " << bytes.size() << " bytes, " << dat.stringCount() << " strings\n";
     for (std::size_t g = 0; g < dat.groups.size(); ++g)
         out << LanguageDat::kGroupNames[g] << " strings: " << dat.groups[g].size() << ", " << dat.sizes[g]
             << " bytes\n";
     std::size_t index = 0;
     for (std::size_t g = 0; g < dat.groups.size(); ++g) {
-        for (std::size_t i = 0; i < dat.groups[g].size(); ++i, ++index)
-            out << LanguageDat::kGroupNames[g] << " " << i << " (string " << index << "): " << quoted(strings[index])
-                << "\n";
+        for (std::size_t i = 0; i < dat.groups[g].size(); ++i, ++index) {
+            const std::uint32_t text = dat.groups[g][i];
+            out << LanguageDat::kGroupNames[g] << " " << i << " (string " << index << "): ";
+            if (dat.firstEntry[text] == index)
+                out << quoted(dat.texts[text]) << "\n";
+            else
+                out << "the same as string " << dat.firstEntry[text] << "\n";
+        }
     }
     if (!dat.extraData.empty())
         out << "TRNG data: " << dat.extraData.size() << " bytes after the strings, which TRNG's engine reads (not "
@@ -54,7 +58,7 @@ void dumpLanguage(std::ostream& out, std::string_view bytes, const LanguageDat& 
 /// Lists a SCRIPT.DAT, naming strings from a language .DAT when one is given.
 class ScriptListing {
 public:
-    ScriptListing(std::ostream& out, std::string_view bytes, std::vector<std::string> strings)
+    ScriptListing(std::ostream& out, std::string_view bytes, std::optional<LanguageDat> strings)
         : out_(out), bytes_(bytes), dat_(readScriptDat(bytes)), strings_(std::move(strings))
     {
     }
@@ -63,8 +67,8 @@ public:
 private:
     std::string string(std::int64_t index) const
     {
-        const auto at = static_cast<std::size_t>(index);
-        return std::to_string(index) + (at < strings_.size() ? " " + quoted(strings_[at]) : "");
+        const std::string* text = strings_ ? strings_->string(static_cast<std::size_t>(index)) : nullptr;
+        return std::to_string(index) + (text != nullptr ? " " + quoted(*text) : "");
     }
     std::string levelFile(std::uint32_t index) const
     {
@@ -79,7 +83,7 @@ private:
     std::ostream& out_;
     std::string_view bytes_;
     ScriptDat dat_;
-    std::vector<std::string> strings_;
+    std::optional<LanguageDat> strings_;
 };
 
 std::string optionNames(std::uint32_t bits)
@@ -214,12 +218,7 @@ void dumpDat(std::ostream& out, std::string_view bytes, std::optional<std::strin
         dumpLanguage(out, bytes, *language);
         return;
     }
-    std::vector<std::string> strings;
-    if (languageDat) {
-        if (const auto language = readLanguageDat(*languageDat))
-            strings = language->strings();
-    }
-    ScriptListing(out, bytes, std::move(strings)).run();
+    ScriptListing(out, bytes, languageDat ? readLanguageDat(*languageDat) : std::nullopt).run();
 }
 
 std::string dumpDat(std::string_view bytes, std::optional<std::string_view> languageDat)

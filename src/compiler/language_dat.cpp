@@ -3,6 +3,7 @@
 #include "compiler/byte_reader.h"
 
 #include <algorithm>
+#include <map>
 
 namespace orvanta {
 namespace {
@@ -32,12 +33,14 @@ std::optional<Header> readHeader(std::string_view bytes)
 
 }  // namespace
 
-std::vector<std::string> LanguageDat::strings() const
+const std::string* LanguageDat::string(std::size_t index) const
 {
-    std::vector<std::string> all;
-    for (const auto& group : groups)
-        all.insert(all.end(), group.begin(), group.end());
-    return all;
+    for (const auto& group : groups) {
+        if (index < group.size())
+            return &texts[group[index]];
+        index -= group.size();
+    }
+    return nullptr;
 }
 
 namespace {
@@ -73,13 +76,20 @@ std::optional<LanguageDat> readLanguageDat(std::string_view bytes)
     dat.sizes = header.sizes;
     dat.extraData = bytes.substr(*end);
     ByteReader offsets(bytes, kHeaderBytes);
+    std::map<std::size_t, std::uint32_t> textAt;  // offset -> index into texts
+    std::size_t entry = 0;
     for (std::size_t g = 0; g < dat.groups.size(); ++g) {
-        for (std::uint32_t i = 0; i < header.counts[g]; ++i) {
+        for (std::uint32_t i = 0; i < header.counts[g]; ++i, ++entry) {
             const std::size_t from = std::min<std::size_t>(*offsets.u(2), area.size());
+            const auto [found, added] = textAt.try_emplace(from, static_cast<std::uint32_t>(dat.texts.size()));
+            dat.groups[g].push_back(found->second);
+            if (!added)
+                continue;
             std::string text(area.substr(from, std::min(zeroAt[from] - from, kShownStringBytes)));
             for (char& c : text)
                 c = static_cast<char>(static_cast<unsigned char>(c) ^ kStringKey);
-            dat.groups[g].push_back(std::move(text));
+            dat.texts.push_back(std::move(text));
+            dat.firstEntry.push_back(entry);
         }
     }
     return dat;

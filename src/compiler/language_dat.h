@@ -10,16 +10,23 @@
 namespace orvanta {
 
 /// A language .DAT taken apart: its three groups of strings (generic, PSX,
-/// PC), decoded, with the byte sizes its header gives.
+/// PC), decoded, with the byte sizes its header gives. Strings that begin at
+/// the same offset are decoded and held once, however many entries name them.
 struct LanguageDat {
     static constexpr std::array<const char*, 3> kGroupNames{"Generic", "PSX", "PC"};
-    std::array<std::vector<std::string>, 3> groups;
+    /// Each group's entries, as indexes into `texts`.
+    std::array<std::vector<std::uint32_t>, 3> groups;
+    /// The decoded strings, each once, in the order their first entry comes.
+    std::vector<std::string> texts;
+    /// The number of the first string that names each of `texts`.
+    std::vector<std::size_t> firstEntry;
     std::array<std::uint32_t, 3> sizes{};
     /// TRNG's own strings, which its tools append after the standard ones ("NG" first).
     std::string_view extraData;
 
-    /// Every string in the game's order, by the index SCRIPT.DAT uses.
-    std::vector<std::string> strings() const;
+    std::size_t stringCount() const { return groups[0].size() + groups[1].size() + groups[2].size(); }
+    /// The string of an index SCRIPT.DAT uses (every group in the game's order), or nothing past the last.
+    const std::string* string(std::size_t index) const;
 };
 
 /// Whether bytes have the shape of a language .DAT: their counts, sizes and
