@@ -212,7 +212,7 @@ TEST(GameReading, WhatTheGameNeverReadsOrCannotReadIsSaidWhereItStands)
              {handMadeDat({title}), "  ! the block ends without its End opcode"},
              {handMadeDat({title + "\x83", ""}),
               "Level 1, at byte 75:\n  ! the block begins at or past the end of the level data"},
-             {std::string("\x02\0\0\0\0\0\x02\0\0\0\0\0\0\0\0\0\xE4\xA5", 18),
+             {std::string("\x02\0\0\0\0\0\x02\0\0\0\0\0\0\0\0\0\xE4\0", 18),
               "Generic 0 (string 0): \"A\"\nGeneric 1 (string 1): the same as string 0\n"},
          }) {
         EXPECT_NE(dumpDat(bytes).find(said), std::string::npos) << said << "\nnot in\n" << dumpDat(bytes);
