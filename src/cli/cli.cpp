@@ -36,7 +36,8 @@ constexpr const char* kUsage = R"(Usage:
         FILE:LINE: error|warning: MESSAGE [FIELD (CONTROL)]
   orvanta-cli build [--load FILE] [SETTING]... DIR
       Write Script.txt, English.txt, SCRIPT.DAT and ENGLISH.DAT into DIR, all
-      four or none; with errors, list them and write nothing.
+      four or none (a kill between two renames can mix them; the next build
+      or check says so); with errors, list them and write nothing.
   orvanta-cli dump FILE.DAT
       Print a readable listing of a SCRIPT.DAT, read as the game reads it
       (naming its strings from the language .DAT it lists first, found beside
@@ -241,9 +242,10 @@ int checkGame(std::span<const Argument> args, std::ostream& out)
     const Options options = parseOptions(args, true);
     if (!options.operands.empty())
         usageError("check takes no operand");
-    const GameBuild build = buildProject(projectFrom(options));
-    printProblems(build.problems, out);
-    return hasErrors(build.problems) ? kProblemsFound : 0;
+    const ProjectState project = projectFrom(options);
+    const std::vector<ProjectProblem> problems = checkProject(project, packageFileCheck(project.scriptFolder));
+    printProblems(problems, out);
+    return hasErrors(problems) ? kProblemsFound : 0;
 }
 
 int buildGame(std::span<const Argument> args, std::ostream& err)
@@ -256,7 +258,10 @@ int buildGame(std::span<const Argument> args, std::ostream& err)
         err << "orvanta-cli: nothing written: the project has errors\n";
         return kProblemsFound;
     }
-    failOn(writeGameFiles(build.files, folder));
+    std::optional<std::string> interrupted;
+    failOn(writeGameFiles(build.files, folder, &interrupted));
+    if (interrupted)
+        err << "orvanta-cli: warning: " << *interrupted << "; all four are now written whole\n";
     return 0;
 }
 

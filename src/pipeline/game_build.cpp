@@ -2,6 +2,7 @@
 
 #include "compiler/dat_build.h"
 #include "compiler/source_lines.h"
+#include "pipeline/game_install.h"
 #include "pipeline/name_checks.h"
 #include "script/english_writer.h"
 #include "script/script_writer.h"
@@ -93,7 +94,10 @@ GameBuild buildGameFiles(const ProjectState& project, const PackageFileCheck& pa
 
 std::vector<ProjectProblem> checkProject(const ProjectState& project, const PackageFileCheck& packageFiles)
 {
-    return buildGameFiles(project, packageFiles).problems;
+    std::vector<ProjectProblem> problems = buildGameFiles(project, packageFiles).problems;
+    if (auto interrupted = interruptedWriteIn(project.scriptFolder))
+        problems.push_back({std::move(*interrupted), std::nullopt});
+    return problems;
 }
 
 }  // namespace orvanta

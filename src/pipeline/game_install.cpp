@@ -2,6 +2,7 @@
 
 #include "pipeline/package_folder.h"
 #include "platform/host_path.h"
+#include "platform/replace_record.h"
 #include "platform/text_file.h"
 
 #include <array>
@@ -9,7 +10,8 @@
 
 namespace orvanta {
 
-std::optional<FileError> writeGameFiles(const GameFiles& files, const FileLocation& folder)
+std::optional<FileError> writeGameFiles(const GameFiles& files, const FileLocation& folder,
+                                        std::optional<std::string>* interrupted)
 {
     const std::array<FileContents, 4> contents{{
         {folder.child("Script.txt"), files.scriptTxt},
@@ -17,18 +19,21 @@ std::optional<FileError> writeGameFiles(const GameFiles& files, const FileLocati
         {folder.child("SCRIPT.DAT"), files.scriptDat},
         {folder.child("ENGLISH.DAT"), files.englishDat},
     }};
-    return replaceFiles(contents);
+    return replaceFiles(contents, {}, interrupted);
 }
 
-std::optional<FileError> writeGameFiles(const GameFiles& files, std::string_view folderText)
+std::optional<Problem> interruptedWriteIn(std::string_view scriptFolderText)
 {
-    return writeGameFiles(files, FileLocation::fromPathText(folderText));
+    const auto said = interruptedReplace(FileLocation::fromPathText(scriptFolderText).host(), false);
+    if (!said)
+        return std::nullopt;
+    return Problem{Severity::Warning, {}, 0, *said + "; the next build writes them whole", -1, 0};
 }
 
 GameInstall installGameFiles(const GameFiles& files, std::string_view scriptFolderText)
 {
     GameInstall install;
-    install.error = writeGameFiles(files, scriptFolderText);
+    install.error = writeGameFiles(files, FileLocation::fromPathText(scriptFolderText), &install.interrupted);
     install.written = !install.error;
     const std::string package = packageFolderText(scriptFolderText);
     if (!install.written || package.empty())
@@ -41,7 +46,10 @@ GameInstall installGameFiles(const GameFiles& files, std::string_view scriptFold
         {folder.child("SCRIPT.DAT"), files.scriptDat},
         {folder.child("ENGLISH.DAT"), files.englishDat},
     }};
-    install.error = replaceFiles(dats);
+    std::optional<std::string> interrupted;
+    install.error = replaceFiles(dats, {}, &interrupted);
+    if (!install.interrupted)
+        install.interrupted = std::move(interrupted);
     if (!install.error)
         install.gameFolder = package;
     return install;

@@ -44,13 +44,15 @@ fs::path freshName(const fs::path& target, const char* suffix)
     return target.parent_path() / name;
 }
 
-/// Makes a new file beside `target` through `create`, under another fresh
-/// name for as long as the name is taken; `name` is the one used.
+/// Makes a new file beside `target` through `create`, under `first` when
+/// given, then under another fresh name for as long as the name is taken;
+/// `name` is the one used.
 template <typename Create>
-native::Outcome createBeside(const fs::path& target, const char* suffix, fs::path& name, Create create)
+native::Outcome createBeside(const fs::path& target, const char* suffix, fs::path& name, Create create,
+                             const fs::path& first = {})
 {
     for (int attempt = 1;; ++attempt) {
-        name = freshName(target, suffix);
+        name = attempt == 1 && !first.empty() ? first : freshName(target, suffix);
         native::Outcome outcome = create(name);
         if (!outcome || outcome->cause != Failure::Cause::NameTaken || attempt == 100) {
             if (outcome)
@@ -82,8 +84,8 @@ FileReplacement::FileReplacement(FileLocation location, fs::path target, std::st
 FileReplacement::FileReplacement(FileReplacement&& other) noexcept
     : location_(std::move(other.location_)), target_(std::move(other.target_)), bytes_(other.bytes_),
       existed_(other.existed_), inPlace_(other.inPlace_), temporary_(std::exchange(other.temporary_, {})),
-      backup_(std::exchange(other.backup_, {})), oldBytes_(std::move(other.oldBytes_)),
-      state_(std::exchange(other.state_, State::Done))
+      plannedBackup_(std::move(other.plannedBackup_)), backup_(std::exchange(other.backup_, {})),
+      oldBytes_(std::move(other.oldBytes_)), state_(std::exchange(other.state_, State::Done))
 {
 }
 
@@ -127,6 +129,8 @@ FileOutcome<FileReplacement> FileReplacement::stage(FileLocation location, std::
         });
         if (outcome && outcome->cause == Failure::Cause::NotPermitted)
             outcome->reason = folderOf(*target) + " (" + outcome->reason + ")";
+        if (file.existed_)
+            file.plannedBackup_ = freshName(*target, ".old");
     }
     if (outcome)
         return FileError{"Cannot write " + file.location_.shown() + ": " + outcome->reason};
@@ -145,9 +149,10 @@ std::optional<FileError> FileReplacement::commit()
     } else if (!existed_) {
         outcome = native::moveOver(temporary_, target_);
     } else {
-        outcome = createBeside(target_, ".old", backup_, [this](const fs::path& backup) {
-            return native::replaceKeepingBackup(temporary_, target_, backup);
-        });
+        outcome = createBeside(
+            target_, ".old", backup_,
+            [this](const fs::path& backup) { return native::replaceKeepingBackup(temporary_, target_, backup); },
+            plannedBackup_);
         if (outcome && outcome->cause == Failure::Cause::NoSecondName) {
             // No hard links here (a FAT drive, say): the old content is kept in memory.
             oldBytes_.emplace();
@@ -160,6 +165,16 @@ std::optional<FileError> FileReplacement::commit()
         return FileError{"Cannot replace " + location_.shown() + ": " + outcome->reason};
     state_ = State::Committed;
     return std::nullopt;
+}
+
+std::vector<fs::path> FileReplacement::hiddenFiles() const
+{
+    std::vector<fs::path> files;
+    for (const fs::path* file : {&temporary_, &plannedBackup_}) {
+        if (!file->empty())
+            files.push_back(*file);
+    }
+    return files;
 }
 
 std::optional<std::string> FileReplacement::rollBack()

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvanta {
 
@@ -34,6 +35,10 @@ public:
     std::optional<std::string> rollBack();
 
     const FileLocation& location() const { return location_; }
+    /// The hidden files beside the target that this may leave if the process
+    /// dies: the temporary file and the name the old content is to be kept under.
+    std::vector<std::filesystem::path> hiddenFiles() const;
+    const std::filesystem::path& target() const { return target_; }
 
 private:
     FileReplacement(FileLocation location, std::filesystem::path target, std::string_view bytes);
@@ -47,6 +52,7 @@ private:
     bool existed_ = false;
     bool inPlace_ = false;
     std::filesystem::path temporary_;
+    std::filesystem::path plannedBackup_;
     std::filesystem::path backup_;
     std::optional<std::string> oldBytes_;
     State state_ = State::Staged;

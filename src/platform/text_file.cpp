@@ -2,14 +2,26 @@
 
 #include "platform/file_replacement.h"
 #include "platform/native_file.h"
+#include "platform/replace_record.h"
 
 #include <exception>
+#include <optional>
 #include <vector>
 
 namespace orvanta {
 
-std::optional<FileError> replaceFiles(std::span<const FileContents> files, const std::function<void()>& beforeNext)
+std::optional<FileError> replaceFiles(std::span<const FileContents> files, const std::function<void()>& beforeNext,
+                                      std::optional<std::string>* interrupted)
 {
+    // What an earlier, killed replacing left is cleared before anything is
+    // staged, so that none of its names is taken for a file of this one.
+    const std::filesystem::path folder =
+        files.empty() ? std::filesystem::path() : files.front().location.host().parent_path();
+    if (files.size() > 1) {
+        std::optional<std::string> earlier = interruptedReplace(folder, true);
+        if (interrupted != nullptr)
+            *interrupted = std::move(earlier);
+    }
     std::vector<FileReplacement> staged;
     staged.reserve(files.size());
     for (const FileContents& file : files) {
@@ -17,6 +29,17 @@ std::optional<FileError> replaceFiles(std::span<const FileContents> files, const
         if (!outcome)
             return outcome.error();
         staged.push_back(std::move(outcome.value()));
+    }
+    std::optional<ReplaceRecord> record;
+    if (staged.size() > 1) {
+        std::vector<std::filesystem::path> targets;
+        std::vector<std::filesystem::path> hidden;
+        for (const FileReplacement& file : staged) {
+            targets.push_back(file.target());
+            for (const auto& name : file.hiddenFiles())
+                hidden.push_back(name);
+        }
+        record.emplace(folder, targets, hidden);
     }
     for (std::size_t next = 0; next < staged.size(); ++next) {
         if (next > 0 && beforeNext)

@@ -40,7 +40,14 @@ std::optional<FileError> replaceFile(const FileLocation& file, std::string_view 
 /// in. When one cannot be replaced, those before it get their old content back;
 /// any that cannot is named in the message. `beforeNext` runs between two
 /// replacements (tests use it to stand in for another program).
+///
+/// The renames happen one after another, so a process killed between two of
+/// them leaves some files new and some old. A record beside the files while
+/// they are replaced (see ReplaceRecord) lets the next replacing of several
+/// files in that folder find out: it removes what the killed one left and
+/// says so in `interrupted`.
 std::optional<FileError> replaceFiles(std::span<const FileContents> files,
-                                      const std::function<void()>& beforeNext = {});
+                                      const std::function<void()>& beforeNext = {},
+                                      std::optional<std::string>* interrupted = nullptr);
 
 }  // namespace orvanta

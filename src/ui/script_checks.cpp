@@ -77,17 +77,21 @@ void ScriptChecks::buildDatFiles()
         showMessage(mainWindow_, consequence + QStringLiteral("\n\n") + fromUtf8Text(install.error->message));
         return;
     }
+    const QString earlier = install.interrupted ? QStringLiteral("Warning: ") + fromUtf8Text(*install.interrupted) +
+                                                      QStringLiteral("; they are now written whole.\n\n")
+                                                : QString();
     const bool warned = !build.problems.empty();
     const QString heading =
         warned ? QStringLiteral("The DAT files were built, with ") + countText(build.problems) + u'.' + kHowToOpen
                : QStringLiteral("No problems: the DAT files were built.");
     list(std::move(build.problems), heading, warned);
-    showMessage(mainWindow_,
-                install.gameFolder.empty()
-                    ? written + QStringLiteral(". The folder above it holds no ") + QString::fromLatin1(kGameProgram) +
-                          QStringLiteral(", so they were not copied for the game.")
-                    : written + QStringLiteral(", and the DAT files were copied to ") +
-                          quotedFolder(install.gameFolder) + QStringLiteral(", where the game reads them."));
+    showMessage(mainWindow_, earlier + (install.gameFolder.empty()
+                                            ? written + QStringLiteral(". The folder above it holds no ") +
+                                                  QString::fromLatin1(kGameProgram) +
+                                                  QStringLiteral(", so they were not copied for the game.")
+                                            : written + QStringLiteral(", and the DAT files were copied to ") +
+                                                  quotedFolder(install.gameFolder) +
+                                                  QStringLiteral(", where the game reads them.")));
 }
 
 bool ScriptChecks::compileMayGoOn()
