@@ -56,7 +56,8 @@ items stay at their defaults). A SETTING sets a field by the name of its
 control, taking VALUE's bytes as they are:
   --set NAME=VALUE       NAME=@PATH takes the exact bytes of the file PATH
   --set-text NAME=VALUE  VALUE as it is, even when it starts with "@"
-A field of one line (all but Text13..Text25) takes no line break.
+A field of one line (all but Text13..Text25) takes no line break. "--" ends
+the options: every argument after it is an operand.
 Paths are host paths, used as given; Windows paths such as
 "C:\Program Files\..." are found in the Wine prefix ($WINEPREFIX, else
 ~/.wine), in any letter case.
@@ -122,6 +123,11 @@ Options parseOptions(std::span<const Argument> args, bool allowSettings)
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string arg = textOf(args[i]);
+        if (arg == "--") {  // the end of the options: what follows are operands, even "--load"
+            options.operands.insert(options.operands.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                    args.end());
+            break;
+        }
         const bool setting = allowSettings && (arg == "--set" || arg == "--set-text");
         if (arg == "--load" || setting) {
             if (i + 1 == args.size())
@@ -132,7 +138,7 @@ Options parseOptions(std::span<const Argument> args, bool allowSettings)
                 options.settings.push_back({args[++i], arg == "--set-text"});
             else
                 options.load = args[++i];
-        } else if (arg.starts_with("--") && arg != "--") {
+        } else if (arg.starts_with("--")) {
             usageError("unknown option " + arg);
         } else {
             options.operands.push_back(args[i]);

@@ -150,6 +150,8 @@ void LevelEncoder::level(const ScriptCommand& cmd)
         return;
     if (values[0].empty())
         error(cmd.line, "Level= names no level file", 0);
+    else if (values[0].find('\0') != std::string_view::npos)
+        error(cmd.line, "the level file holds the byte 0, which would end its name in SCRIPT.DAT early", 0);
     result_.path = values[0];
     if (const auto track = parseNumber(values[1], 0, 255))
         audio_ = static_cast<std::uint32_t>(*track);

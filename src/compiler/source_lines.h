@@ -98,7 +98,13 @@ inline std::optional<std::int64_t> parseNumber(std::string_view text, std::int64
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
-    if (text.empty() || text.size() > 20)
+    if (text.empty())
+        return std::nullopt;
+    // Leading zeros add nothing: "0001" is 1, however many there are. More
+    // than 20 digits after them are out of every range.
+    while (text.size() > 1 && text.front() == '0')
+        text.remove_prefix(1);
+    if (text.size() > 20)
         return std::nullopt;
     // The value of each byte as a digit; 99 for a byte that is none.
     static constexpr auto kDigit = [] {

@@ -29,7 +29,7 @@ TEST(Cli, SetsFieldsFromTextsOrFilesThenSavesCompilesGetsOrRestores)
     EXPECT_EQ(runCli({"get", "--load", project, "Text8", "sound9", "Text1", "engheader"}).out,
               "Temple\n\nPlayable Tutorial Level\n" + std::string(resources::englishHeader()) + "\n");
     EXPECT_EQ(runCli({"save", "--set-text", "Text8=@Temple", project}).exitCode, 0);  // a value as it is
-    EXPECT_EQ(runCli({"get", "--load", project, "Text8"}).out, "@Temple\n");
+    EXPECT_EQ(runCli({"get", "--load", project, "--", "Text8"}).out, "@Temple\n");
     std::ostream full(nullptr);  // takes nothing, as /dev/full
     EXPECT_EQ(runCli({"get", "Text8"}, &full), (CliResult{1, "", "orvanta-cli: cannot write the output\n"}));
     EXPECT_EQ(runCli({"restore", folder.text()}), (CliResult{0, "", ""}));
@@ -71,6 +71,7 @@ TEST(Cli, FileFailuresExitOneNamingThePathAndWrongUsageExitsTwo)
                                                {"save", "--set-text", "Label3=a\r", "p"},  // fields of one line
                                                {"get", "--load", "a", "--load", "b", "Text1"}})
         EXPECT_EQ(runCli(args).exitCode, 2) << (args.empty() ? "" : args.back());
+    EXPECT_EQ(runCli({"get", "--", "--load"}).err, "orvanta-cli: no field is named \"--load\" (see --help)\n");
     EXPECT_NE(runCli({"--help"}).out.find("orvanta-cli compile"), std::string::npos);
     EXPECT_EQ(runCli({"--version"}).out, "orvanta-cli Beta Ver.3.0\n");
 }

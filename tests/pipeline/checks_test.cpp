@@ -83,6 +83,12 @@ const std::vector<CheckCase> kCases{
       "Script.txt:98: error: the audio track \"" + std::string(40, 'c') +
           "...\" (50 bytes) is not a whole number from 0 to 255 "
           "[Temple Of Karnak audio track (sound4)]"}},
+    {"a number with many leading zeros is the number it stands for; a byte 0 in a WAD name",
+     {{"sound2", "000000000000000000000000001"},
+      {"security", "$0000000000000000000000055"},
+      {"Combo3", std::string("CO\0AST", 6)}},
+     {"Script.txt:83: error: the level file holds the byte 0, which would end its name in SCRIPT.DAT early "
+      "[The Tomb Of Seth WAD (Combo3)]"}},
     {"packs: unknown command, wrong count and form of values, item name missing from the strings",
      {{"Text14", "+Bogus=\t1\r\nPuzzle=\t1,Golden Skull\r\nKey=\t13,Gate Key," + kItem + "Puzzle=\t2,Crystal Ball," +
                      kItem + "UVRotate=\t128\r\nPuzzleCombo=\t1,3,Golden Skull," + kItem +
