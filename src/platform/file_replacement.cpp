@@ -102,6 +102,8 @@ FileOutcome<FileReplacement> FileReplacement::stage(FileLocation location, std::
     const auto failed = [&location](const std::string& reason) {
         return FileError{"Cannot write " + location.shown() + ": " + reason};
     };
+    if (location.host().empty())
+        return failed(std::string(kNoWinePrefix));
     const std::optional<fs::path> target = followLinks(location.host());
     if (!target)
         return failed("its symbolic links go round in a loop");

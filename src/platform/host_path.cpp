@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <system_error>
+#include <vector>
 
 namespace orvanta {
 namespace fs = std::filesystem;
@@ -23,7 +24,9 @@ fs::path defaultWinePrefix()
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix != nullptr && *prefix != '\0')
         return prefix;
     const char* home = std::getenv("HOME");
-    return fs::path(home != nullptr ? home : "") / ".wine";
+    if (home == nullptr || *home == '\0')
+        return {};
+    return fs::path(home) / ".wine";
 }
 
 bool isDrivePath(std::string_view text)
@@ -70,6 +73,28 @@ std::string resolveEntry(const fs::path& folder, const std::string& name)
     return name;
 }
 
+/// The names of a path inside a drive as Windows takes them: "." stays where
+/// it is and ".." goes up one folder, but never above the drive's root.
+std::string withinDrive(std::string_view path)
+{
+    std::vector<std::string_view> names;
+    while (!path.empty()) {
+        const std::size_t slash = path.find('/');
+        const std::string_view name = path.substr(0, slash);
+        path = slash == std::string_view::npos ? std::string_view{} : path.substr(slash + 1);
+        if (name == "..") {
+            if (!names.empty())
+                names.pop_back();
+        } else if (!name.empty() && name != ".") {
+            names.push_back(name);
+        }
+    }
+    std::string joined;
+    for (const std::string_view name : names)
+        joined += (joined.empty() ? "" : "/") + std::string(name);
+    return joined;
+}
+
 }  // namespace
 
 fs::path resolveInAnyCase(const fs::path& folder, std::string_view relativeText)
@@ -98,9 +123,11 @@ fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path& winePr
     std::replace(text.begin(), text.end(), '\\', '/');
     if (!isDrivePath(text))
         return text;
+    if (winePrefix.empty())
+        return {};
     const char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
     fs::path resolved =
-        resolveInAnyCase(winePrefix / "dosdevices" / (std::string(1, drive) + ":"), std::string_view(text).substr(2));
+        resolveInAnyCase(winePrefix / "dosdevices" / (std::string(1, drive) + ":"), withinDrive(text.substr(2)));
     if (text.back() == '/')
         resolved /= "";
     return resolved;
@@ -126,7 +153,7 @@ std::string describeHostPath(const fs::path& host, const std::string* utf8Text)
     const std::string hostText = utf8Of(host);
 #ifndef _WIN32
     if (utf8Text != nullptr && isDrivePath(*utf8Text))
-        return "\"" + *utf8Text + "\" (" + hostText + ")";
+        return "\"" + *utf8Text + "\" (" + (host.empty() ? std::string(kNoWinePrefix) : hostText) + ")";
 #endif
     (void)utf8Text;
     return "\"" + hostText + "\"";

@@ -10,8 +10,12 @@ namespace orvanta {
 /// already ends in a backslash gives two in a row.
 std::string joinPathText(std::string_view folder, std::string_view fileName);
 
-/// The Wine prefix that drive paths map into: $WINEPREFIX, else ~/.wine.
+/// The Wine prefix that drive paths map into: $WINEPREFIX, else ~/.wine;
+/// empty when neither WINEPREFIX nor HOME is set, and a drive path then maps
+/// to no host path at all (an empty one), which messages name by kNoWinePrefix.
 std::filesystem::path defaultWinePrefix();
+
+inline constexpr std::string_view kNoWinePrefix = "no Wine prefix: neither WINEPREFIX nor HOME is set";
 
 /// Whether a text starts with a drive, as "C:", "C:\..." or "C:/..." do.
 bool isDrivePath(std::string_view text);
@@ -21,7 +25,8 @@ bool isDrivePath(std::string_view text);
 /// "X:\..." maps into the Wine prefix through its "dosdevices/x:" link, where,
 /// as on Windows, a component that does not exist as spelled but does in other
 /// letter case ("script" for "Script") resolves to the one that exists. Any
-/// other text is a host path used as spelled.
+/// other text is a host path used as spelled. As on Windows, ".." inside a
+/// drive path stops at the drive's root.
 std::filesystem::path hostPathOfWindowsText(std::string_view utf8Text, const std::filesystem::path& winePrefix);
 
 /// A path inside an existing folder as Windows finds it: each component of

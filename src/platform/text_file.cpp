@@ -17,7 +17,7 @@ std::optional<FileError> replaceFiles(std::span<const FileContents> files, const
     // staged, so that none of its names is taken for a file of this one.
     const std::filesystem::path folder =
         files.empty() ? std::filesystem::path() : files.front().location.host().parent_path();
-    if (files.size() > 1) {
+    if (files.size() > 1 && !files.front().location.host().empty()) {
         std::optional<std::string> earlier = interruptedReplace(folder, true);
         if (interrupted != nullptr)
             *interrupted = std::move(earlier);

@@ -1,5 +1,6 @@
 #include "platform/file_location.h"
 #include "platform/host_path.h"
+#include "platform/text_file.h"
 #ifndef _WIN32
 #include "support/environment.h"
 #endif
@@ -27,6 +28,8 @@ TEST(HostPath, DrivePathsMapIntoTheWinePrefixInAnyLetterCaseOthersAsWritten)
         {"c:/Program Files\\\\core design/", drive / "Program Files/Core Design/"},
         {joinPathText("C:", ""), drive / ""},
         {"d:\\games\\x.txt", wine.path() / "dosdevices/d:/games/x.txt"},
+        {"C:\\..\\..\\..\\tmp\\.\\x", drive / "tmp/x"},  // ".." stops at the drive's root
+        {"C:\\missing\\..\\Q.txt", drive / "Q.txt"},
         {"/home/user\\Script.txt", "/home/user/Script.txt"},
         {(wine.driveC() / "q.txt").string(), wine.driveC() / "q.txt"},  // not Q.txt: only a drive path is Windows's
         {"relative\\file.txt", "relative/file.txt"},
@@ -57,6 +60,12 @@ TEST(HostPath, ThePrefixIsWinePrefixOrTheHomeFoldersWine)
     EXPECT_EQ(defaultWinePrefix(), fs::path(std::getenv("HOME")) / ".wine");
     unsetenv("WINEPREFIX");
     EXPECT_EQ(defaultWinePrefix(), fs::path(std::getenv("HOME")) / ".wine");
+    const test::ScopedVariable home("HOME", "");
+    unsetenv("HOME");
+    const FileLocation file = FileLocation::fromPathText("C:\\x\\Script.txt");
+    EXPECT_EQ(file.shown(), "\"C:\\x\\Script.txt\" (no Wine prefix: neither WINEPREFIX nor HOME is set)");
+    EXPECT_EQ(replaceFile(file, "x")->message,
+              "Cannot write " + file.shown() + ": no Wine prefix: neither WINEPREFIX nor HOME is set");
 }
 
 #else
