@@ -30,6 +30,11 @@ public:
     /// Lets the group go: later programs of the same number are not ours.
     void release();
 
+    /// From now on SIGTERM, SIGHUP and SIGINT first end the group that runs,
+    /// as Quit does, then end the program as the signal would have. On
+    /// Windows nothing is needed: the job ends with the program.
+    static void endGroupOnStopSignals();
+
 private:
     struct Handle;
     std::unique_ptr<Handle> handle_;

@@ -50,4 +50,6 @@ void ProcessGroup::release()
     handle_->job = nullptr;
 }
 
+void ProcessGroup::endGroupOnStopSignals() {}
+
 }  // namespace orvanta::ui

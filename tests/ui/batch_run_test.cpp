@@ -4,7 +4,10 @@
 #include "support/environment.h"
 #include "support/stand_in_program.h"
 
+#include <csignal>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace orvanta::test {
 namespace {
@@ -83,6 +86,52 @@ TEST(BatchRun, WhatCannotBeStartedIsRefusedNamingIt)
     }
     EXPECT_FALSE(fs::exists(temp / "marker"));
 }
+
+#ifndef _WIN32
+/// How many processes of a group are alive (zombies are not).
+int aliveInGroup(int group)
+{
+    int alive = 0;
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        if (!std::getline(stat, line) || line.rfind(')') == std::string::npos)
+            continue;
+        char state = 0;
+        int parent = 0;
+        int processGroup = 0;
+        std::istringstream(line.substr(line.rfind(')') + 1)) >> state >> parent >> processGroup;
+        alive += processGroup == group && state != 'Z' ? 1 : 0;
+    }
+    return alive;
+}
+
+TEST(BatchRun, AStopSignalToTheProgramEndsTheBatchWithAllItStarted)
+{
+    GTEST_FLAG_SET(death_test_style, "fast");  // the child keeps this test's folder
+    TempFolder temp;
+    const fs::path group = temp / "group";
+    writeBytes(temp / "batch", "#!/bin/sh\nsleep 300 &\nsleep 300 &\necho $$ > '" + group.string() + ".part'\nmv '" +
+                                   group.string() + ".part' '" + group.string() + "'\nwait\n");
+    fs::permissions(temp / "batch", fs::perms::owner_all);
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signal);
+        fs::remove(group);
+        EXPECT_EXIT(
+            {
+                ui::ProcessGroup::endGroupOnStopSignals();
+                ui::BatchRun run;
+                run.start((temp / "batch").string());
+                if (!QTest::qWaitFor([&] { return fs::exists(group); }, 20000))
+                    std::_Exit(1);
+                std::raise(signal);
+            },
+            ::testing::KilledBySignal(signal), "");
+        const int batch = std::stoi(readBytes(group));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return aliveInGroup(batch) == 0; }, 5000));
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace orvanta::test
