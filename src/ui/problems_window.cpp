@@ -18,6 +18,9 @@
 namespace orvanta::ui {
 namespace {
 
+/// Rows measured to size the columns: enough for any real list to fit.
+constexpr int kMeasuredRows = 200;
+
 QString placeText(const Problem& problem)
 {
     if (problem.file.empty())
@@ -49,7 +52,10 @@ ProblemsWindow::ProblemsWindow(FieldOpener openField, QWidget* parent)
     list_->setUniformRowHeights(true);
     list_->setAlternatingRowColors(true);
     list_->setWordWrap(false);
-    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns are sized once per list, from its first rows only: measuring
+    // every row on every layout froze the window for long lists.
+    list_->header()->setSectionResizeMode(QHeaderView::Interactive);
+    list_->header()->setResizeContentsPrecision(kMeasuredRows);
     list_->setMinimumSize(100 * fontMetrics().averageCharWidth(), 12 * fontMetrics().lineSpacing());
     // activated: a double click, or Enter on the current row.
     connect(list_, &QTreeWidget::activated, this, [this](const QModelIndex& index) { openRow(index.row()); });

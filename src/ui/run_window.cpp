@@ -13,8 +13,32 @@
 namespace orvanta::ui {
 namespace {
 
-/// Lines the output box holds: a batch caught in a loop must not slow it down.
+/// Lines the output box holds, and the longest it shows as one: a batch
+/// caught in a loop, with line breaks or without, must not slow it down, and
+/// the box never holds more than kShownLines * kLongestShownLine characters.
 constexpr int kShownLines = 20000;
+constexpr qsizetype kLongestShownLine = 400;
+
+/// The text with a line break wherever a line would grow past
+/// kLongestShownLine; `lineLength` is the length of the line it continues,
+/// and then of its own last line.
+QString withDisplayBreaks(const QString& text, qsizetype& lineLength)
+{
+    QString shown;
+    shown.reserve(text.size() + text.size() / kLongestShownLine + 1);
+    for (const QChar c : text) {
+        if (c == u'\n') {
+            lineLength = 0;
+        } else if (lineLength == kLongestShownLine) {
+            shown += u'\n';
+            lineLength = 1;
+        } else {
+            ++lineLength;
+        }
+        shown += c;
+    }
+    return shown;
+}
 
 QString clock(const QDateTime& time) { return time.toString(QStringLiteral("HH:mm:ss")); }
 
@@ -80,18 +104,19 @@ RunWindow::RunWindow(BatchRun& run, QWidget* parent) : QDialog(parent), run_(run
         QScrollBar* scroll = output_->verticalScrollBar();
         const bool following = scroll->value() == scroll->maximum();
         output_->moveCursor(QTextCursor::End);
-        output_->insertPlainText(text);
+        output_->insertPlainText(withDisplayBreaks(text, shownLineLength_));
         if (following)
             scroll->setValue(scroll->maximum());
     });
     showStart();
-    output_->setPlainText(run_.output());
+    output_->setPlainText(withDisplayBreaks(run_.output(), shownLineLength_));
     output_->moveCursor(QTextCursor::End);
 }
 
 void RunWindow::showStart()
 {
     output_->clear();
+    shownLineLength_ = 0;
     command_->setText(run_.commandLine());
     showState();
 }

@@ -27,6 +27,7 @@ private:
     QLabel* state_ = nullptr;
     QLabel* command_ = nullptr;
     QPlainTextEdit* output_ = nullptr;
+    qsizetype shownLineLength_ = 0;  // of the last line shown, to break an endless one
     QPushButton* stop_ = nullptr;
 };
 

@@ -16,10 +16,12 @@ struct RunCase {
     const char* batch;    ///< what the batch does, in shell
     bool datFiles;        ///< the script folder holds script.DAT and ENGLISH.dat before
     bool stop;            ///< "Stop" is pressed once it has printed "running"
-    const char* output;   ///< the run window's output in the end
+    std::string output;   ///< the run window's output in the end
     const char* message;  ///< what the one message box says, in part; null: none
     const char* state;    ///< what the run window's first line says in the end, in part
 };
+
+const std::string kLongestShownLine(400, '0');
 
 const RunCase kRunCases[] = {
     {"begin", "printf 'one\\r\\n'; printf 'two\\r\\n' >&2; printf 'caf\\351\\r'; sleep 0.2; printf '\\nthree'", false,
@@ -41,6 +43,8 @@ const RunCase kRunCases[] = {
      "was stopped before it ended", "was stopped"},
     {"easy", "echo $$ > group; echo running; exec sleep 1000", false, true, "running\n", nullptr, "was stopped"},
     {"easy", "echo failed; exit 2", false, false, "failed\n", nullptr, "exit status 2"},
+    {"easy", "printf '%0400d%0400d12\\n' 0 0", false, false, kLongestShownLine + "\n" + kLongestShownLine + "\n12\n",
+     nullptr, "exit status 0"},  // a long line is broken
 };
 
 TEST_F(MainWindowTest, TheRunWindowShowsTheBatchAndTheCompileTellsHowItEnded)
@@ -78,7 +82,7 @@ TEST_F(MainWindowTest, TheRunWindowShowsTheBatchAndTheCompileTellsHowItEnded)
             click(runWindow, "Command1");
         }
         ASSERT_TRUE(QTest::qWaitFor([&] { return !state->text().startsWith(QStringLiteral("Running")); }, 10000));
-        EXPECT_EQ(output->toPlainText(), QString::fromUtf8(c.output));
+        EXPECT_EQ(output->toPlainText(), QString::fromStdString(c.output));
         EXPECT_TRUE(state->text().contains(QString::fromUtf8(c.state))) << state->text().toStdString();
         EXPECT_EQ(messages.size(), c.message == nullptr ? 0 : 1) << messages.join(u'|').toStdString();
         EXPECT_TRUE(c.message == nullptr || messages.value(0).contains(QString::fromUtf8(c.message)))
