@@ -4,9 +4,11 @@
 // platform unless QT_QPA_PLATFORM names another.
 
 #include "model/project_state.h"
+#include "ui/main_window.h"
 #include "ui/script_pack_editor.h"
 #include "ui/script_packs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -107,6 +109,25 @@ void BM_OpenEditAndApply(benchmark::State& state)
 BENCHMARK(BM_OpenEditAndApply)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+/// Check Script (F7) of a project whose level name and a pack line are each
+/// 10 MB long, up to the Problems window shown: bench/peak_memory.sh also
+/// measures its peak memory.
+void BM_CheckScriptWithTenMegabyteValues(benchmark::State& state)
+{
+    orvanta::ui::MainWindow window;
+    std::string name(10 << 20, 'N');
+    name[1] = ';';  // a comment: the message quotes what the game shows
+    window.project().level(1).levelName = name;
+    window.project().level(2).scriptPack = std::string(10 << 20, 'y');
+    window.show();
+    settle();
+    for (auto _ : state) {
+        window.action(QStringLiteral("check"))->trigger();
+        settle();
+    }
+}
+BENCHMARK(BM_CheckScriptWithTenMegabyteValues)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
