@@ -265,9 +265,10 @@ int buildGame(std::span<const Argument> args, std::ostream& err)
         return kProblemsFound;
     }
     std::optional<std::string> interrupted;
-    failOn(writeGameFiles(build.files, folder, &interrupted));
+    const std::optional<FileError> error = writeGameFiles(build.files, folder, &interrupted);
     if (interrupted)
-        err << "orvanta-cli: warning: " << *interrupted << "; all four are now written whole\n";
+        err << "orvanta-cli: warning: " << *interrupted << (error ? "\n" : "; all four are now written whole\n");
+    failOn(error);
     return 0;
 }
 

@@ -69,17 +69,19 @@ void ScriptChecks::buildDatFiles()
     const GameInstall install = installGameFiles(build.files, project_.scriptFolder);
     const QString written = QStringLiteral("Script.txt, English.txt, SCRIPT.DAT and ENGLISH.DAT were written to ") +
                             quotedFolder(project_.scriptFolder);
+    const QString earlier =
+        install.interrupted
+            ? QStringLiteral("Warning: ") + fromUtf8Text(*install.interrupted) +
+                  (install.error ? QStringLiteral(".\n\n") : QStringLiteral("; they are now written whole.\n\n"))
+            : QString();
     if (!install.written || install.error) {
         const QString consequence = install.written
                                         ? written + QStringLiteral(", but the DAT files were not copied where the "
                                                                    "game reads them.")
                                         : QStringLiteral("The DAT files were not built: nothing was written.");
-        showMessage(mainWindow_, consequence + QStringLiteral("\n\n") + fromUtf8Text(install.error->message));
+        showMessage(mainWindow_, earlier + consequence + QStringLiteral("\n\n") + fromUtf8Text(install.error->message));
         return;
     }
-    const QString earlier = install.interrupted ? QStringLiteral("Warning: ") + fromUtf8Text(*install.interrupted) +
-                                                      QStringLiteral("; they are now written whole.\n\n")
-                                                : QString();
     const bool warned = !build.problems.empty();
     const QString heading =
         warned ? QStringLiteral("The DAT files were built, with ") + countText(build.problems) + u'.' + kHowToOpen

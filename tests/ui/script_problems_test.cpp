@@ -145,6 +145,16 @@ TEST_F(ScriptProblemsTest, BuildDatFilesWritesAllFourAndCopiesTheDatsBesideTheGa
     entry("build")->trigger();
     EXPECT_EQ(heading(), QStringLiteral("No problems: the DAT files were built."));
 
+    // A write stopped between two renames: Check Script warns, the next build says so and clears what it left.
+    writeBytes(scriptFolder() / ".orvanta-replacing", "x\r\nfile SCRIPT.DAT\r\nhidden .orvanta-1.old\r\n");
+    writeBytes(scriptFolder() / ".orvanta-1.old", "old");
+    keyOnMain(Qt::Key_F7);
+    EXPECT_TRUE(rows().value(0).startsWith(QStringLiteral("Warning|Script"))) << rows().join(u' ').toStdString();
+    entry("build")->trigger();
+    EXPECT_TRUE(messages.value(messages.size() - 1).startsWith(QStringLiteral("Warning: an earlier write into ")));
+    EXPECT_FALSE(exists(".orvanta-1.old"));
+    EXPECT_FALSE(exists(".orvanta-replacing"));
+
     std::filesystem::remove(package() / "SCRIPT.DAT");
     std::filesystem::create_directory(package() / "SCRIPT.DAT");  // in the way of the copy
     entry("build")->trigger();
