@@ -56,7 +56,7 @@ measure "check 100 MB pack" 600 "$cli" check --set "Text23=@$work/pack100.txt"
 measure "check 10 MB name" 200 "$cli" check --set "Text1=@$work/name10.txt"
 if [ -n "$ui_bench" ]; then
     export QT_QPA_PLATFORM=offscreen
-    measure "F7 10 MB values" 600 "$ui_bench" \
+    measure "F7 10 MB values" 400 "$ui_bench" \
         --benchmark_filter=BM_CheckScriptWithTenMegabyteValues --benchmark_min_time=0.01
 fi
 exit "$failed"
