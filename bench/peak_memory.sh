@@ -58,5 +58,6 @@ if [ -n "$ui_bench" ]; then
     export QT_QPA_PLATFORM=offscreen
     measure "F7 10 MB values" 400 "$ui_bench" \
         --benchmark_filter=BM_CheckScriptWithTenMegabyteValues --benchmark_min_time=0.01
+    measure "Run window 10 MB line" 200 "$ui_bench" --benchmark_filter=BM_RunWindowWithATenMegabyteLine
 fi
 exit "$failed"

@@ -3,8 +3,10 @@
 // the widget's paragraphs back into CR LF bytes). Runs on the offscreen
 // platform unless QT_QPA_PLATFORM names another.
 
+#include "desktop/batch_run.h"
 #include "model/project_state.h"
 #include "ui/main_window.h"
+#include "ui/run_window.h"
 #include "ui/script_pack_editor.h"
 #include "ui/script_packs.h"
 
@@ -15,6 +17,8 @@
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -128,6 +132,26 @@ void BM_CheckScriptWithTenMegabyteValues(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CheckScriptWithTenMegabyteValues)->Unit(benchmark::kMillisecond);
+
+/// The Easylife Run window while a batch prints 10 MB without a line break,
+/// from the start to the window showing the end of the run.
+void BM_RunWindowWithATenMegabyteLine(benchmark::State& state)
+{
+    const std::filesystem::path batch = std::filesystem::temp_directory_path() / "orvanta-bench-long-line";
+    std::ofstream(batch) << "#!/bin/sh\nhead -c 10485760 /dev/zero | tr '\\0' x\n";
+    std::filesystem::permissions(batch, std::filesystem::perms::owner_all);
+    orvanta::ui::BatchRun run;
+    orvanta::ui::RunWindow window(run);
+    window.show();
+    for (auto _ : state) {
+        run.start(batch.string());
+        while (!run.end())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        settle();
+    }
+    std::filesystem::remove(batch);
+}
+BENCHMARK(BM_RunWindowWithATenMegabyteLine)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv)
 {
