@@ -34,7 +34,7 @@ string = bytes([0xA5 ^ 1]) * 1024 + b'\x00'
 lang = struct.pack('<6H', 65535, 65535, 65535, len(string), 0, 0) + b'\x00\x00' * (3 * 65535) + string
 open(f'{out}/same_string.dat', 'wb').write(lang)
 open(f'{out}/pack100.txt', 'wb').write(b'x\r\n' * ((100 << 20) // 3))  # 35 million bad lines
-open(f'{out}/name10.txt', 'wb').write(b'N;' + b'N' * (10 << 20))
+open(f'{out}/name10.txt', 'wb').write(b'N' * (10 << 20) + b';')  # quoted up to the ';'
 PY
 
 failed=0

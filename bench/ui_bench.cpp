@@ -121,7 +121,7 @@ void BM_CheckScriptWithTenMegabyteValues(benchmark::State& state)
 {
     orvanta::ui::MainWindow window;
     std::string name(10 << 20, 'N');
-    name[1] = ';';  // a comment: the message quotes what the game shows
+    name.back() = ';';  // a comment: the message quotes the 10 MB the game shows
     window.project().level(1).levelName = name;
     window.project().level(2).scriptPack = std::string(10 << 20, 'y');
     window.show();
