@@ -22,6 +22,8 @@ std::optional<FileError> replaceFiles(std::span<const FileContents> files, const
         if (interrupted != nullptr)
             *interrupted = std::move(earlier);
     }
+    // Declared first so that it goes last: the hidden files are removed before it.
+    std::optional<ReplaceRecord> record;
     std::vector<FileReplacement> staged;
     staged.reserve(files.size());
     for (const FileContents& file : files) {
@@ -30,7 +32,6 @@ std::optional<FileError> replaceFiles(std::span<const FileContents> files, const
             return outcome.error();
         staged.push_back(std::move(outcome.value()));
     }
-    std::optional<ReplaceRecord> record;
     if (staged.size() > 1) {
         std::vector<std::filesystem::path> targets;
         std::vector<std::filesystem::path> hidden;

@@ -1,16 +1,9 @@
 // check, build and dump from the command line: exit codes, all four files or
 // none, and a listing of what build wrote that gives back the project.
-#include "platform/text_file.h"
 #include "support/cli.h"
 #include "support/files.h"
 
 #include <gtest/gtest.h>
-
-#ifndef _WIN32
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace orvanta {
 namespace {
@@ -75,41 +68,6 @@ TEST(GameFilesCli, DumpOfWhatBuildWroteGivesBackTheProject)
     EXPECT_NE(runCli({"dump", (folder / "ENGLISH.DAT").string()}).out.find("(string 2): \"Name 1\""),
               std::string::npos);
 }
-
-#ifndef _WIN32
-TEST(GameFilesCli, AfterAKillBetweenTwoRenamesCheckAndBuildNameTheInterruptedWrite)
-{
-    for (int renamed = 1; renamed <= 3; ++renamed) {
-        SCOPED_TRACE(renamed);
-        TempFolder folder;
-        ASSERT_EQ(runCli({"build", folder.text()}).exitCode, 0);
-        const pid_t child = fork();
-        if (child == 0) {  // writes the four files again and is killed after `renamed` renames
-            std::vector<FileContents> files;
-            for (const char* name : {"Script.txt", "English.txt", "SCRIPT.DAT", "ENGLISH.DAT"})
-                files.push_back({FileLocation::fromHostPath(folder / name), "new"});
-            int renames = 0;
-            replaceFiles(files, [&] {
-                if (++renames == renamed)
-                    raise(SIGKILL);
-            });
-            _exit(0);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status));
-        const std::string said = "an earlier write into \"" + folder.text() +
-                                 "\" was stopped before it ended: Script.txt, English.txt, SCRIPT.DAT, ENGLISH.DAT "
-                                 "may be from two different writes";
-        EXPECT_NE(runCli({"check", "--set", "Text28=" + folder.text()}).out.find("warning: " + said),
-                  std::string::npos);
-        const CliResult build = runCli({"build", folder.text()});
-        EXPECT_EQ(build.err, "orvanta-cli: warning: " + said + "; all four are now written whole\n");
-        EXPECT_EQ(test::entryCount(folder.path()), 4U);  // the hidden files the killed write left are gone
-        EXPECT_EQ(runCli({"build", folder.text()}).err, "");
-    }
-}
-#endif
 
 }  // namespace
 }  // namespace orvanta
