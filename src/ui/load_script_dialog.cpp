@@ -31,6 +31,8 @@ void LoadScriptDialog::load()
     close();
     Q_EMIT projectLoaded();
     showMessage(owner, QStringLiteral("Script file loaded!"));
+    if (!result.note.empty())
+        showMessage(owner, fromUtf8Text(result.note));
 }
 
 }  // namespace orvanta::ui

@@ -1,5 +1,6 @@
 // Each folder of tests/golden holds a project file and the Script.txt and
 // English.txt it compiles to, byte for byte. A new case is a new folder.
+#include "platform/text_lines.h"
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
 #include "script/english_writer.h"
@@ -26,6 +27,34 @@ TEST(GoldenFiles, EachProjectCompilesToItsFilesAndSavesBackUnchanged)
     }
     EXPECT_EQ(cases, 3) << "folders in tests/golden: a new one is counted here";
     EXPECT_EQ(projectFileText(ProjectState::withDefaults()), readBytes(test::testData("golden/defaults/project.txt")));
+}
+
+// Files written before the Header Pack was saved: everything they hold is
+// loaded, so saving the loaded project gives back their lines, then the
+// Header Pack of the project in memory. Packs that cannot be told apart stay.
+TEST(GoldenFiles, EveryLineOfAnOlderProjectFileIsLoaded)
+{
+    int loaded = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(test::testData("fuzz/corpus/project_file"))) {
+        SCOPED_TRACE(entry.path().filename().string());
+        const std::string file = readBytes(entry.path());
+        ProjectState project = ProjectState::withDefaults();
+        const LoadResult result = readProjectText(file, project);
+        if (result.status != LoadStatus::Loaded)
+            continue;
+        ++loaded;
+        std::string saved = projectFileText(project);
+        EXPECT_TRUE(saved.ends_with("**HEADER PACK**\r\n" + ProjectState::withDefaults().scriptHeader +
+                                    "\r\n**HEADER PACK END**\r\n"));
+        saved.resize(saved.find("**HEADER PACK**"));
+        std::vector<std::string_view> lines = splitLines(file), savedLines = splitLines(saved);
+        lines.resize(std::min(lines.size(), savedLines.size()));  // what follows the paths is not read
+        if (result.note.empty())
+            EXPECT_EQ(savedLines, lines);
+        else
+            EXPECT_EQ(project.inventoryItems, ProjectState::withDefaults().inventoryItems);
+    }
+    EXPECT_EQ(loaded, 5);
 }
 
 }  // namespace
