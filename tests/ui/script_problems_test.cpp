@@ -62,7 +62,8 @@ TEST_F(ScriptProblemsTest, CheckScriptListsTheProblemsAndEachOpensItsFieldSelect
         {"Warning|Script.txt:", "Form1", "Combo5", "Coastal Ruins WAD (Combo5)", QStringLiteral("NOWHERE")},
         {"Error|Script.txt:", "Form2", "Text3", "Title load camera (Label1)",
          QStringLiteral("84246,-533,78233,81622,-1514,78208,40")},
-        {"Error|Script.txt:", "Form2", "Combo1", "Catacombs audio track (sound6)", QStringLiteral("- Track Set -")},
+        {"Error|Script.txt:", "Form2", "Combo1", "Catacombs audio track (sound6)",
+         QStringLiteral("loud")},  // the track the box shows
         {"Error|Script.txt:", "Form4", "Text1", "Settomb Pack (Text22), line 10", QStringLiteral("Bogus=1")},
         {"Error|English.txt:", "Form4", "Text2", "Inventory items (Text25), line 1", QStringLiteral("Gold\u00A5")},
         {"Error|Script.txt:", "Form7", "Text1", "Input time-out (inputtimeout)", QStringLiteral("soon")},
