@@ -178,10 +178,16 @@ std::string applyFields(const Lines& lines, std::size_t switchesLine, ProjectSta
 
 }  // namespace
 
+bool isProjectFileText(std::string_view bytes)
+{
+    const std::vector<std::string_view> first = splitLines(bytes.substr(0, bytes.find('\n') + 1));
+    return !first.empty() && first.front() == projectfile::kMagicLine;
+}
+
 LoadResult readProjectText(std::string_view bytes, ProjectState& project)
 {
     const Lines lines = splitLines(bytes);
-    if (lines.empty() || lines.front() != projectfile::kMagicLine)
+    if (!isProjectFileText(bytes))
         return {LoadStatus::NotProjectFile, "Not an ORV file!", {}};
     if (lines.size() < 1 + kHeadValues)
         return failed("the file ends early, at line " + std::to_string(lines.size()));

@@ -27,6 +27,9 @@ struct LoadResult {
 /// Nothing is changed unless the whole file could be read.
 LoadResult readProjectText(std::string_view bytes, ProjectState& project);
 
+/// Whether a file's bytes begin with the magic line of a project file.
+bool isProjectFileText(std::string_view bytes);
+
 /// Reads the project file at a location; see readProjectText.
 LoadResult loadProjectFile(const FileLocation& file, ProjectState& project);
 /// Reads the project file a project field's path text names.

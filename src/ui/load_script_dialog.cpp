@@ -21,7 +21,8 @@ LoadScriptDialog::LoadScriptDialog(ProjectState& project, QWidget* parent)
 
 void LoadScriptDialog::load()
 {
-    const LoadResult result = loadProjectFile(hostFile(takeChosenPath(controls_)), project_);
+    const QString path = takeChosenPath(controls_);
+    const LoadResult result = loadProjectFile(hostFile(path), project_);
     switch (result.status) {
     case LoadStatus::NotProjectFile: showMessage(this, QStringLiteral("Not an ORV file!")); return;
     case LoadStatus::Failed: showMessage(this, fromUtf8Text(result.message)); return;
@@ -29,7 +30,7 @@ void LoadScriptDialog::load()
     }
     QWidget* owner = parentWidget();
     close();
-    Q_EMIT projectLoaded();
+    Q_EMIT projectLoaded(path);
     showMessage(owner, QStringLiteral("Script file loaded!"));
     if (!result.note.empty())
         showMessage(owner, fromUtf8Text(result.note));

@@ -18,9 +18,10 @@ public:
     explicit LoadScriptDialog(ProjectState& project, QWidget* parent = nullptr);
 
 Q_SIGNALS:
-    /// The project's fields were replaced from a file; sent before the
-    /// confirmation message, so the windows can show the loaded values.
-    void projectLoaded();
+    /// The project's fields were replaced from the file at that host path;
+    /// sent before the confirmation message, so the windows can show the
+    /// loaded values.
+    void projectLoaded(const QString& hostPath);
 
 private:
     void load();
