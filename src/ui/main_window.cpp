@@ -84,7 +84,12 @@ MainWindow::MainWindow(QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The dialogs go after this window's members: none may reach them then.
+    if (saveAs_ != nullptr)
+        saveAs_->disconnect(this);
+}
 
 void MainWindow::refreshRowsFromProject() { rows_->refreshFromProject(); }
 
