@@ -4,6 +4,7 @@
 #include "ui/project_file_chooser.h"
 
 #include <QDialog>
+#include <functional>
 
 namespace orvanta::ui {
 
@@ -17,6 +18,10 @@ class LoadScriptDialog : public QDialog {
 public:
     explicit LoadScriptDialog(ProjectState& project, QWidget* parent = nullptr);
 
+    /// Asked once a file was read, before it replaces the project: false
+    /// keeps the project and the dialog as they are.
+    void setReplaceCheck(std::function<bool()> mayReplaceProject);
+
 Q_SIGNALS:
     /// The project's fields were replaced from the file at that host path;
     /// sent before the confirmation message, so the windows can show the
@@ -28,6 +33,7 @@ private:
 
     ProjectState& project_;
     ProjectFileControls controls_;
+    std::function<bool()> mayReplaceProject_;
 };
 
 }  // namespace orvanta::ui

@@ -241,15 +241,16 @@ void MainWindow::openSaveAs()
 
 void MainWindow::openLoadScript()
 {
-    if (loadScript_ == nullptr && !mayDiscardUnsavedWork([this] { openLoadScript(); }))
-        return;
     bool created = false;
     openSingleWindow(loadScript_, &created, project_, this);
-    if (created)
-        connect(loadScript_, &LoadScriptDialog::projectLoaded, this, [this](const QString& hostPath) {
-            refreshRowsFromProject();
-            takeAsSaved(hostPath);
-        });
+    if (!created)
+        return;
+    // Asked at "Ok": the project may change while the dialog is open.
+    loadScript_->setReplaceCheck([this] { return mayDiscardUnsavedWork(); });
+    connect(loadScript_, &LoadScriptDialog::projectLoaded, this, [this](const QString& hostPath) {
+        refreshRowsFromProject();
+        takeAsSaved(hostPath);
+    });
 }
 
 bool MainWindow::hasUnsavedChanges() const

@@ -59,11 +59,13 @@ TEST_F(ProjectFilesTest, SaveWritesTheProjectAsItStandsAtOkAndLoadShowsItInTheRo
     EXPECT_EQ(window.windowTitle(), QStringLiteral("*myproject.txt - Orvanta 3.0"));
     ProjectState expected = window.project();
     readProjectText(readBytes(scriptFolder() / "myproject.txt"), expected);
-    choice = 2;  // "Cancel": unsaved work stays
-    EXPECT_EQ(open(Qt::Key_L, "Form12"), nullptr);
-    choice = 1;  // "Discard"
     QWidget* load = open(Qt::Key_L, "Form12");
-    EXPECT_EQ(questions, QStringList(2, QStringLiteral("Save changes to the project?|Save|Discard|Cancel")));
+    choice = 2;  // "Cancel": unsaved work and the dialog stay
+    choose(load, QStringLiteral("myproject"));
+    EXPECT_EQ(opened("Form12"), load);
+    EXPECT_EQ(nameBox(3)->text(), QStringLiteral("Typed since"));
+    choice = 1;  // "Discard"
+    EXPECT_EQ(questions, QStringList(1, QStringLiteral("Save changes to the project?|Save|Discard|Cancel")));
     auto* list = child<QListWidget>(load, "File1");
     ASSERT_EQ(files(load), QStringLiteral("myproject.txt"));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
@@ -72,6 +74,7 @@ TEST_F(ProjectFilesTest, SaveWritesTheProjectAsItStandsAtOkAndLoadShowsItInTheRo
     EXPECT_EQ(messages.last(), QStringLiteral("Script file loaded!"));
     EXPECT_EQ(window.project(), expected);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("myproject.txt - Orvanta 3.0"));
+    EXPECT_EQ(questions.size(), 2);
     for (int slot = 1; slot <= kSlotCount; ++slot)
         EXPECT_EQ(ui::toProjectText(nameBox(slot)->text() + wadBox(slot)->currentText()),
                   saved.slot(slot).levelName + saved.slot(slot).wadName);
