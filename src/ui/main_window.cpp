@@ -11,6 +11,7 @@
 #include "ui/game_properties_dialog.h"
 #include "ui/level_properties_dialog.h"
 #include "ui/level_rows.h"
+#include "ui/live_check.h"
 #include "ui/load_script_dialog.h"
 #include "ui/message_box.h"
 #include "ui/readme_window.h"
@@ -29,6 +30,7 @@
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orvanta::ui {
@@ -44,8 +46,9 @@ void reportFailure(QWidget* parent, const FileError& error, const QString& conse
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), project_(ProjectState::withDefaults()), scriptPacks_(new ScriptPacks(project_, this)),
-      easylife_(new EasylifeRunner(this)),
-      checks_(new ScriptChecks(project_, this, [this](const FieldRef& field) { showField(field); }))
+      easylife_(new EasylifeRunner(this)), live_(new LiveCheck(project_, this)),
+      checks_(new ScriptChecks(
+          project_, this, [this](const FieldRef& field, int value) { showField(field, value); }, *live_))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvanta 3.0"));
@@ -70,14 +73,27 @@ MainWindow::MainWindow(QWidget* parent)
     column->addStretch();
     setCentralWidget(central);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    problemCount_ = new QToolButton(statusBar());
+    problemCount_->setObjectName(QStringLiteral("problemCount"));
+    problemCount_->setAutoRaise(true);
+    problemCount_->setToolTip(QStringLiteral("Show the script's problems (F7)"));
+    statusBar()->addWidget(problemCount_);
+    connect(live_, &LiveCheck::updated, this, &MainWindow::showProblemCount);
 
     connect(rows_, &LevelRows::slotButtonClicked, this, &MainWindow::slotButtonClicked);
     connect(this, &MainWindow::slotButtonClicked, this, &MainWindow::openLevelProperties);
     buildMenus();
+    connect(problemCount_, &QToolButton::clicked, action(QStringLiteral("check")), &QAction::trigger);
     compileToPanel_->setTarget(QDir::currentPath());
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::showProblemCount()
+{
+    const auto& problems = live_->problems();
+    problemCount_->setText(problems.empty() ? QStringLiteral("No problems") : problemCountText(problems));
+}
 
 void MainWindow::refreshRowsFromProject() { rows_->refreshFromProject(); }
 
@@ -129,10 +145,15 @@ void MainWindow::buildMenus()
             });
     connect(addEntry(script, "Restore", QStringLiteral("Restore Default Files"), Qt::SHIFT | Qt::Key_F2),
             &QAction::triggered, this, &MainWindow::restoreDefaultFiles);
-    connect(addEntry(script, "check", QStringLiteral("Check Script"), Qt::Key_F7), &QAction::triggered, checks_,
-            &ScriptChecks::checkScript);
-    connect(addEntry(script, "build", QStringLiteral("Build DAT Files"), Qt::Key_F8), &QAction::triggered, checks_,
-            &ScriptChecks::buildDatFiles);
+    QAction* check = addEntry(script, "check", QStringLiteral("Check Script"), Qt::Key_F7);
+    connect(check, &QAction::triggered, checks_, &ScriptChecks::checkScript);
+    QAction* build = addEntry(script, "build", QStringLiteral("Build DAT Files"), Qt::Key_F8);
+    connect(build, &QAction::triggered, checks_, &ScriptChecks::buildDatFiles);
+    // From whichever window of the program has the focus.
+    for (QAction* everywhere : {check, build}) {
+        everywhere->setShortcutContext(Qt::ApplicationShortcut);
+        addAction(everywhere);
+    }
 
     QMenu* features = addMenu(nullptr, "features", QStringLiteral("Features"));
     QAction* toolBoxEntry = addEntry(features, "commontools", QStringLiteral("Tool Box"), Qt::SHIFT | Qt::Key_F3);
@@ -215,7 +236,7 @@ void MainWindow::openLoadScript()
         connect(loadScript_, &LoadScriptDialog::projectLoaded, this, &MainWindow::refreshRowsFromProject);
 }
 
-void MainWindow::showField(const FieldRef& ref)
+void MainWindow::showField(const FieldRef& ref, int value)
 {
     const Field field = ref.field;
     QWidget* holder = nullptr;
@@ -243,7 +264,7 @@ void MainWindow::showField(const FieldRef& ref)
         holder = scriptPacks_->editor();
         break;
     }
-    selectControl(holder, controlShowing(field), ref.line);
+    selectControl(holder, controlShowing(field), ref.line, value);
 }
 
 void MainWindow::quit()

@@ -8,6 +8,7 @@
 
 class QAction;
 class QMenu;
+class QToolButton;
 
 namespace orvanta::ui {
 
@@ -17,6 +18,7 @@ class EasylifeRunner;
 class GamePropertiesDialog;
 class LevelPropertiesDialog;
 class LevelRows;
+class LiveCheck;
 class LoadScriptDialog;
 class ReadmeWindow;
 class SaveAsDialog;
@@ -49,8 +51,9 @@ public:
     /// The tool box window while it exists.
     ToolBox* toolBox() const;
 
-    /// Opens the window that holds a project field, with the field selected.
-    void showField(const FieldRef& field);
+    /// Opens the window that holds a project field, with the field selected;
+    /// for a line, scrolled to its value `value` (-1: its start).
+    void showField(const FieldRef& field, int value = -1);
 
 Q_SIGNALS:
     /// The slot button of slot 1..12 was clicked; the level properties
@@ -59,6 +62,7 @@ Q_SIGNALS:
 
 private:
     void buildMenus();
+    void showProblemCount();
     QMenu* addMenu(QMenu* into, const char* name, const QString& caption);
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
 
@@ -86,7 +90,9 @@ private:
     QPointer<LoadScriptDialog> loadScript_;
     ScriptPacks* scriptPacks_ = nullptr;
     EasylifeRunner* easylife_ = nullptr;
+    LiveCheck* live_ = nullptr;
     ScriptChecks* checks_ = nullptr;
+    QToolButton* problemCount_ = nullptr;
     QPointer<AboutWindow> about_;
     QPointer<ReadmeWindow> readme_;
 };

@@ -4,6 +4,7 @@
 #include "model/project_state.h"
 #include "pipeline/game_build.h"
 #include "pipeline/game_install.h"
+#include "ui/live_check.h"
 #include "ui/message_box.h"
 #include "ui/single_window.h"
 
@@ -11,10 +12,8 @@
 #include <utility>
 
 namespace orvanta::ui {
-namespace {
 
-/// "2 errors and 1 warning".
-QString countText(const std::vector<ProjectProblem>& problems)
+QString problemCountText(const std::vector<ProjectProblem>& problems)
 {
     const auto errors = std::count_if(problems.begin(), problems.end(),
                                       [](const ProjectProblem& p) { return p.problem.severity == Severity::Error; });
@@ -27,15 +26,34 @@ QString countText(const std::vector<ProjectProblem>& problems)
     return count(errors, "error") + QStringLiteral(" and ") + count(warnings, "warning");
 }
 
+namespace {
+
 const QString kHowToOpen = QStringLiteral(" Double-click a problem, or press Enter, to open its field.");
+
+/// What Check Script found, as the problems window heads it.
+QString checkHeading(const std::vector<ProjectProblem>& problems)
+{
+    if (problems.empty())
+        return QStringLiteral("No problems: the DAT files can be built.");
+    return QStringLiteral("The script has ") + problemCountText(problems) +
+           (hasErrors(problems) ? QStringLiteral("; errors stop the build.") : QStringLiteral(".")) + kHowToOpen;
+}
 
 QString quotedFolder(const std::string& pathText) { return u'"' + toDisplayText(pathText) + u'"'; }
 
 }  // namespace
 
-ScriptChecks::ScriptChecks(ProjectState& project, QWidget* mainWindow, ProblemsWindow::FieldOpener openField)
-    : QObject(mainWindow), project_(project), mainWindow_(mainWindow), openField_(std::move(openField))
+ScriptChecks::ScriptChecks(ProjectState& project, QWidget* mainWindow, ProblemsWindow::FieldOpener openField,
+                           LiveCheck& live)
+    : QObject(mainWindow), project_(project), mainWindow_(mainWindow), openField_(std::move(openField)), live_(live)
 {
+    connect(&live_, &LiveCheck::updated, this, &ScriptChecks::followLiveCheck);
+}
+
+void ScriptChecks::followLiveCheck()
+{
+    if (window_ != nullptr && window_->isVisible())
+        window_->refreshProblems(live_.problems(), checkHeading(live_.problems()));
 }
 
 void ScriptChecks::list(std::vector<ProjectProblem> problems, const QString& heading, bool open)
@@ -49,11 +67,7 @@ void ScriptChecks::list(std::vector<ProjectProblem> problems, const QString& hea
 void ScriptChecks::checkScript()
 {
     std::vector<ProjectProblem> problems = checkProject(project_, packageFileCheck(project_.scriptFolder));
-    const QString heading =
-        problems.empty()
-            ? QStringLiteral("No problems: the DAT files can be built.")
-            : QStringLiteral("The script has ") + countText(problems) +
-                  (hasErrors(problems) ? QStringLiteral("; errors stop the build.") : QStringLiteral(".")) + kHowToOpen;
+    const QString heading = checkHeading(problems);
     list(std::move(problems), heading, true);
 }
 
@@ -62,7 +76,7 @@ void ScriptChecks::buildDatFiles()
     GameBuild build = buildGameFiles(project_, packageFileCheck(project_.scriptFolder));
     if (hasErrors(build.problems)) {
         const QString heading = QStringLiteral("The DAT files were not built and nothing was written: ") +
-                                countText(build.problems) + u'.' + kHowToOpen;
+                                problemCountText(build.problems) + u'.' + kHowToOpen;
         list(std::move(build.problems), heading, true);
         return;
     }
@@ -78,9 +92,9 @@ void ScriptChecks::buildDatFiles()
         return;
     }
     const bool warned = !build.problems.empty();
-    const QString heading =
-        warned ? QStringLiteral("The DAT files were built, with ") + countText(build.problems) + u'.' + kHowToOpen
-               : QStringLiteral("No problems: the DAT files were built.");
+    const QString heading = warned ? QStringLiteral("The DAT files were built, with ") +
+                                         problemCountText(build.problems) + u'.' + kHowToOpen
+                                   : QStringLiteral("No problems: the DAT files were built.");
     list(std::move(build.problems), heading, warned);
     showMessage(mainWindow_,
                 install.gameFolder.empty()
@@ -96,13 +110,13 @@ bool ScriptChecks::compileMayGoOn()
     if (!hasErrors(problems))
         return true;
     const QString question =
-        QStringLiteral("The script has ") + countText(problems) +
+        QStringLiteral("The script has ") + problemCountText(problems) +
         QStringLiteral(": the DAT files may not build, or the game may show the wrong texts or fail.\n\n"
                        "Compile anyway, or show the problems?");
     if (askQuestion(mainWindow_, question, QStringLiteral("Compile Anyway"), QStringLiteral("Show Problems")))
         return true;
     const QString heading =
-        QStringLiteral("Nothing was compiled: the script has ") + countText(problems) + u'.' + kHowToOpen;
+        QStringLiteral("Nothing was compiled: the script has ") + problemCountText(problems) + u'.' + kHowToOpen;
     list(std::move(problems), heading, true);
     return false;
 }

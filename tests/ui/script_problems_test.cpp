@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace orvanta::test {
@@ -175,6 +176,28 @@ TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
     firstChoice = true;
     EXPECT_EQ(compile(), scriptText(window.project()));
     EXPECT_EQ(questions.size(), 2);
+}
+
+TEST_F(ScriptProblemsTest, AnOpenWindowFollowsTheProjectErrorsFirstAndTheStatusBarCounts)
+{
+    auto* count = find<QToolButton>("problemCount");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return count->text() == QStringLiteral("No problems"); }));
+    QTest::mouseClick(count, Qt::LeftButton);
+    std::filesystem::remove(package() / "DATA" / "CITY.TR4");
+    QTest::keyClick(list(), Qt::Key_F7);  // from the problems window itself
+    EXPECT_EQ(rows(), QStringList{QStringLiteral("Warning|Script.txt:170|City Of The Dead WAD (Combo8)")});
+
+    window.project().security = "-1";  // no F7: the window follows
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows().size() == 2; }));
+    EXPECT_EQ(rows().value(0), QStringLiteral("Error|Script.txt:47|Security value (security)"));
+    EXPECT_EQ(list()->currentItem(), list()->topLevelItem(0)) << "the first error, not the first warning";
+    EXPECT_EQ(count->text(), QStringLiteral("1 error and 1 warning"));
+    list()->sortByColumn(1, Qt::DescendingOrder);  // by place, line 170 above line 47
+    EXPECT_EQ(rows().value(0).left(7), QStringLiteral("Warning"));
+
+    window.project().security = "0";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return count->text() == QStringLiteral("1 warning"); }));
+    EXPECT_EQ(rows().size(), 1);
 }
 
 }  // namespace
