@@ -7,6 +7,7 @@
 #include "ui/live_check.h"
 #include "ui/message_box.h"
 #include "ui/single_window.h"
+#include "ui/window_placement.h"
 
 #include <algorithm>
 #include <utility>
@@ -58,8 +59,11 @@ void ScriptChecks::followLiveCheck()
 
 void ScriptChecks::list(std::vector<ProjectProblem> problems, const QString& heading, bool open)
 {
+    bool created = false;
     if (open)
-        openSingleWindow(window_, nullptr, openField_, mainWindow_);
+        openSingleWindow(window_, &created, openField_, mainWindow_);
+    if (created)
+        placeBesideMainWindow(window_, mainWindow_);
     if (window_ != nullptr)
         window_->showProblems(std::move(problems), heading);
 }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWindow>
 
 namespace orvanta::test {
 namespace {
@@ -183,6 +184,9 @@ TEST_F(ScriptProblemsTest, AnOpenWindowFollowsTheProjectErrorsFirstAndTheStatusB
     auto* count = find<QToolButton>("problemCount");
     ASSERT_TRUE(QTest::qWaitFor([&] { return count->text() == QStringLiteral("No problems"); }));
     QTest::mouseClick(count, Qt::LeftButton);
+    ASSERT_NE(opened("Form14"), nullptr);
+    EXPECT_EQ(opened("Form14")->windowHandle()->transientParent(), nullptr) << "kept above the main window";
+    EXPECT_GT(opened("Form14")->x(), window.x()) << "over the main window";
     std::filesystem::remove(package() / "DATA" / "CITY.TR4");
     QTest::keyClick(list(), Qt::Key_F7);  // from the problems window itself
     EXPECT_EQ(rows(), QStringList{QStringLiteral("Warning|Script.txt:170|City Of The Dead WAD (Combo8)")});
