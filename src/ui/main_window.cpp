@@ -28,8 +28,10 @@
 #include <QDir>
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -119,35 +121,35 @@ QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& capt
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = addMenu(nullptr, "File", QStringLiteral("File"));
-    connect(addEntry(file, "Save", QStringLiteral("Save"), Qt::CTRL | Qt::Key_S), &QAction::triggered, this,
+    QMenu* file = addMenu(nullptr, "File", QStringLiteral("&File"));
+    connect(addEntry(file, "Save", QStringLiteral("&Save"), Qt::CTRL | Qt::Key_S), &QAction::triggered, this,
             &MainWindow::openSaveAs);
-    connect(addEntry(file, "Load", QStringLiteral("Load"), Qt::CTRL | Qt::Key_L), &QAction::triggered, this,
+    connect(addEntry(file, "Load", QStringLiteral("&Load"), Qt::CTRL | Qt::Key_L), &QAction::triggered, this,
             &MainWindow::openLoadScript);
     // Ctrl+X: a focused text box takes it as Cut first (its shortcut override).
-    connect(addEntry(file, "Quit", QStringLiteral("Quit"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
+    connect(addEntry(file, "Quit", QStringLiteral("&Quit"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
             &MainWindow::quit);
 
-    QMenu* edit = addMenu(nullptr, "Edit", QStringLiteral("Edit"));
-    gamePropertiesEntry_ = addEntry(edit, "properties", QStringLiteral("Game Properties"), Qt::Key_F5);
+    QMenu* edit = addMenu(nullptr, "Edit", QStringLiteral("&Edit"));
+    gamePropertiesEntry_ = addEntry(edit, "properties", QStringLiteral("&Game Properties"), Qt::Key_F5);
     connect(gamePropertiesEntry_, &QAction::triggered, this, &MainWindow::openGameProperties);
-    scriptPacksEntry_ = addEntry(edit, "scriptpacks", QStringLiteral("Script Packs"), Qt::Key_F6);
+    scriptPacksEntry_ = addEntry(edit, "scriptpacks", QStringLiteral("Script &Packs"), Qt::Key_F6);
     connect(scriptPacksEntry_, &QAction::triggered, scriptPacks_, &ScriptPacks::openBrowser);
-    connect(addEntry(edit, "set", QStringLiteral("Settings")), &QAction::triggered, this, &MainWindow::openSettings);
+    connect(addEntry(edit, "set", QStringLiteral("Se&ttings")), &QAction::triggered, this, &MainWindow::openSettings);
 
-    QMenu* script = addMenu(nullptr, "Script", QStringLiteral("Script"));
-    connect(addEntry(script, "begin", QStringLiteral("Compile Scripts"), Qt::SHIFT | Qt::Key_F1), &QAction::triggered,
+    QMenu* script = addMenu(nullptr, "Script", QStringLiteral("&Script"));
+    connect(addEntry(script, "begin", QStringLiteral("&Compile Scripts"), Qt::SHIFT | Qt::Key_F1), &QAction::triggered,
             this, &MainWindow::compileScripts);
-    connect(addEntry(script, "ctoo", QStringLiteral("Compile Scripts to...")), &QAction::triggered, compileToPanel_,
+    connect(addEntry(script, "ctoo", QStringLiteral("Compile Scripts &to...")), &QAction::triggered, compileToPanel_,
             [this] {
                 compileToPanel_->show();
                 compileToPanel_->raise();
             });
-    connect(addEntry(script, "Restore", QStringLiteral("Restore Default Files"), Qt::SHIFT | Qt::Key_F2),
+    connect(addEntry(script, "Restore", QStringLiteral("&Restore Default Files"), Qt::SHIFT | Qt::Key_F2),
             &QAction::triggered, this, &MainWindow::restoreDefaultFiles);
-    QAction* check = addEntry(script, "check", QStringLiteral("Check Script"), Qt::Key_F7);
+    QAction* check = addEntry(script, "check", QStringLiteral("C&heck Script"), Qt::Key_F7);
     connect(check, &QAction::triggered, checks_, &ScriptChecks::checkScript);
-    QAction* build = addEntry(script, "build", QStringLiteral("Build DAT Files"), Qt::Key_F8);
+    QAction* build = addEntry(script, "build", QStringLiteral("&Build DAT Files"), Qt::Key_F8);
     connect(build, &QAction::triggered, checks_, &ScriptChecks::buildDatFiles);
     // From whichever window of the program has the focus.
     for (QAction* everywhere : {check, build}) {
@@ -155,23 +157,55 @@ void MainWindow::buildMenus()
         addAction(everywhere);
     }
 
-    QMenu* features = addMenu(nullptr, "features", QStringLiteral("Features"));
-    QAction* toolBoxEntry = addEntry(features, "commontools", QStringLiteral("Tool Box"), Qt::SHIFT | Qt::Key_F3);
+    QMenu* features = addMenu(nullptr, "features", QStringLiteral("Fe&atures"));
+    QAction* toolBoxEntry = addEntry(features, "commontools", QStringLiteral("&Tool Box"), Qt::SHIFT | Qt::Key_F3);
     toolBoxEntry->setCheckable(true);
     connect(toolBoxEntry, &QAction::triggered, this, &MainWindow::toggleToolBox);
-    addEntry(features, "wizard", QStringLiteral("Script Wizard"))->setEnabled(false);
-    QMenu* run = addMenu(features, "run", QStringLiteral("Run"));
-    addEntry(run, "tr4", QStringLiteral("Tomb Raider IV"))->setEnabled(false);
-    connect(addEntry(run, "easy", QStringLiteral("Easylife"), Qt::Key_F4), &QAction::triggered, this,
+    addEntry(features, "wizard", QStringLiteral("Script &Wizard"))->setEnabled(false);
+    QMenu* run = addMenu(features, "run", QStringLiteral("&Run"));
+    addEntry(run, "tr4", QStringLiteral("Tomb &Raider IV"))->setEnabled(false);
+    connect(addEntry(run, "easy", QStringLiteral("&Easylife"), Qt::Key_F4), &QAction::triggered, this,
             &MainWindow::runEasylife);
 
-    QMenu* help = addMenu(nullptr, "help", QStringLiteral("Help"));
+    QMenu* help = addMenu(nullptr, "help", QStringLiteral("&Help"));
     // Ctrl+A: a focused text box takes it as Select All first.
-    connect(addEntry(help, "about", QStringLiteral("About"), Qt::CTRL | Qt::Key_A), &QAction::triggered, this,
+    connect(addEntry(help, "about", QStringLiteral("&About"), Qt::CTRL | Qt::Key_A), &QAction::triggered, this,
             [this] { openSingleWindow(about_, nullptr, this); });
-    connect(addEntry(help, "readme", QStringLiteral("Readme"), Qt::CTRL | Qt::Key_R), &QAction::triggered, this,
+    connect(addEntry(help, "readme", QStringLiteral("&Readme"), Qt::CTRL | Qt::Key_R), &QAction::triggered, this,
             [this] { openSingleWindow(readme_, nullptr, this); });
-    addEntry(help, "addon", QStringLiteral("Run Add-on"))->setEnabled(false);
+    addEntry(help, "addon", QStringLiteral("Run A&dd-on"))->setEnabled(false);
+
+    // F10 and Alt alone open the menu bar, as on Windows, whatever the style does.
+    auto* openMenuBar = new QAction(this);
+    openMenuBar->setObjectName(QStringLiteral("menuKey"));
+    openMenuBar->setShortcut(Qt::Key_F10);
+    addAction(openMenuBar);
+    connect(openMenuBar, &QAction::triggered, this, &MainWindow::openFirstMenu);
+    if (!style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, menuBar()))
+        qApp->installEventFilter(this);
+}
+
+void MainWindow::openFirstMenu()
+{
+    if (!menuBar()->actions().isEmpty())
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Alt pressed and let go with no key between, while this window is the active one.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool alt = key->key() == Qt::Key_Alt && !key->isAutoRepeat();
+        if (event->type() == QEvent::KeyPress)
+            altAlone_ = alt && isActiveWindow();
+        else if (alt && altAlone_ && isActiveWindow()) {
+            altAlone_ = false;
+            openFirstMenu();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::compileScripts()

@@ -60,8 +60,12 @@ Q_SIGNALS:
     /// dialog opens for that slot.
     void slotButtonClicked(int slot);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildMenus();
+    void openFirstMenu();
     void showProblemCount();
     QMenu* addMenu(QMenu* into, const char* name, const QString& caption);
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
@@ -93,6 +97,7 @@ private:
     LiveCheck* live_ = nullptr;
     ScriptChecks* checks_ = nullptr;
     QToolButton* problemCount_ = nullptr;
+    bool altAlone_ = false;  // Alt is down and no other key came since
     QPointer<AboutWindow> about_;
     QPointer<ReadmeWindow> readme_;
 };
