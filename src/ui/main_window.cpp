@@ -47,8 +47,8 @@ void reportFailure(QWidget* parent, const FileError& error, const QString& conse
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), project_(ProjectState::withDefaults()), scriptPacks_(new ScriptPacks(project_, this)),
-      easylife_(new EasylifeRunner(this)), live_(new LiveCheck(project_, this)),
+    : QMainWindow(parent), project_(ProjectState::withDefaults()), live_(new LiveCheck(project_, this)),
+      scriptPacks_(new ScriptPacks(project_, *live_, this)), easylife_(new EasylifeRunner(this)),
       checks_(new ScriptChecks(
           project_, this, [this](const FieldRef& field, int value) { showField(field, value); }, *live_))
 {

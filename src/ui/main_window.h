@@ -82,6 +82,7 @@ private:
     void quit();
 
     ProjectState project_;
+    LiveCheck* live_ = nullptr;  // before the windows that follow it
     LevelRows* rows_ = nullptr;
     CompileToPanel* compileToPanel_ = nullptr;
     QAction* gamePropertiesEntry_ = nullptr;  // the entries the tool box triggers
@@ -94,7 +95,6 @@ private:
     QPointer<LoadScriptDialog> loadScript_;
     ScriptPacks* scriptPacks_ = nullptr;
     EasylifeRunner* easylife_ = nullptr;
-    LiveCheck* live_ = nullptr;
     ScriptChecks* checks_ = nullptr;
     QToolButton* problemCount_ = nullptr;
     bool altAlone_ = false;  // Alt is down and no other key came since

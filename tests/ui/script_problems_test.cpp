@@ -4,6 +4,8 @@
 #include "script/script_writer.h"
 #include "support/main_window_test.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -202,6 +204,30 @@ TEST_F(ScriptProblemsTest, AnOpenWindowFollowsTheProjectErrorsFirstAndTheStatusB
     window.project().security = "0";
     ASSERT_TRUE(QTest::qWaitFor([&] { return count->text() == QStringLiteral("1 warning"); }));
     EXPECT_EQ(rows().size(), 1);
+}
+
+TEST_F(ScriptProblemsTest, ThePackEditorUnderlinesWhatIsTypedAndCompletesItemNames)
+{
+    keyOnMain(Qt::Key_F7);
+    auto* pack = child<QPlainTextEdit>(open("Label9", "Form4"), "Text1");  // Angkor Pack: one line
+    pack->setFocus();
+    pack->moveCursor(QTextCursor::End);
+    QTest::keyClicks(pack, QStringLiteral("Kee=\t1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pack->extraSelections().size() == 1 && rows().size() == 1; }));
+    EXPECT_EQ(pack->extraSelections().value(0).cursor.selectedText(), QStringLiteral("Kee=\t1"));
+    EXPECT_EQ(rows().value(0), QStringLiteral("Error|Script.txt:178|Angkor Pack (Text16), line 2"));
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(pack, Qt::Key_Backspace);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pack->extraSelections().isEmpty() && rows().isEmpty(); }));
+
+    QTest::keyClicks(pack, QStringLiteral("Puzzle=\t2,gol"));
+    const auto* completer = opened("Form4")->findChild<QCompleter*>();
+    ASSERT_TRUE(completer->popup()->isVisible());
+    EXPECT_EQ(completer->currentCompletion(), QStringLiteral("Golden Skull"));
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    EXPECT_TRUE(pack->toPlainText().endsWith(QStringLiteral("\nPuzzle=\t2,Golden Skull")));
+    QTest::keyClick(pack, Qt::Key_Tab, Qt::ControlModifier);  // Tab alone types a tab
+    EXPECT_EQ(opened("Form4")->focusWidget(), child(opened("Form4"), "Command1"));
 }
 
 }  // namespace
