@@ -19,9 +19,11 @@
 #include "ui/script_checks.h"
 #include "ui/script_pack_editor.h"
 #include "ui/script_packs.h"
+#include "ui/script_preview.h"
 #include "ui/settings_dialog.h"
 #include "ui/single_window.h"
 #include "ui/tool_box.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -151,8 +153,12 @@ void MainWindow::buildMenus()
     connect(check, &QAction::triggered, checks_, &ScriptChecks::checkScript);
     QAction* build = addEntry(script, "build", QStringLiteral("&Build DAT Files"), Qt::Key_F8);
     connect(build, &QAction::triggered, checks_, &ScriptChecks::buildDatFiles);
+    QAction* play = addEntry(script, "play", QStringLiteral("Build and P&lay"), Qt::Key_F9);
+    connect(play, &QAction::triggered, checks_, &ScriptChecks::buildAndPlay);
+    connect(addEntry(script, "preview", QStringLiteral("&Preview Script Files")), &QAction::triggered, this,
+            &MainWindow::openPreview);
     // From whichever window of the program has the focus.
-    for (QAction* everywhere : {check, build}) {
+    for (QAction* everywhere : {check, build, play}) {
         everywhere->setShortcutContext(Qt::ApplicationShortcut);
         addAction(everywhere);
     }
@@ -248,6 +254,18 @@ void MainWindow::toggleToolBox(bool show)
     connect(toolBox_, &ToolBox::scriptPacksRequested, scriptPacksEntry_, &QAction::trigger);
     connect(toolBox_, &ToolBox::restoreRequested, this, &MainWindow::restoreDefaultFiles);
     connect(toolBox_, &ToolBox::runEasylifeRequested, this, &MainWindow::runEasylife);
+}
+
+void MainWindow::openPreview()
+{
+    bool created = false;
+    openSingleWindow(
+        preview_, &created, std::as_const(project_), *live_,
+        [this](const FieldRef& field, int value) { showField(field, value); }, this);
+    if (created)
+        placeBesideMainWindow(preview_, this);
+    else
+        preview_->refresh();  // the script folder's files may have changed
 }
 
 void MainWindow::openSettings() { openSingleWindow(settings_, nullptr, project_, this)->fillFromProject(); }

@@ -24,6 +24,7 @@ class ReadmeWindow;
 class SaveAsDialog;
 class ScriptChecks;
 class ScriptPacks;
+class ScriptPreview;
 class SettingsDialog;
 class ToolBox;
 
@@ -75,6 +76,7 @@ private:
     void runEasylife();
     void toggleToolBox(bool show);
     void openSettings();
+    void openPreview();
     void openLevelProperties(int slot);
     void openGameProperties();
     void openSaveAs();
@@ -98,6 +100,7 @@ private:
     ScriptChecks* checks_ = nullptr;
     QToolButton* problemCount_ = nullptr;
     bool altAlone_ = false;  // Alt is down and no other key came since
+    QPointer<ScriptPreview> preview_;
     QPointer<AboutWindow> about_;
     QPointer<ReadmeWindow> readme_;
 };

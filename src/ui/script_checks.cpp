@@ -1,15 +1,18 @@
 #include "ui/script_checks.h"
 
+#include "desktop/program_start.h"
 #include "desktop/text_conversion.h"
 #include "model/project_state.h"
 #include "pipeline/game_build.h"
 #include "pipeline/game_install.h"
+#include "platform/host_path.h"
 #include "ui/live_check.h"
 #include "ui/message_box.h"
 #include "ui/single_window.h"
 #include "ui/window_placement.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 namespace orvanta::ui {
@@ -75,14 +78,35 @@ void ScriptChecks::checkScript()
     list(std::move(problems), heading, true);
 }
 
-void ScriptChecks::buildDatFiles()
+void ScriptChecks::buildDatFiles() { buildAndInstall(true); }
+
+void ScriptChecks::buildAndPlay()
+{
+    const std::string package = packageFolderText(project_.scriptFolder);
+    std::error_code ignored;
+    if (package.empty() ||
+        !std::filesystem::is_regular_file(resolveInAnyCase(hostPath(package), kGameProgram), ignored)) {
+        showMessage(mainWindow_, QStringLiteral("The package folder ") + quotedFolder(package) +
+                                     QStringLiteral(" (the folder above the script folder) holds no ") +
+                                     QString::fromLatin1(kGameProgram) +
+                                     QStringLiteral(": nothing was built and the game was not started."));
+        return;
+    }
+    if (!buildAndInstall(false))
+        return;
+    if (const auto error = startProgramDetached(joinPathText(package, kGameProgram)))
+        showMessage(mainWindow_, QStringLiteral("The DAT files were built and copied to ") + quotedFolder(package) +
+                                     QStringLiteral(", but the game did not start.\n\n") + *error);
+}
+
+bool ScriptChecks::buildAndInstall(bool tellSuccess)
 {
     GameBuild build = buildGameFiles(project_, packageFileCheck(project_.scriptFolder));
     if (hasErrors(build.problems)) {
         const QString heading = QStringLiteral("The DAT files were not built and nothing was written: ") +
                                 problemCountText(build.problems) + u'.' + kHowToOpen;
         list(std::move(build.problems), heading, true);
-        return;
+        return false;
     }
     const GameInstall install = installGameFiles(build.files, project_.scriptFolder);
     const QString written = QStringLiteral("Script.txt, English.txt, SCRIPT.DAT and ENGLISH.DAT were written to ") +
@@ -93,19 +117,22 @@ void ScriptChecks::buildDatFiles()
                                                                    "game reads them.")
                                         : QStringLiteral("The DAT files were not built: nothing was written.");
         showMessage(mainWindow_, consequence + QStringLiteral("\n\n") + fromUtf8Text(install.error->message));
-        return;
+        return false;
     }
     const bool warned = !build.problems.empty();
     const QString heading = warned ? QStringLiteral("The DAT files were built, with ") +
                                          problemCountText(build.problems) + u'.' + kHowToOpen
                                    : QStringLiteral("No problems: the DAT files were built.");
     list(std::move(build.problems), heading, warned);
+    if (!tellSuccess)
+        return !install.gameFolder.empty();
     showMessage(mainWindow_,
                 install.gameFolder.empty()
                     ? written + QStringLiteral(". The folder above it holds no ") + QString::fromLatin1(kGameProgram) +
                           QStringLiteral(", so they were not copied for the game.")
                     : written + QStringLiteral(", and the DAT files were copied to ") +
                           quotedFolder(install.gameFolder) + QStringLiteral(", where the game reads them."));
+    return !install.gameFolder.empty();
 }
 
 bool ScriptChecks::compileMayGoOn()

@@ -34,6 +34,10 @@ public:
     /// script folder, all or none, and copies the DATs where the game reads
     /// them; with errors it writes nothing and lists them.
     void buildDatFiles();
+    /// Builds and copies the DAT files as buildDatFiles does, then starts the
+    /// game's program from the package folder; starts nothing when that
+    /// folder holds no game program or the build fails.
+    void buildAndPlay();
     /// Whether Compile Scripts goes on: yes without errors; with errors, the
     /// user chooses between compiling anyway and seeing the problems.
     bool compileMayGoOn();
@@ -43,6 +47,9 @@ public:
 
 private:
     void followLiveCheck();
+    /// buildDatFiles, saying so at the end when `tellSuccess`; whether the
+    /// DATs now stand beside the game's program.
+    bool buildAndInstall(bool tellSuccess);
     /// Fills the problems window, opening it when asked or when it is open.
     void list(std::vector<ProjectProblem> problems, const QString& heading, bool open);
 

@@ -3,6 +3,7 @@
 #include "pipeline/game_build.h"
 #include "script/script_writer.h"
 #include "support/main_window_test.h"
+#include "ui/block_text_edit.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -228,6 +229,34 @@ TEST_F(ScriptProblemsTest, ThePackEditorUnderlinesWhatIsTypedAndCompletesItemNam
     EXPECT_TRUE(pack->toPlainText().endsWith(QStringLiteral("\nPuzzle=\t2,Golden Skull")));
     QTest::keyClick(pack, Qt::Key_Tab, Qt::ControlModifier);  // Tab alone types a tab
     EXPECT_EQ(opened("Form4")->focusWidget(), child(opened("Form4"), "Command1"));
+}
+
+TEST_F(ScriptProblemsTest, ThePreviewIsWhatCompileWritesWithTheFolderDiffAndBuildAndPlayStartsTheGame)
+{
+    const std::string written = compile();
+    QWidget* preview = open("preview", "Form15");
+    EXPECT_EQ(child<QPlainTextEdit>(preview, "Text1")->toPlainText(), ui::toEditorText(written));
+    EXPECT_EQ(child<QPlainTextEdit>(preview, "Diff1")->toPlainText(),
+              QStringLiteral("The same as the file in the script folder."));
+    std::string byHand = written;
+    byHand.replace(byHand.find("Name=\t\tAngkor Wat"), 18, "Name=\t\tAngkor Vat");
+    writeBytes(scriptFolder() / "Script.txt", byHand);
+    entry("preview")->trigger();
+    EXPECT_TRUE(child<QPlainTextEdit>(preview, "Diff1")
+                    ->toPlainText()
+                    .contains(QStringLiteral("\n-Name=\t\tAngkor Vat\n+Name=\t\tAngkor Wat\n")));
+
+    // Build and Play: refused without the game's program, else the DATs beside it and the game started.
+    std::filesystem::remove(compilerRecord());
+    keyOnMain(Qt::Key_F9);
+    EXPECT_TRUE(messages.value(messages.size() - 1)
+                    .endsWith(QStringLiteral("holds no tomb4.exe: nothing was built and the game was not started.")));
+    writeBytes(package() / "tomb4.exe", "MZ");
+    keyOnMain(Qt::Key_F9);
+    ASSERT_TRUE(waitForRecord(compilerRecord()));
+    EXPECT_TRUE(readBytes(compilerRecord()).starts_with("1\n")) << "wine and the game's path";
+    EXPECT_TRUE(readBytes(compilerRecord()).ends_with("tomb4.exe\n"));
+    EXPECT_EQ(readBytes(package() / "SCRIPT.DAT"), buildGameFiles(window.project()).files.scriptDat);
 }
 
 }  // namespace
