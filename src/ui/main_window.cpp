@@ -27,15 +27,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace orvanta::ui {
 namespace {
@@ -89,9 +93,17 @@ MainWindow::MainWindow(QWidget* parent)
     buildMenus();
     connect(problemCount_, &QToolButton::clicked, action(QStringLiteral("check")), &QAction::trigger);
     compileToPanel_->setTarget(QDir::currentPath());
+    savedProject_ = project_;
+    // Every edit comes from a key or a click in one of the program's windows.
+    qApp->installEventFilter(this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The dialogs go after this window's members: none may reach them then.
+    if (saveAs_ != nullptr)
+        saveAs_->disconnect(this);
+}
 
 void MainWindow::showProblemCount()
 {
@@ -187,8 +199,7 @@ void MainWindow::buildMenus()
     openMenuBar->setShortcut(Qt::Key_F10);
     addAction(openMenuBar);
     connect(openMenuBar, &QAction::triggered, this, &MainWindow::openFirstMenu);
-    if (!style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, menuBar()))
-        qApp->installEventFilter(this);
+    altOpensMenuBar_ = !style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, menuBar());
 }
 
 void MainWindow::openFirstMenu()
@@ -197,21 +208,18 @@ void MainWindow::openFirstMenu()
         menuBar()->setActiveAction(menuBar()->actions().constFirst());
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::isAltAloneRelease(const QEvent* event)
 {
     // Alt pressed and let go with no key between, while this window is the active one.
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool alt = key->key() == Qt::Key_Alt && !key->isAutoRepeat();
-        if (event->type() == QEvent::KeyPress)
-            altAlone_ = alt && isActiveWindow();
-        else if (alt && altAlone_ && isActiveWindow()) {
-            altAlone_ = false;
-            openFirstMenu();
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const bool alt = key->key() == Qt::Key_Alt && !key->isAutoRepeat();
+    if (event->type() == QEvent::KeyPress) {
+        altAlone_ = alt && isActiveWindow();
+        return false;
     }
-    return QMainWindow::eventFilter(watched, event);
+    return alt && std::exchange(altAlone_, false) && isActiveWindow();
 }
 
 void MainWindow::compileScripts()
@@ -227,7 +235,15 @@ void MainWindow::compileScripts()
 
 void MainWindow::restoreDefaultFiles()
 {
-    if (const auto error = restoreStockFiles(project_.scriptFolder))
+    const FileLocation folder = FileLocation::fromPathText(project_.scriptFolder);
+    if (restoringReplacesOtherText(folder) &&
+        !askQuestion(this,
+                     QStringLiteral("Script.txt and English.txt in %1 differ from the stock files. "
+                                    "Replace both with the stock files?")
+                         .arg(fromUtf8Text(folder.shown())),
+                     QStringLiteral("Yes"), QStringLiteral("No")))
+        return;
+    if (const auto error = restoreStockFiles(folder))
         reportFailure(this, *error, QStringLiteral("The default script files were not restored."));
 }
 
@@ -278,14 +294,92 @@ void MainWindow::openLevelProperties(int slot)
 
 void MainWindow::openGameProperties() { openSingleWindow(gameProperties_, nullptr, project_, this); }
 
-void MainWindow::openSaveAs() { openSingleWindow(saveAs_, nullptr, std::as_const(project_), this); }
+void MainWindow::openSaveAs()
+{
+    bool created = false;
+    openSingleWindow(saveAs_, &created, std::as_const(project_), this);
+    if (!created)
+        return;
+    connect(saveAs_, &SaveAsDialog::projectSaved, this, [this](const QString& hostPath) {
+        takeAsSaved(hostPath);
+        if (const std::function<void()> next = std::exchange(afterSave_, {}))
+            next();
+    });
+    connect(saveAs_, &QObject::destroyed, this, [this] { afterSave_ = {}; });  // closed without saving
+}
 
 void MainWindow::openLoadScript()
 {
     bool created = false;
     openSingleWindow(loadScript_, &created, project_, this);
-    if (created)
-        connect(loadScript_, &LoadScriptDialog::projectLoaded, this, &MainWindow::refreshRowsFromProject);
+    if (!created)
+        return;
+    // Asked at "Ok": the project may change while the dialog is open.
+    loadScript_->setReplaceCheck([this] { return mayDiscardUnsavedWork(); });
+    connect(loadScript_, &LoadScriptDialog::projectLoaded, this, [this](const QString& hostPath) {
+        refreshRowsFromProject();
+        takeAsSaved(hostPath);
+    });
+}
+
+bool MainWindow::hasUnsavedChanges() const
+{
+    ProjectState held = project_;
+    held.compileToFolder = savedProject_.compileToFolder;  // a working field of this window, never saved
+    return !(held == savedProject_);
+}
+
+bool MainWindow::mayDiscardUnsavedWork(std::function<void()> afterSave)
+{
+    if (!hasUnsavedChanges())
+        return true;
+    const QStringList choices{QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")};
+    switch (askChoice(this, QStringLiteral("Save changes to the project?"), choices)) {
+    case 0:
+        openSaveAs();
+        afterSave_ = std::move(afterSave);
+        return false;
+    case 1: return true;
+    default: return false;
+    }
+}
+
+void MainWindow::takeAsSaved(const QString& hostPath)
+{
+    savedProject_ = project_;
+    projectFileName_ = QFileInfo(hostPath).fileName();
+    showProjectState();
+}
+
+void MainWindow::showProjectState()
+{
+    titleRefreshPending_ = false;
+    QString title = QStringLiteral("Orvanta 3.0");
+    if (!projectFileName_.isEmpty())
+        title.prepend(projectFileName_ + QStringLiteral(" - "));
+    if (hasUnsavedChanges())
+        title.prepend(u'*');
+    setWindowTitle(title);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::InputMethod:
+    case QEvent::Drop:
+        // Once the key or click has done its work.
+        if (!std::exchange(titleRefreshPending_, true))
+            QTimer::singleShot(0, this, &MainWindow::showProjectState);
+        break;
+    default: break;
+    }
+    if (altOpensMenuBar_ && isAltAloneRelease(event)) {
+        openFirstMenu();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showField(const FieldRef& ref, int value)
@@ -319,10 +413,18 @@ void MainWindow::showField(const FieldRef& ref, int value)
     selectControl(holder, controlShowing(field), ref.line, value);
 }
 
-void MainWindow::quit()
+void MainWindow::quit() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Ends the run at once: nothing is asked and nothing is saved.
-    QApplication::closeAllWindows();
+    // "Quit", Ctrl+X and the close box end the run, closing every window,
+    // once nothing unsaved is lost by it.
+    if (!mayDiscardUnsavedWork([this] { close(); })) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QApplication::closeAllWindows();  // passes over this window, which is closing
     QCoreApplication::quit();
 }
 

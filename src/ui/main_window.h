@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -56,17 +57,31 @@ public:
     /// for a line, scrolled to its value `value` (-1: its start).
     void showField(const FieldRef& field, int value = -1);
 
+    /// Whether the project differs from the one last saved or loaded (or, before
+    /// that, from the one the run started with).
+    bool hasUnsavedChanges() const;
+
+    /// Asks before a command throws the project away (quitting, loading,
+    /// importing): true when there is nothing unsaved or the user chose
+    /// "Discard", and the command may go on. "Save" opens Save As and gives
+    /// false; once that file is written, `afterSave` (if any) runs, so the
+    /// command can go on then. "Cancel" gives false.
+    bool mayDiscardUnsavedWork(std::function<void()> afterSave = {});
+
 Q_SIGNALS:
     /// The slot button of slot 1..12 was clicked; the level properties
     /// dialog opens for that slot.
     void slotButtonClicked(int slot);
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void openFirstMenu();
+    /// Whether the event lets go of an Alt pressed alone in this window (and notes its press).
+    bool isAltAloneRelease(const QEvent* event);
     void showProblemCount();
     QMenu* addMenu(QMenu* into, const char* name, const QString& caption);
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
@@ -82,9 +97,17 @@ private:
     void openSaveAs();
     void openLoadScript();
     void quit();
+    /// The title names the file last saved or loaded and marks unsaved changes.
+    void showProjectState();
+    /// The project as it is now was written to, or read from, that file.
+    void takeAsSaved(const QString& hostPath);
 
     ProjectState project_;
-    LiveCheck* live_ = nullptr;  // before the windows that follow it
+    LiveCheck* live_ = nullptr;        // before the windows that follow it
+    ProjectState savedProject_;        // as last saved or loaded
+    QString projectFileName_;          // of the file last saved or loaded
+    std::function<void()> afterSave_;  // what waits for the Save As that a question opened
+    bool titleRefreshPending_ = false;
     LevelRows* rows_ = nullptr;
     CompileToPanel* compileToPanel_ = nullptr;
     QAction* gamePropertiesEntry_ = nullptr;  // the entries the tool box triggers
@@ -99,7 +122,8 @@ private:
     EasylifeRunner* easylife_ = nullptr;
     ScriptChecks* checks_ = nullptr;
     QToolButton* problemCount_ = nullptr;
-    bool altAlone_ = false;  // Alt is down and no other key came since
+    bool altOpensMenuBar_ = false;  // where the style leaves Alt alone to the application
+    bool altAlone_ = false;         // Alt is down and no other key came since
     QPointer<ScriptPreview> preview_;
     QPointer<AboutWindow> about_;
     QPointer<ReadmeWindow> readme_;
