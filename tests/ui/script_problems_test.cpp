@@ -284,6 +284,8 @@ TEST_F(ScriptProblemsTest, ThePreviewIsWhatCompileWritesWithTheFolderDiffAndBuil
     const std::string written = compile();
     QWidget* preview = open("preview", "Form15");
     EXPECT_EQ(child<QPlainTextEdit>(preview, "Text1")->toPlainText(), ui::toEditorText(written));
+    EXPECT_EQ(child<QPlainTextEdit>(preview, "Text2")->toPlainText(),
+              ui::toEditorText(readBytes(scriptFolder() / "English.txt")));
     EXPECT_EQ(child<QPlainTextEdit>(preview, "Diff1")->toPlainText(),
               QStringLiteral("The same as the file in the script folder."));
     std::string byHand = written;
