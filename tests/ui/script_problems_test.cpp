@@ -249,6 +249,8 @@ TEST_F(ScriptProblemsTest, AnOpenWindowFollowsTheProjectErrorsFirstAndTheStatusB
     EXPECT_EQ(count->text(), QStringLiteral("1 error and 1 warning"));
     list()->sortByColumn(1, Qt::DescendingOrder);  // by place, line 170 above line 47
     EXPECT_EQ(rows().value(0).left(7), QStringLiteral("Warning"));
+    list()->sortByColumn(0, Qt::AscendingOrder);  // by kind: errors first again
+    EXPECT_EQ(rows().value(0).left(5), QStringLiteral("Error"));
 
     window.project().security = "0";
     ASSERT_TRUE(QTest::qWaitFor([&] { return count->text() == QStringLiteral("1 warning"); }));
