@@ -297,6 +297,16 @@ TEST_F(ScriptProblemsTest, ThePreviewIsWhatCompileWritesWithTheFolderDiffAndBuil
     EXPECT_TRUE(child<QPlainTextEdit>(preview, "Diff1")
                     ->toPlainText()
                     .contains(QStringLiteral("\n-Name=\t\tAngkor Vat\n+Name=\t\tAngkor Wat\n")));
+    // A double click on a line opens its field, and the preview follows the edit made there.
+    auto* text = child<QPlainTextEdit>(preview, "Text1");
+    text->setTextCursor(text->document()->find(QStringLiteral("Name=\t\tAngkor Wat")));
+    QTest::mouseDClick(text->viewport(), Qt::LeftButton, {}, text->cursorRect().center());
+    EXPECT_EQ(window.focusWidget(), nameBox(9));
+    retype(nameBox(9), QStringLiteral("Angkor Vat"));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return child<QPlainTextEdit>(preview, "Diff1")->toPlainText() ==
+               QStringLiteral("The same as the file in the script folder.");
+    }));
 
     // Build and Play: refused without the game's program, else the DATs beside it and the game started.
     std::filesystem::remove(compilerRecord());
