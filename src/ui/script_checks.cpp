@@ -101,9 +101,11 @@ void ScriptChecks::buildAndPlay()
 
 bool ScriptChecks::buildAndInstall(bool tellSuccess)
 {
+    // Build and Play says why the game did not start.
+    const QString notStarted = tellSuccess ? QString() : QStringLiteral("The game was not started. ");
     GameBuild build = buildGameFiles(project_, packageFileCheck(project_.scriptFolder));
     if (hasErrors(build.problems)) {
-        const QString heading = QStringLiteral("The DAT files were not built and nothing was written: ") +
+        const QString heading = notStarted + QStringLiteral("The DAT files were not built and nothing was written: ") +
                                 problemCountText(build.problems) + u'.' + kHowToOpen;
         list(std::move(build.problems), heading, true);
         return false;
@@ -116,7 +118,8 @@ bool ScriptChecks::buildAndInstall(bool tellSuccess)
                                         ? written + QStringLiteral(", but the DAT files were not copied where the "
                                                                    "game reads them.")
                                         : QStringLiteral("The DAT files were not built: nothing was written.");
-        showMessage(mainWindow_, consequence + QStringLiteral("\n\n") + fromUtf8Text(install.error->message));
+        showMessage(mainWindow_,
+                    notStarted + consequence + QStringLiteral("\n\n") + fromUtf8Text(install.error->message));
         return false;
     }
     const bool warned = !build.problems.empty();

@@ -314,6 +314,10 @@ TEST_F(ScriptProblemsTest, ThePreviewIsWhatCompileWritesWithTheFolderDiffAndBuil
     EXPECT_TRUE(messages.value(messages.size() - 1)
                     .endsWith(QStringLiteral("holds no tomb4.exe: nothing was built and the game was not started.")));
     writeBytes(package() / "tomb4.exe", "MZ");
+    const std::string security = std::exchange(window.project().security, "-1");
+    keyOnMain(Qt::Key_F9);
+    EXPECT_TRUE(heading().startsWith(QStringLiteral("The game was not started. The DAT files were not built")));
+    window.project().security = security;
     keyOnMain(Qt::Key_F9);
     ASSERT_TRUE(waitForRecord(compilerRecord()));
     EXPECT_TRUE(readBytes(compilerRecord()).starts_with("1\n")) << "wine and the game's path";
