@@ -290,7 +290,7 @@ DatBuild buildDats(const SourceFile& script, const LanguageSource& languages)
     ProblemSink problems;
     const ProblemReporter report(problems, script);
     ScriptReader reader(report);
-    reader.read(script.bytes);
+    reader.read(withoutByteOrderMark(script.bytes));
     const ScriptHeader& header = reader.header;
     result.pcLevelExtension = header.extensions[1].level;
     if (header.extensions[1].level.empty())

@@ -100,7 +100,7 @@ LanguageStrings readLanguageFile(const SourceFile& file, ProblemSink& problems)
     LanguageStrings strings;
     std::optional<LanguageStrings::Group> group;
     bool sectionProblem = false;  // one problem for the lines of an unknown section
-    forEachSourceLine(file.bytes, [&](const SourceLine& line) {
+    forEachSourceLine(withoutByteOrderMark(file.bytes), [&](const SourceLine& line) {
         if (const auto section = sectionName(line.text)) {
             group = groupOf(*section);
             sectionProblem = !group;

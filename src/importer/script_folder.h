@@ -1,0 +1,37 @@
+#pragma once
+
+#include "importer/source_import.h"
+#include "platform/file_error.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace orvanta {
+
+/// A source file read from disk: the name it is known by, its bytes, its path.
+struct ReadFile {
+    std::string name;
+    std::string bytes;
+    std::filesystem::path path;
+    std::string listedAs;  ///< a language file: the name [Language] gives it
+};
+
+/// A Script.txt and the language files its [Language] section lists, read
+/// from the folder that holds it, each found in any letter case.
+struct ScriptFolder {
+    ReadFile script;
+    std::vector<ReadFile> languages;      ///< in priority order, those that exist
+    std::vector<ListedLanguage> missing;  ///< listed, but not in the folder
+};
+
+/// Reads a Script.txt given by its path, or found in a folder in any letter case.
+FileOutcome<ScriptFolder> readScriptFolder(const std::filesystem::path& scriptOrFolder);
+
+/// The script and the language file it lists first, when the folder holds it.
+GameSources gameSources(const ScriptFolder& folder);
+
+/// A file of `name` in `folder`, in any letter case, when it exists.
+std::optional<std::filesystem::path> fileInFolder(const std::filesystem::path& folder, std::string_view name);
+
+}  // namespace orvanta
