@@ -63,8 +63,8 @@ constexpr const char* kUsage = R"(Usage:
   orvanta-cli --help | --version
 
 Every command starts from the built-in defaults. --load, given once at most,
-reads a project file as the desktop program's Load does (packs and inventory
-items stay at their defaults). A SETTING sets a field by the name of its
+reads a project file as the desktop program's Load does (every field the
+file keeps, packs and inventory items included). A SETTING sets a field by the name of its
 control, taking VALUE's bytes as they are:
   --set NAME=VALUE       NAME=@PATH takes the exact bytes of the file PATH
   --set-text NAME=VALUE  VALUE as it is, even when it starts with "@"

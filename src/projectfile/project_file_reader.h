@@ -17,14 +17,18 @@ enum class LoadStatus {
 struct LoadResult {
     LoadStatus status = LoadStatus::Failed;
     std::string message;  ///< for Failed: one line of UTF-8 naming the path and the reason
+    std::string note;     ///< for Loaded: what of the file stayed unread, in UTF-8, or empty
 };
 
 /// Reads a project file's bytes into the project: level names, WAD names,
-/// audio tracks, legends, switches, time-out, security value, level data
-/// strings and the two paths. Script packs, the inventory items list, the
-/// script header and camera labels stay as they are. Nothing is changed
-/// unless the whole file could be read.
+/// audio tracks, legends, script packs, the inventory items list, switches,
+/// time-out, security value, level data strings (and from them the camera
+/// labels), the two paths and, where the file holds it, the Header Pack.
+/// Nothing is changed unless the whole file could be read.
 LoadResult readProjectText(std::string_view bytes, ProjectState& project);
+
+/// Whether a file's bytes begin with the magic line of a project file.
+bool isProjectFileText(std::string_view bytes);
 
 /// Reads the project file at a location; see readProjectText.
 LoadResult loadProjectFile(const FileLocation& file, ProjectState& project);

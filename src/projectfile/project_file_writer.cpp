@@ -34,6 +34,9 @@ std::string projectFileText(const ProjectState& project)
     appendLine(out, projectfile::kBreaker);
     appendLine(out, project.scriptFolder);
     appendLine(out, project.easylifeLocation);
+    appendLine(out, projectfile::kHeaderPack);
+    appendLine(out, project.scriptHeader);
+    appendLine(out, projectfile::kHeaderPackEnd);
     return out;
 }
 

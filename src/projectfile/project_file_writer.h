@@ -13,7 +13,8 @@ namespace orvanta {
 /// The bytes of the project file: the magic line; level names, WAD names and
 /// audio tracks in slot order; the legends; the eleven level packs each closed
 /// by "**BREAKER**"; the inventory list closed by "**SWITCHES**"; switches,
-/// time-out, security value, level data strings, "**BREAKER**" and the paths.
+/// time-out, security value, level data strings, "**BREAKER**" and the paths;
+/// then "**HEADER PACK**", the Header Pack and "**HEADER PACK END**".
 std::string projectFileText(const ProjectState& project);
 
 /// Writes the project file at a location, replacing an existing file whole.

@@ -7,6 +7,8 @@
 #include "script/script_writer.h"
 
 #include <array>
+#include <filesystem>
+#include <string>
 
 namespace orvanta {
 namespace {
@@ -32,13 +34,39 @@ std::optional<FileError> writeScriptFiles(const ProjectState& project, std::stri
     return writeScriptFiles(project, FileLocation::fromPathText(folderText));
 }
 
+namespace {
+
+/// The stock files as restoring writes them: each text, then CR LF.
+std::array<std::string, 2> stockFileTexts()
+{
+    std::array<std::string, 2> texts;
+    appendLine(texts[0], resources::stockScript());
+    appendLine(texts[1], resources::stockEnglish());
+    return texts;
+}
+
+}  // namespace
+
 std::optional<FileError> restoreStockFiles(const FileLocation& folder)
 {
-    std::string script;
-    std::string english;
-    appendLine(script, resources::stockScript());
-    appendLine(english, resources::stockEnglish());
-    return writePair(folder, script, english);
+    const std::array<std::string, 2> stock = stockFileTexts();
+    return writePair(folder, stock[0], stock[1]);
+}
+
+bool restoringReplacesOtherText(const FileLocation& folder)
+{
+    const std::array<std::string, 2> stock = stockFileTexts();
+    const std::array<const char*, 2> names{"Script.txt", "English.txt"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const FileLocation file = folder.child(names[i]);
+        std::error_code ignored;
+        if (!std::filesystem::exists(file.host(), ignored))
+            continue;
+        const auto bytes = readFileBytes(file);
+        if (!bytes || bytes.value() != stock[i])
+            return true;
+    }
+    return false;
 }
 
 std::optional<FileError> restoreStockFiles(std::string_view folderText)

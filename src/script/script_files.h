@@ -20,4 +20,9 @@ std::optional<FileError> writeScriptFiles(const ProjectState& project, std::stri
 std::optional<FileError> restoreStockFiles(const FileLocation& folder);
 std::optional<FileError> restoreStockFiles(std::string_view folderText);
 
+/// Whether restoring the stock files into a folder would replace a
+/// "Script.txt" or "English.txt" there that differs from them (one that
+/// cannot be read counts as differing). Missing files replace nothing.
+bool restoringReplacesOtherText(const FileLocation& folder);
+
 }  // namespace orvanta

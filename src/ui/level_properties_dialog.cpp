@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <algorithm>
 #include <string>
 
@@ -52,17 +53,35 @@ constexpr std::array<TrackEntry, 6> kTrackSet{{
     {"Angkor Wat", "110"},
 }};
 
-/// Shown in the track box until the user chooses; applying it keeps the slot's track.
+/// What the track box shows until the user chooses; applying it keeps the slot's track.
 const QString kTrackPlaceholder = QStringLiteral("- Track Set -");
 
-/// The track an entry stands for; any other text (exact comparison) stands for none.
-std::string trackNumberFor(const QString& entry)
+/// How the track box shows a slot's track: the entry's name and its number
+/// where it is an entry's track, else the track as it is.
+QString shownTrack(const std::string& track)
 {
-    for (const TrackEntry& track : kTrackSet) {
-        if (entry == QLatin1StringView(track.name))
-            return track.number;
+    for (const TrackEntry& entry : kTrackSet) {
+        if (track == entry.number)
+            return QStringLiteral("%1 (%2)").arg(QLatin1StringView(entry.name), QLatin1StringView(entry.number));
     }
-    return {};
+    return toDisplayText(track);
+}
+
+/// The track a typed text stands for: a whole number is that track, an entry's
+/// name in any letter case (or as shownTrack() shows it) is its track. Any
+/// other text stands for none.
+std::optional<std::string> typedTrack(const QString& typed)
+{
+    const QString text = typed.trimmed();
+    static const QRegularExpression wholeNumber(QStringLiteral("^[0-9]+$"));
+    if (wholeNumber.match(text).hasMatch())
+        return text.toStdString();
+    for (const TrackEntry& entry : kTrackSet) {
+        if (text.compare(QLatin1StringView(entry.name), Qt::CaseInsensitive) == 0 ||
+            text.compare(shownTrack(entry.number), Qt::CaseInsensitive) == 0)
+            return entry.number;
+    }
+    return std::nullopt;
 }
 
 QFont bannerFont()
@@ -138,13 +157,18 @@ void LevelPropertiesDialog::createControls()
     for (const TrackEntry& track : kTrackSet)
         track_->addItem(QString::fromLatin1(track.name));
     track_->setCurrentIndex(-1);
-    track_->setEditText(kTrackPlaceholder);
+    track_->setEditText(trackShown_);
     track_->setGeometry(shifted({trackLeft, 88, 337 + widen_ - trackLeft, 22}));
 
+    connect(track_, &QComboBox::editTextChanged, this, &LevelPropertiesDialog::noteTrackText);
+    // Under the track box: what "Apply" does with a text that is no track.
+    trackNote_ = addLabel(this, "trackNote", {}, shifted({120, 112, 217 + widen_, 17}));
+    trackNote_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
     QLabel* slotCaption = addLabel(this, "Label2", QStringLiteral("Level number:"));
-    placeControl(slotCaption, shifted({trackLeft, 120, 81, 17}));
+    placeControl(slotCaption, shifted({trackLeft, 130, 81, 17}));
     slotNumber_ =
-        addLabel(this, "levnum", QStringLiteral("Unknown"), {slotCaption->geometry().right() + 6, 120, 60, 17});
+        addLabel(this, "levnum", QStringLiteral("Unknown"), {slotCaption->geometry().right() + 6, 130, 60, 17});
 
     apply_ = addButton(this, "Command1", QStringLiteral("Apply"), shifted({136 + widen_, 152, 97, 25}));
     connect(apply_, &QPushButton::clicked, this, &LevelPropertiesDialog::apply);
@@ -206,17 +230,40 @@ void LevelPropertiesDialog::showSlot(int slot)
         optionBoxes_[i]->setChecked(decoded.options.has(kOptionBoxes[i].option));
     camera_->setText(toDisplayText(decoded.camera));
     camera_->setCursorPosition(0);  // the camera's first numbers, not its last
+
+    // A track the user typed or chose stays, to be applied to this slot.
+    if (track_->currentText() == trackShown_) {
+        trackShown_ = shownTrack(source.audioTrack);
+        track_->setEditText(trackShown_);
+    }
+    noteTrackText();
+}
+
+std::optional<std::string> LevelPropertiesDialog::chosenTrack() const
+{
+    const QString text = track_->currentText();
+    if (text == trackShown_ || text == kTrackPlaceholder)
+        return std::nullopt;
+    return typedTrack(text);
+}
+
+void LevelPropertiesDialog::noteTrackText()
+{
+    const QString text = track_->currentText();
+    const bool understood = text == trackShown_ || text == kTrackPlaceholder || typedTrack(text).has_value();
+    trackNote_->setText(understood ? QString() : QStringLiteral("Not a track: kept as it was"));
+    trackNote_->setToolTip(understood ? QString()
+                                      : QStringLiteral("\"Apply\" keeps the level's track: type a track number or "
+                                                       "choose an entry of the list."));
 }
 
 void LevelPropertiesDialog::apply()
 {
     if (const std::optional<int> slot = namedSlot()) {
         LevelSlot& target = project_.slot(*slot);
-        // An entry sets its track, the placeholder keeps the slot's track, and
-        // any other text sets the empty text.
-        const QString trackText = track_->currentText();
-        if (trackText != kTrackPlaceholder)
-            target.audioTrack = trackNumberFor(trackText);
+        // The track shown, or a text that is no track, keeps the slot's track.
+        if (const std::optional<std::string> track = chosenTrack())
+            target.audioTrack = *track;
         // The camera goes into the level data string and, alone, into the label.
         const std::string camera = toProjectText(camera_->text());
         target.levelData = encodeLevelData(tickedOptions(), camera);

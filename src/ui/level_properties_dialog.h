@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <array>
 #include <optional>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -25,8 +26,8 @@ public:
     explicit LevelPropertiesDialog(ProjectState& project, QWidget* parent = nullptr);
 
     /// Fills in slot k (1 = title): name, options and camera from the slot's
-    /// level data string. The track box keeps what it shows, so a track
-    /// chosen for another slot is applied to this one.
+    /// level data string, and the slot's track. A track the user typed or
+    /// chose for another slot stays, and is applied to this one.
     void showSlot(int slot);
 
 private:
@@ -40,12 +41,19 @@ private:
     std::optional<int> namedSlot() const;
     LevelOptions tickedOptions() const;
     QCheckBox* boxFor(LevelOption option) const;
+    /// The track "Apply" stores: none while the box shows the slot's track,
+    /// the placeholder or a text that is no track number or entry name.
+    std::optional<std::string> chosenTrack() const;
+    /// Says beside the track box when its text is no track.
+    void noteTrackText();
 
     ProjectState& project_;
     QLabel* banner_ = nullptr;
     std::array<QCheckBox*, 8> optionBoxes_{};  // Check1..Check8
     QLineEdit* camera_ = nullptr;
     QComboBox* track_ = nullptr;
+    QLabel* trackNote_ = nullptr;
+    QString trackShown_ = QStringLiteral("- Track Set -");  // the slot's track as the box showed it
     QLabel* slotNumber_ = nullptr;
     QPushButton* apply_ = nullptr;
     QPushButton* cancel_ = nullptr;

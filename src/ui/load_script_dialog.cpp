@@ -7,6 +7,7 @@
 #include "ui/message_box.h"
 
 #include <QPushButton>
+#include <utility>
 
 namespace orvanta::ui {
 
@@ -19,18 +20,30 @@ LoadScriptDialog::LoadScriptDialog(ProjectState& project, QWidget* parent)
     connect(controls_.ok, &QPushButton::clicked, this, &LoadScriptDialog::load);
 }
 
+void LoadScriptDialog::setReplaceCheck(std::function<bool()> mayReplaceProject)
+{
+    mayReplaceProject_ = std::move(mayReplaceProject);
+}
+
 void LoadScriptDialog::load()
 {
-    const LoadResult result = loadProjectFile(hostFile(takeChosenPath(controls_)), project_);
+    const QString path = takeChosenPath(controls_);
+    ProjectState loaded = project_;  // the fields the file does not hold stay
+    const LoadResult result = loadProjectFile(hostFile(path), loaded);
     switch (result.status) {
     case LoadStatus::NotProjectFile: showMessage(this, QStringLiteral("Not an ORV file!")); return;
     case LoadStatus::Failed: showMessage(this, fromUtf8Text(result.message)); return;
     case LoadStatus::Loaded: break;
     }
+    if (mayReplaceProject_ && !mayReplaceProject_())
+        return;
+    project_ = std::move(loaded);
     QWidget* owner = parentWidget();
     close();
-    Q_EMIT projectLoaded();
+    Q_EMIT projectLoaded(path);
     showMessage(owner, QStringLiteral("Script file loaded!"));
+    if (!result.note.empty())
+        showMessage(owner, fromUtf8Text(result.note));
 }
 
 }  // namespace orvanta::ui

@@ -4,6 +4,7 @@
 #include "ui/project_file_chooser.h"
 
 #include <QDialog>
+#include <functional>
 
 namespace orvanta::ui {
 
@@ -17,16 +18,22 @@ class LoadScriptDialog : public QDialog {
 public:
     explicit LoadScriptDialog(ProjectState& project, QWidget* parent = nullptr);
 
+    /// Asked once a file was read, before it replaces the project: false
+    /// keeps the project and the dialog as they are.
+    void setReplaceCheck(std::function<bool()> mayReplaceProject);
+
 Q_SIGNALS:
-    /// The project's fields were replaced from a file; sent before the
-    /// confirmation message, so the windows can show the loaded values.
-    void projectLoaded();
+    /// The project's fields were replaced from the file at that host path;
+    /// sent before the confirmation message, so the windows can show the
+    /// loaded values.
+    void projectLoaded(const QString& hostPath);
 
 private:
     void load();
 
     ProjectState& project_;
     ProjectFileControls controls_;
+    std::function<bool()> mayReplaceProject_;
 };
 
 }  // namespace orvanta::ui

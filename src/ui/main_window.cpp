@@ -24,12 +24,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace orvanta::ui {
 namespace {
@@ -75,9 +79,17 @@ MainWindow::MainWindow(QWidget* parent)
     connect(this, &MainWindow::slotButtonClicked, this, &MainWindow::openLevelProperties);
     buildMenus();
     compileToPanel_->setTarget(QDir::currentPath());
+    savedProject_ = project_;
+    // Every edit comes from a key or a click in one of the program's windows.
+    qApp->installEventFilter(this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The dialogs go after this window's members: none may reach them then.
+    if (saveAs_ != nullptr)
+        saveAs_->disconnect(this);
+}
 
 void MainWindow::refreshRowsFromProject() { rows_->refreshFromProject(); }
 
@@ -166,7 +178,15 @@ void MainWindow::compileScripts()
 
 void MainWindow::restoreDefaultFiles()
 {
-    if (const auto error = restoreStockFiles(project_.scriptFolder))
+    const FileLocation folder = FileLocation::fromPathText(project_.scriptFolder);
+    if (restoringReplacesOtherText(folder) &&
+        !askQuestion(this,
+                     QStringLiteral("Script.txt and English.txt in %1 differ from the stock files. "
+                                    "Replace both with the stock files?")
+                         .arg(fromUtf8Text(folder.shown())),
+                     QStringLiteral("Yes"), QStringLiteral("No")))
+        return;
+    if (const auto error = restoreStockFiles(folder))
         reportFailure(this, *error, QStringLiteral("The default script files were not restored."));
 }
 
@@ -205,14 +225,88 @@ void MainWindow::openLevelProperties(int slot)
 
 void MainWindow::openGameProperties() { openSingleWindow(gameProperties_, nullptr, project_, this); }
 
-void MainWindow::openSaveAs() { openSingleWindow(saveAs_, nullptr, std::as_const(project_), this); }
+void MainWindow::openSaveAs()
+{
+    bool created = false;
+    openSingleWindow(saveAs_, &created, std::as_const(project_), this);
+    if (!created)
+        return;
+    connect(saveAs_, &SaveAsDialog::projectSaved, this, [this](const QString& hostPath) {
+        takeAsSaved(hostPath);
+        if (const std::function<void()> next = std::exchange(afterSave_, {}))
+            next();
+    });
+    connect(saveAs_, &QObject::destroyed, this, [this] { afterSave_ = {}; });  // closed without saving
+}
 
 void MainWindow::openLoadScript()
 {
     bool created = false;
     openSingleWindow(loadScript_, &created, project_, this);
-    if (created)
-        connect(loadScript_, &LoadScriptDialog::projectLoaded, this, &MainWindow::refreshRowsFromProject);
+    if (!created)
+        return;
+    // Asked at "Ok": the project may change while the dialog is open.
+    loadScript_->setReplaceCheck([this] { return mayDiscardUnsavedWork(); });
+    connect(loadScript_, &LoadScriptDialog::projectLoaded, this, [this](const QString& hostPath) {
+        refreshRowsFromProject();
+        takeAsSaved(hostPath);
+    });
+}
+
+bool MainWindow::hasUnsavedChanges() const
+{
+    ProjectState held = project_;
+    held.compileToFolder = savedProject_.compileToFolder;  // a working field of this window, never saved
+    return !(held == savedProject_);
+}
+
+bool MainWindow::mayDiscardUnsavedWork(std::function<void()> afterSave)
+{
+    if (!hasUnsavedChanges())
+        return true;
+    const QStringList choices{QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")};
+    switch (askChoice(this, QStringLiteral("Save changes to the project?"), choices)) {
+    case 0:
+        openSaveAs();
+        afterSave_ = std::move(afterSave);
+        return false;
+    case 1: return true;
+    default: return false;
+    }
+}
+
+void MainWindow::takeAsSaved(const QString& hostPath)
+{
+    savedProject_ = project_;
+    projectFileName_ = QFileInfo(hostPath).fileName();
+    showProjectState();
+}
+
+void MainWindow::showProjectState()
+{
+    titleRefreshPending_ = false;
+    QString title = QStringLiteral("Orvanta 3.0");
+    if (!projectFileName_.isEmpty())
+        title.prepend(projectFileName_ + QStringLiteral(" - "));
+    if (hasUnsavedChanges())
+        title.prepend(u'*');
+    setWindowTitle(title);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::InputMethod:
+    case QEvent::Drop:
+        // Once the key or click has done its work.
+        if (!std::exchange(titleRefreshPending_, true))
+            QTimer::singleShot(0, this, &MainWindow::showProjectState);
+        break;
+    default: break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showField(const FieldRef& ref)
@@ -246,10 +340,18 @@ void MainWindow::showField(const FieldRef& ref)
     selectControl(holder, controlShowing(field), ref.line);
 }
 
-void MainWindow::quit()
+void MainWindow::quit() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Ends the run at once: nothing is asked and nothing is saved.
-    QApplication::closeAllWindows();
+    // "Quit", Ctrl+X and the close box end the run, closing every window,
+    // once nothing unsaved is lost by it.
+    if (!mayDiscardUnsavedWork([this] { close(); })) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QApplication::closeAllWindows();  // passes over this window, which is closing
     QCoreApplication::quit();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -52,10 +53,25 @@ public:
     /// Opens the window that holds a project field, with the field selected.
     void showField(const FieldRef& field);
 
+    /// Whether the project differs from the one last saved or loaded (or, before
+    /// that, from the one the run started with).
+    bool hasUnsavedChanges() const;
+
+    /// Asks before a command throws the project away (quitting, loading,
+    /// importing): true when there is nothing unsaved or the user chose
+    /// "Discard", and the command may go on. "Save" opens Save As and gives
+    /// false; once that file is written, `afterSave` (if any) runs, so the
+    /// command can go on then. "Cancel" gives false.
+    bool mayDiscardUnsavedWork(std::function<void()> afterSave = {});
+
 Q_SIGNALS:
     /// The slot button of slot 1..12 was clicked; the level properties
     /// dialog opens for that slot.
     void slotButtonClicked(int slot);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -72,8 +88,16 @@ private:
     void openSaveAs();
     void openLoadScript();
     void quit();
+    /// The title names the file last saved or loaded and marks unsaved changes.
+    void showProjectState();
+    /// The project as it is now was written to, or read from, that file.
+    void takeAsSaved(const QString& hostPath);
 
     ProjectState project_;
+    ProjectState savedProject_;        // as last saved or loaded
+    QString projectFileName_;          // of the file last saved or loaded
+    std::function<void()> afterSave_;  // what waits for the Save As that a question opened
+    bool titleRefreshPending_ = false;
     LevelRows* rows_ = nullptr;
     CompileToPanel* compileToPanel_ = nullptr;
     QAction* gamePropertiesEntry_ = nullptr;  // the entries the tool box triggers

@@ -43,17 +43,26 @@ void showMessage(QWidget* parent, const QString& text)
 
 MessageHandler setMessageHandler(MessageHandler handler) { return std::exchange(currentHandler(), std::move(handler)); }
 
-bool askQuestion(QWidget* parent, const QString& text, const QString& first, const QString& second)
+int askChoice(QWidget* parent, const QString& text, const QStringList& choices)
 {
     if (const QuestionHandler& handler = currentQuestionHandler())
-        return handler(parent, text, first, second);
+        return handler(parent, text, choices);
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageCaption), text, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(first, QMessageBox::AcceptRole);
-    QPushButton* no = box.addButton(second, QMessageBox::RejectRole);
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons << box.addButton(choice, buttons.size() + 1 < choices.size() ? QMessageBox::AcceptRole
+                                                                             : QMessageBox::RejectRole);
+    auto* last = qobject_cast<QPushButton*>(buttons.last());
+    box.setDefaultButton(last);
+    box.setEscapeButton(last);
     box.exec();
-    return box.clickedButton() == yes;
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return static_cast<int>(chosen < 0 ? choices.size() - 1 : chosen);
+}
+
+bool askQuestion(QWidget* parent, const QString& text, const QString& first, const QString& second)
+{
+    return askChoice(parent, text, {first, second}) == 0;
 }
 
 QuestionHandler setQuestionHandler(QuestionHandler handler)

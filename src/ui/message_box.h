@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -20,14 +21,16 @@ void showMessage(QWidget* parent, const QString& text);
 using MessageHandler = std::function<void(QWidget* parent, const QString& text)>;
 MessageHandler setMessageHandler(MessageHandler handler);
 
-/// Asks a question in a box with the program's caption, no icon and two
-/// buttons. True when the user chose the first; closing the box chooses the
-/// second.
+/// Asks a question in a box with the program's caption, no icon and a button
+/// for each choice, the last one the default. Returns the index of the choice;
+/// closing the box chooses the last.
+int askChoice(QWidget* parent, const QString& text, const QStringList& choices);
+
+/// askChoice with two choices: true when the user chose the first.
 bool askQuestion(QWidget* parent, const QString& text, const QString& first, const QString& second);
 
-/// Replaces what askQuestion does, as setMessageHandler does for messages.
-using QuestionHandler =
-    std::function<bool(QWidget* parent, const QString& text, const QString& first, const QString& second)>;
+/// Replaces what askChoice does, as setMessageHandler does for messages.
+using QuestionHandler = std::function<int(QWidget* parent, const QString& text, const QStringList& choices)>;
 QuestionHandler setQuestionHandler(QuestionHandler handler);
 
 }  // namespace orvanta::ui

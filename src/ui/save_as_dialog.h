@@ -16,6 +16,11 @@ class SaveAsDialog : public QDialog {
 public:
     explicit SaveAsDialog(const ProjectState& project, QWidget* parent = nullptr);
 
+Q_SIGNALS:
+    /// The project was written to the file at that host path; sent once the
+    /// confirmation message was shown.
+    void projectSaved(const QString& hostPath);
+
 private:
     void save();
 

@@ -181,7 +181,16 @@ TEST(ProjectChecks, NoProblemInTheDefaultsOrAnyProjectOfTheTestData)
     // legend, which the game's string encoding turns into the end of the
     // string, zero bytes, and the golden projects' empty and odd values.
     const std::string shift = "is empty: every later string of English.txt moves by one and the game shows wrong texts";
+    // The edited project's load cameras, from its level data strings, are short of values.
+    const auto camera = [](int line, int values, const std::string& slot, int label) {
+        return "Script.txt:" + std::to_string(line) +
+               ": error: LoadCamera= takes 7 values (source x, y, z, target x, y, z and room), not " +
+               std::to_string(values) + " [" + slot + " load camera (Label" + std::to_string(label) + ")]";
+    };
     std::map<std::string, std::vector<std::string>> expected{
+        {"fuzz/corpus/project_file/switches_in_pack.txt",
+         {"Script.txt:177: error: \"**SWITCHES**\" is not a command: a command is KEY=VALUE [Angkor Pack (Text16), "
+          "line 1]"}},
         {"fuzz/corpus/project_file/eight_bit.txt",
          {"English.txt:13: error: holds the character \xA5 (byte 0xA5), which the game's string encoding turns into "
           "the end of the string [Second legend (Text27)]"}},
@@ -199,8 +208,12 @@ TEST(ProjectChecks, NoProblemInTheDefaultsOrAnyProjectOfTheTestData)
           "[Input time-out (inputtimeout)]",
           "Script.txt:48: warning: DemoDisc= is ENABLED: the game goes back to the title after every level instead "
           "of going on to the next [Demo Disk (switch5)]",
+          camera(51, 3, "Title", 1), camera(72, 3, "Level 1 \xE9, one", 2), camera(89, 1, "Level 2", 3),
+          camera(103, 1, "Level 3", 4), camera(121, 1, "Level 4", 5),
           "Script.txt:122: error: the audio track \"\" is not a whole number from 0 to 255 [Level 4 audio track "
           "(sound5)]",
+          camera(139, 1, "Level 5", 6), camera(147, 1, "Level 8", 9), camera(156, 1, "Level 10", 11),
+          camera(174, 1, "  \"Level 11\" \x80", 12),
           "Script.txt:175: error: the audio track \"1012\" is not a whole number from 0 to 255 "
           "[  \"Level 11\" \x80 audio track (sound12)]",
           "English.txt:22: error: " + shift + " [Level 3 name (Text3)]"}},

@@ -21,9 +21,13 @@ TEST(ProjectFile, OnlyTheExactMagicLineMakesAProjectFileAndOneCutShortAnywhereLo
     for (const char* magic : {"- ORV 3.1 Custom Script File -", "- orv 3.0 custom script file -",
                               "- ORV 3.0 Custom Script File - ", " - ORV 3.0 Custom Script File -", ""})
         cases.emplace_back(magic + whole.substr(30), LoadStatus::NotProjectFile);
-    // Up to the start of the last line, which has no line end to miss.
-    for (std::size_t cut = 32; cut <= whole.rfind("\r\nC:\\tools") + 2; cut += 7)
-        cases.emplace_back(whole.substr(0, cut), LoadStatus::Failed);
+    // Anywhere but in the last line of a file without a Header Pack, which has no line end to miss,
+    // and in the line after it, which such a file may hold.
+    const std::size_t lastPath = whole.rfind("\r\nC:\\tools") + 2, headerPack = whole.find("**HEADER PACK**");
+    for (std::size_t cut = 32; cut + 2 < whole.size(); cut += 7) {
+        if (cut <= lastPath || cut >= headerPack + 15)  // a cut "**HEADER PACK**" is a line after the paths
+            cases.emplace_back(whole.substr(0, cut), LoadStatus::Failed);
+    }
     for (const auto& [text, status] : cases) {
         ProjectState project = kDefaults;
         const LoadResult result = readProjectText(text, project);
@@ -40,35 +44,51 @@ TEST(ProjectFile, ReadsTheSameFieldsWhateverThePacksAndFieldsHoldAndWithBareLine
     const ProjectState edited = saved;
     saved.level(5).scriptPack = "**BREAKER**\r\n**BREAKER**\r\n";
     saved.inventoryItems = "**BREAKER**";
+    saved.scriptHeader = "Header\r\n";
     const std::string withCrLf = projectFileText(saved);
+    const std::string withoutHeaderPack = withCrLf.substr(0, withCrLf.find("**HEADER PACK**"));
     std::string withLf;
-    for (const std::string_view line : splitLines(withCrLf))
+    for (const std::string_view line : splitLines(withoutHeaderPack))
         withLf.append(line).append("\n");
     ProjectState project = kDefaults;
-    ASSERT_EQ(readProjectText(withLf + "anything after the paths\n", project).status, LoadStatus::Loaded);
-    EXPECT_EQ(project, edited);
+    const LoadResult old = readProjectText(withLf + "anything after the paths\n", project);
+    ASSERT_EQ(old.status, LoadStatus::Loaded);
+    EXPECT_TRUE(old.note.starts_with("The script packs and the inventory items list were not loaded")) << old.note;
+    ProjectState expected = edited;  // packs that cannot be told apart, and a Header Pack not in the file, stay
+    for (int level = 1; level <= kLevelCount; ++level)
+        expected.level(level).scriptPack = kDefaults.level(level).scriptPack;
+    expected.inventoryItems = kDefaults.inventoryItems;
+    EXPECT_EQ(project, expected);
 
-    // Whatever a file the writer made holds, it loads back.
-    saved.level(5).scriptPack = "**SWITCHES**\r\n**BREAKER**\r\n";
+    // Whatever a file the writer made holds, it loads back, packs and Header Pack included.
+    saved.level(5).scriptPack = "**SWITCHES**\r\n**HEADER PACK**\r\n\r\n";
+    saved.level(6).scriptPack = saved.level(7).scriptPack = "";
     saved.inventoryItems = saved.switches[0] = saved.easylifeLocation = "**SWITCHES**";
+    saved.scriptHeader = "**HEADER PACK**\r\n**SWITCHES**\r\n**BREAKER**";
     saved.slot(12).levelData = "**BREAKER**";
+    saved.slot(3).levelData = "*ih,1,2,3,4";
+    saved.slot(3).cameraLabel = "1,2,3,4";  // the camera of each level data string, as Script.txt gets it
+    saved.slot(12).cameraLabel = "";
     project = kDefaults;
-    ASSERT_EQ(readProjectText(projectFileText(saved), project).status, LoadStatus::Loaded);
-    saved.level(5).scriptPack = edited.level(5).scriptPack;  // packs are not read back
-    saved.inventoryItems = edited.inventoryItems;
+    const LoadResult whole = readProjectText(projectFileText(saved), project);
+    ASSERT_EQ(whole.status, LoadStatus::Loaded);
+    EXPECT_EQ(whole.note, "");
     EXPECT_EQ(project, saved);
+    EXPECT_EQ(project.slot(2).cameraLabel, "1, 2 ,3") << "the camera of every slot";
 
-    // In a whole file, whatever stands where the last "**BREAKER**" belongs is
-    // passed over; with lines after the paths, the fields must be told apart.
-    std::string whole = editedFile();
-    whole.replace(whole.rfind("**BREAKER**"), 11, "**OTHER**");
+    // In a whole file without a Header Pack, whatever stands where the last
+    // "**BREAKER**" belongs is passed over; with lines after the paths, the
+    // fields must be told apart.
+    const std::string withoutHeader = editedFile().substr(0, editedFile().find("**HEADER PACK**"));
+    std::string oldFile = withoutHeader;
+    oldFile.replace(oldFile.rfind("**BREAKER**"), 11, "**OTHER**");
     project = kDefaults;
-    ASSERT_EQ(readProjectText(whole, project).status, LoadStatus::Loaded);
+    ASSERT_EQ(readProjectText(oldFile, project).status, LoadStatus::Loaded);
     EXPECT_EQ(project, edited);
-    EXPECT_EQ(readProjectText(whole + "after\r\n", project).message,
+    EXPECT_EQ(readProjectText(oldFile + "after\r\n", project).message,
               "its \"**SWITCHES**\" line 290 is followed by 23 lines, not the 22 that end a project file");
-    const std::string tail = editedFile().substr(editedFile().find("\r\n**SWITCHES**") + 2);
-    EXPECT_EQ(readProjectText(editedFile() + tail + "after\r\n", project).message,
+    const std::string tail = withoutHeader.substr(withoutHeader.find("\r\n**SWITCHES**") + 2);
+    EXPECT_EQ(readProjectText(withoutHeader + tail + "after\r\n", project).message,
               "lines 290 and 313 both read \"**SWITCHES**\" with the fields after them, so they cannot be told apart");
 }
 

@@ -56,7 +56,7 @@ inline void retype(QWidget* box, const QString& text)
 }
 
 /// A shown main window with message boxes and questions recorded (a question
-/// is answered with `firstChoice`) and a Wine prefix of its own, whose drive C
+/// is answered with `choice`, or else `firstChoice`) and a Wine prefix of its own, whose drive C
 /// holds the default script folder and C:\Easylife.bat; the "wine" on the
 /// PATH is a stand-in that writes compilerRecord() and, as a compiler does,
 /// the DAT files into the default script folder and the test's folder.
@@ -65,9 +65,9 @@ protected:
     MainWindowTest()
     {
         ui::setMessageHandler([this](QWidget*, const QString& text) { messages << text; });
-        ui::setQuestionHandler([this](QWidget*, const QString& text, const QString& first, const QString& second) {
-            questions << text + u'|' + first + u'|' + second;
-            return firstChoice;
+        ui::setQuestionHandler([this](QWidget*, const QString& text, const QStringList& choices) {
+            questions << text + u'|' + choices.join(u'|');
+            return choice >= 0 ? choice : (firstChoice ? 0 : 1);
         });
         writeStandInProgram(temp / "wine", compilerRecord(), {scriptFolder(), temp.path()});
         writeBytes(prefix.driveC("Easylife.bat"), "@echo off\r\n");
@@ -149,8 +149,9 @@ protected:
     FakeWinePrefix prefix{kScriptFolder};
     ScopedVariable path{"PATH", temp.text()};
     QStringList messages;   ///< the texts of the message boxes shown
-    QStringList questions;  ///< and of the questions asked: "TEXT|FIRST CHOICE|SECOND CHOICE"
+    QStringList questions;  ///< and of the questions asked: "TEXT|FIRST CHOICE|SECOND CHOICE..."
     bool firstChoice = true;
+    int choice = -1;  ///< when set, the index of the choice every question gets instead
     ui::MainWindow window;
 };
 

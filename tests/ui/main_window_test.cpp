@@ -3,6 +3,7 @@
 #include "support/main_window_test.h"
 
 #include "desktop/text_conversion.h"
+#include "projectfile/project_file_writer.h"
 #include "resources/stock_texts.h"
 #include "script/english_writer.h"
 #include "script/script_writer.h"
@@ -74,9 +75,8 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionShortcutAndState)
             "easy Easylife F4|help=Help|about About Ctrl+A|readme Readme Ctrl+R|addon Run Add-on off"));
 }
 
-TEST_F(MainWindowTest, AboutAndReadmeShowTheirTextsAndQuitClosesEveryWindowWithoutAsking)
+TEST_F(MainWindowTest, AboutAndReadmeShowTheirTextsAndQuitWithNothingUnsavedClosesEveryWindowWithoutAsking)
 {
-    window.project().slot(3).levelName = "unsaved";
     for (const char* name : {"about", "readme", "set", "commontools", "properties", "scriptpacks", "Save"})
         entry(name)->trigger();
     QTest::mouseClick(slotButton(2), Qt::LeftButton);
@@ -88,12 +88,51 @@ TEST_F(MainWindowTest, AboutAndReadmeShowTheirTextsAndQuitClosesEveryWindowWitho
     const QString readme = child<QPlainTextEdit>(opened("Form6"), "Text1")->toPlainText();
     EXPECT_TRUE(readme.contains(QStringLiteral("Compile Scripts")));
     EXPECT_FALSE(readme.contains(QStringLiteral("fog")));
-    EXPECT_TRUE(
-        readme.contains(QStringLiteral("the\ninventory list and the Header Pack stay as Orvanta holds them now")));
+    EXPECT_TRUE(readme.contains(QStringLiteral("A load brings back everything the file keeps")));
     entry("Quit")->trigger();
     for (QWidget* topLevel : QApplication::topLevelWidgets())
         EXPECT_FALSE(topLevel->isVisible()) << topLevel->objectName().toStdString();
     EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(questions.isEmpty());
+}
+
+TEST_F(MainWindowTest, QuitCtrlXAndTheCloseBoxAskOnlyWithUnsavedEditsAndSaveQuitsOnceWritten)
+{
+    const auto title = [this] {
+        QCoreApplication::processEvents();  // the title follows each key and click
+        return window.windowTitle();
+    };
+    const std::function<void()> ways[] = {
+        [this] { entry("Quit")->trigger(); }, [this] { keyOnMain(Qt::Key_X, Qt::ControlModifier, slotButton(3)); },
+        [this] { window.close(); },  // what the close box does
+    };
+    const QString name = nameBox(3)->text();
+    EXPECT_EQ(title(), QStringLiteral("Orvanta 3.0"));
+    for (const auto& quitBy : ways) {
+        window.show();
+        retype(nameBox(3), QStringLiteral("Edited"));
+        EXPECT_EQ(title(), QStringLiteral("*Orvanta 3.0"));
+        choice = 2;  // "Cancel"
+        quitBy();
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(questions, QStringList{QStringLiteral("Save changes to the project?|Save|Discard|Cancel")});
+        retype(nameBox(3), name);  // nothing unsaved again
+        EXPECT_EQ(title(), QStringLiteral("Orvanta 3.0"));
+        quitBy();
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(questions.size(), 1);
+        questions.clear();
+    }
+    window.show();
+    retype(nameBox(3), QStringLiteral("Edited"));
+    choice = 0;  // "Save": the program ends only once the file is written
+    entry("Quit")->trigger();
+    retype(child(opened("Form8"), "Text1"), QStringLiteral("kept"));
+    EXPECT_TRUE(window.isVisible());
+    click(opened("Form8"), "Command1");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(readBytes(scriptFolder() / "kept.txt"), projectFileText(window.project()));
+    EXPECT_EQ(title(), QStringLiteral("kept.txt - Orvanta 3.0"));
 }
 
 // Also run at 200% on a screen 1000 pixels high (ctest: windows_at_200_percent).

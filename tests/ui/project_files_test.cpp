@@ -3,6 +3,7 @@
 #include "desktop/text_conversion.h"
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
+#include "resources/stock_texts.h"
 #include "support/main_window_test.h"
 
 #include <QLabel>
@@ -51,11 +52,20 @@ TEST_F(ProjectFilesTest, SaveWritesTheProjectAsItStandsAtOkAndLoadShowsItInTheRo
     EXPECT_EQ(readBytes(scriptFolder() / "myproject.txt"), projectFileText(window.project()));
 
     const ProjectState saved = window.project();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("myproject.txt - Orvanta 3.0"));
+    window.project().level(2).scriptPack = "Pack in memory\r\n";  // replaced by the file's
     retype(nameBox(3), QStringLiteral("Typed since"));
-    window.project().level(2).scriptPack = "Pack in memory\r\n";  // what a project file does not carry
+    QCoreApplication::processEvents();  // the title follows each key and click
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("*myproject.txt - Orvanta 3.0"));
     ProjectState expected = window.project();
     readProjectText(readBytes(scriptFolder() / "myproject.txt"), expected);
     QWidget* load = open(Qt::Key_L, "Form12");
+    choice = 2;  // "Cancel": unsaved work and the dialog stay
+    choose(load, QStringLiteral("myproject"));
+    EXPECT_EQ(opened("Form12"), load);
+    EXPECT_EQ(nameBox(3)->text(), QStringLiteral("Typed since"));
+    choice = 1;  // "Discard"
+    EXPECT_EQ(questions, QStringList(1, QStringLiteral("Save changes to the project?|Save|Discard|Cancel")));
     auto* list = child<QListWidget>(load, "File1");
     ASSERT_EQ(files(load), QStringLiteral("myproject.txt"));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
@@ -63,6 +73,8 @@ TEST_F(ProjectFilesTest, SaveWritesTheProjectAsItStandsAtOkAndLoadShowsItInTheRo
     EXPECT_EQ(opened("Form12"), nullptr);
     EXPECT_EQ(messages.last(), QStringLiteral("Script file loaded!"));
     EXPECT_EQ(window.project(), expected);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("myproject.txt - Orvanta 3.0"));
+    EXPECT_EQ(questions.size(), 2);
     for (int slot = 1; slot <= kSlotCount; ++slot)
         EXPECT_EQ(ui::toProjectText(nameBox(slot)->text() + wadBox(slot)->currentText()),
                   saved.slot(slot).levelName + saved.slot(slot).wadName);
@@ -75,6 +87,7 @@ TEST_F(ProjectFilesTest, AFileThatCannotBeReadOrWrittenIsNamedAndTheDialogAndThe
     writeBytes(scriptFolder() / "Script.txt", "; Tomb Raider IV Script File\r\n");
     fs::create_directory(scriptFolder() / "folder.txt");
     retype(nameBox(4), QStringLiteral("Half typed"));
+    choice = 1;  // "Discard" before each load
     const ProjectState before = window.project();
     const std::tuple<Qt::Key, const char*, QString, QString> cases[] = {
         {Qt::Key_L, "Form12", QStringLiteral("missing"), QStringLiteral("/missing.txt\": ")},
@@ -95,6 +108,31 @@ TEST_F(ProjectFilesTest, AFileThatCannotBeReadOrWrittenIsNamedAndTheDialogAndThe
     choose(opened("Form8"), QStringLiteral("upper.TXT"));  // only ".txt" itself counts as the extension
     EXPECT_TRUE(fs::exists(scriptFolder() / "upper.TXT.txt"));
     EXPECT_EQ(entryCount(scriptFolder()), 4U) << "no temporary file is left behind";
+}
+
+TEST_F(ProjectFilesTest, SaveOverAScriptFileAndRestoreOverEditedOnesAskFirstAndNoLeavesTheBytes)
+{
+    const std::string handEdited = "; my own script\r\n";
+    writeBytes(scriptFolder() / "Script.txt", handEdited);
+    writeBytes(scriptFolder() / "project.txt", projectFileText(window.project()));
+    const QString replace = QStringLiteral("|Yes|No");
+    firstChoice = false;  // "No"
+    choose(open(Qt::Key_S, "Form8"), QStringLiteral("Script"));
+    choose(opened("Form8"), QStringLiteral("project.txt"));  // a project file is replaced without a question
+    keyOnMain(Qt::Key_F2, Qt::ShiftModifier);
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_EQ(questions[0], QStringLiteral("Script.txt is not an Orvanta project file. Replace it?") + replace);
+    EXPECT_TRUE(questions[1].startsWith(
+        QStringLiteral("Script.txt and English.txt in \"C:\\Program Files\\Core Design\\trle\\Script\" (")));
+    EXPECT_TRUE(questions[1].endsWith(
+        QStringLiteral(") differ from the stock files. Replace both with the stock files?") + replace));
+    EXPECT_EQ(readBytes(scriptFolder() / "Script.txt"), handEdited);
+    EXPECT_EQ(messages, QStringList{QStringLiteral("File saved successfully!")});
+    firstChoice = true;  // "Yes"
+    keyOnMain(Qt::Key_F2, Qt::ShiftModifier);
+    keyOnMain(Qt::Key_F2, Qt::ShiftModifier);  // the files are the stock ones now: no question
+    EXPECT_EQ(questions.size(), 3);
+    EXPECT_EQ(readBytes(scriptFolder() / "Script.txt"), std::string(resources::stockScript()) + "\r\n");
 }
 
 TEST_F(ProjectFilesTest, TheChooserOfAllThreePlacesUsesTheFolderOpenedNotTheOneHighlighted)

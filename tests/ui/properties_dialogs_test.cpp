@@ -36,7 +36,7 @@ TEST_F(LevelPropertiesTest, ApplyStoresTheOptionsCameraAndTrackOfTheSlotShownLas
     QTest::mouseClick(slotButton(9), Qt::LeftButton);
     QWidget* first = dialog();
     EXPECT_EQ(shown(), QStringLiteral("Angkor Wat Properties|Angkor Wat|9|1..1..11|"
-                                      "7835,-569,88960,5000,-323,88346,20|- Track Set -"));
+                                      "7835,-569,88960,5000,-323,88346,20|Angkor Wat (110)"));
     track()->setCurrentIndex(track()->findText(QStringLiteral("Catacombs")));
     click(dialog(), "Check2");  // for slot 9, never applied
     retype(nameBox(7), QStringLiteral("Palaces"));
@@ -56,13 +56,20 @@ TEST_F(LevelPropertiesTest, ApplyStoresTheOptionsCameraAndTrackOfTheSlotShownLas
     EXPECT_EQ(window.project(), expected);
     EXPECT_EQ(compile(), scriptText(expected));
 
-    // The placeholder of a new opening keeps the track; a text that is no entry empties it.
-    QTest::mouseClick(slotButton(7), Qt::LeftButton);
-    click(dialog(), "Command1");
-    QTest::mouseClick(slotButton(1), Qt::LeftButton);
-    retype(track()->lineEdit(), QStringLiteral("city"));
-    click(dialog(), "Command1");
-    EXPECT_EQ(window.project().slot(7).audioTrack + "|" + window.project().slot(1).audioTrack, "108|");
+    // The track shown keeps the track, as does a text that is no track, which is said beside the box.
+    const std::tuple<QString, const char*, const char*> typed[] = {
+        {QString(), "Catacombs (108)", "108"}, {QStringLiteral("city"), "", "102"},
+        {QStringLiteral(" 7 "), "", "7"},      {QStringLiteral("7"), "7", "7"},
+        {QStringLiteral("Tomb"), "", "7"},     {QStringLiteral("tomb of set (107)"), "", "107"}};
+    for (const auto& [text, shownFirst, stored] : typed) {
+        QTest::mouseClick(slotButton(7), Qt::LeftButton);
+        EXPECT_TRUE(*shownFirst == 0 || track()->currentText() == QString::fromLatin1(shownFirst)) << shownFirst;
+        if (!text.isNull())
+            retype(track()->lineEdit(), text);
+        EXPECT_EQ(child<QLabel>(dialog(), "trackNote")->text().isEmpty(), text != QStringLiteral("Tomb"));
+        click(dialog(), "Command1");
+        EXPECT_EQ(window.project().slot(7).audioTrack, stored) << text.toStdString();
+    }
 
     const std::string camera = "1,2,3," + std::string(40000, '7');  // longer than a text box holds by default
     window.project().slot(10).levelData = "*ih," + camera;

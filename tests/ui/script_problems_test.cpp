@@ -62,7 +62,8 @@ TEST_F(ScriptProblemsTest, CheckScriptListsTheProblemsAndEachOpensItsFieldSelect
         {"Warning|Script.txt:", "Form1", "Combo5", "Coastal Ruins WAD (Combo5)", QStringLiteral("NOWHERE")},
         {"Error|Script.txt:", "Form2", "Text3", "Title load camera (Label1)",
          QStringLiteral("84246,-533,78233,81622,-1514,78208,40")},
-        {"Error|Script.txt:", "Form2", "Combo1", "Catacombs audio track (sound6)", QStringLiteral("- Track Set -")},
+        {"Error|Script.txt:", "Form2", "Combo1", "Catacombs audio track (sound6)",
+         QStringLiteral("loud")},  // the track the box shows
         {"Error|Script.txt:", "Form4", "Text1", "Settomb Pack (Text22), line 10", QStringLiteral("Bogus=1")},
         {"Error|English.txt:", "Form4", "Text2", "Inventory items (Text25), line 1", QStringLiteral("Gold\u00A5")},
         {"Error|Script.txt:", "Form7", "Text1", "Input time-out (inputtimeout)", QStringLiteral("soon")},
@@ -151,6 +152,53 @@ TEST_F(ScriptProblemsTest, BuildDatFilesWritesAllFourAndCopiesTheDatsBesideTheGa
     EXPECT_TRUE(messages.value(messages.size() - 1)
                     .startsWith(written + QStringLiteral(", but the DAT files were not copied where the game reads "
                                                          "them.\n\n")));
+}
+
+// A builder's edits in every window, saved, the program quit and started again, loaded and built.
+TEST_F(ScriptProblemsTest, WhatWasSavedBuildsTheSameFilesAfterQuittingStartingAgainAndLoading)
+{
+    keyOnMain(Qt::Key_F6);
+    for (const auto& [pack, line] :
+         {std::pair{"Label5", "Key=\t\t9,Spare Key,\t$0008,$0300,$4000,$0000,$0000,$0002\r"}, {"Label1", "; mine\r"}}) {
+        doubleClick(child(opened("Form3"), pack));  // a level's pack, then the Header Pack
+        QTest::keyClicks(child(opened("Form4"), "Text1"), QString::fromLatin1(line));
+        QTest::keyClicks(child(opened("Form4"), "Text2"), QStringLiteral("Spare Key\r"));
+        click(opened("Form4"), "Command1");
+    }
+    QTest::mouseClick(slotButton(5), Qt::LeftButton);
+    retype(child(opened("Form2"), "Text3"), QStringLiteral("1,2,3,4,5,6,7"));
+    retype(child<QComboBox>(opened("Form2"), "Combo1")->lineEdit(), QStringLiteral("110"));
+    click(opened("Form2"), "Command1");
+    const auto built = [this] {
+        std::string files;
+        for (const char* name : {"Script.txt", "English.txt", "SCRIPT.DAT", "ENGLISH.DAT"})
+            files += readBytes(scriptFolder() / name) + '|';
+        return files;
+    };
+    entry("build")->trigger();
+    const std::string before = built();
+    EXPECT_TRUE(hasLines(before, {"Key=\t\t9,Spare Key,\t$0008,$0300,$4000,$0000,$0000,$0002"}));
+    EXPECT_TRUE(hasLines(before, {"", "LoadCamera=\t1,2,3,4,5,6,7", "Level=\t\tDATA\\COASTAL,110"}));
+    EXPECT_TRUE(before.starts_with("; mine\r\n"));
+    entry("Save")->trigger();
+    retype(child(opened("Form8"), "Text1"), QStringLiteral("journey"));
+    click(opened("Form8"), "Command1");
+    entry("Quit")->trigger();
+    EXPECT_FALSE(window.isVisible());
+    for (const char* name : {"Script.txt", "English.txt", "SCRIPT.DAT", "ENGLISH.DAT"})
+        std::filesystem::remove(scriptFolder() / name);
+
+    ui::MainWindow again;
+    again.show();
+    again.findChild<QAction*>(QStringLiteral("Load"))->trigger();
+    auto* load = again.findChild<QWidget*>(QStringLiteral("Form12"));
+    retype(child(load, "Text1"), QStringLiteral("journey"));
+    click(load, "Command1");
+    EXPECT_EQ(messages.last(), QStringLiteral("Script file loaded!"));
+    EXPECT_EQ(again.windowTitle(), QStringLiteral("journey.txt - Orvanta 3.0"));
+    again.findChild<QAction*>(QStringLiteral("build"))->trigger();
+    EXPECT_EQ(built(), before);
+    EXPECT_TRUE(questions.isEmpty());
 }
 
 TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
