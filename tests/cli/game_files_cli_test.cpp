@@ -69,5 +69,32 @@ TEST(GameFilesCli, DumpOfWhatBuildWroteGivesBackTheProject)
               std::string::npos);
 }
 
+TEST(GameFilesCli, ImportTakesBackWhatBuildWroteAndSourcesBuildAsTheyStand)
+{
+    TempFolder built, again, sources, empty;
+    const std::string project = (again / "project.txt").string();
+    ASSERT_EQ(runCli({"build", "--set", "Text3=Moved", "--set", "data5=*ihx,", built.text()}).exitCode, 0);
+    EXPECT_EQ(runCli({"import", built.text(), project}), (CliResult{0, "", ""}));
+    ASSERT_EQ(runCli({"build", "--load", project, again.text()}).exitCode, 0);
+    ASSERT_EQ(runCli({"build", "--sources", built.text(), sources.text()}).exitCode, 0);
+    const CliResult check = runCli({"check", "--sources", built.text()});
+    EXPECT_EQ(check.exitCode, 0);
+    EXPECT_TRUE(check.out.starts_with("Script.txt:28: warning: the language file FRENCH.TXT is not in the folder\n"));
+    for (const char* file : {"Script.txt", "English.txt", "SCRIPT.DAT", "ENGLISH.DAT"}) {
+        EXPECT_EQ(test::readBytes(again / file), test::readBytes(built / file)) << file;
+        if (std::string_view(file).ends_with(".DAT")) {
+            EXPECT_EQ(test::readBytes(sources / file), test::readBytes(built / file)) << file;
+        }
+    }
+
+    const std::string game = "castigavi-TRLE_TRFR";
+    const CliResult real = runCli({"import", std::string(ORVANTA_REALWORLD_DIR) + "/" + game, project});
+    EXPECT_EQ(real.exitCode, 4);
+    EXPECT_EQ(real.out, test::readBytes(test::testData("importer/reports") / (game + ".txt")));
+    EXPECT_EQ(runCli({"import", empty.text(), project}).exitCode, 1);
+    test::writeBytes(empty / "SCRIPT.TXT", "[Options]\r\n");
+    EXPECT_EQ(runCli({"import", empty.text(), project}).exitCode, 1);
+}
+
 }  // namespace
 }  // namespace orvanta
