@@ -269,23 +269,6 @@ ScriptFolder readFolder(const Argument& folder)
     return std::move(read.value());
 }
 
-/// The build of a script folder as it stands, with the language files it lists.
-DatBuild buildFolder(const ScriptFolder& folder)
-{
-    const SourceFile script{folder.script.name, folder.script.bytes, 0};
-    DatBuild build = buildDats(script, [&folder](std::string_view listed) -> std::optional<SourceFile> {
-        for (const ReadFile& language : folder.languages) {
-            if (sameWord(language.listedAs, listed))
-                return SourceFile{language.name, language.bytes, 1};
-        }
-        return std::nullopt;
-    });
-    for (const ListedLanguage& missing : folder.missing)
-        build.problems.push_back({Severity::Warning, folder.script.name, missing.line,
-                                  "the language file " + missing.name + " is not in the folder", 1, 0});
-    return build;
-}
-
 void printBuildProblems(const std::vector<Problem>& problems, std::ostream& out)
 {
     std::string printed;
@@ -298,7 +281,7 @@ int checkFolder(std::span<const Argument> args, std::ostream& out)
 {
     if (args.size() != 1)
         usageError("check --sources takes one folder");
-    const DatBuild build = buildFolder(readFolder(args.front()));
+    const DatBuild build = buildScriptFolder(readFolder(args.front()));
     printBuildProblems(build.problems, out);
     return hasErrors(build.problems) ? kProblemsFound : 0;
 }
@@ -307,10 +290,12 @@ int buildFolderDats(std::span<const Argument> args, std::ostream& err)
 {
     if (args.empty() || args.size() > 2)
         usageError("build --sources takes a folder and, at most, an output folder");
-    const DatBuild build = buildFolder(readFolder(args.front()));
+    const DatBuild build = buildScriptFolder(readFolder(args.front()));
     printBuildProblems(build.problems, err);
-    if (hasErrors(build.problems)) {
-        err << "orvanta-cli: nothing written: the script has errors\n";
+    if (hasErrors(build.problems) || build.trngLine > 0) {
+        err << "orvanta-cli: nothing written: "
+            << (build.trngLine > 0 ? "the script uses TRNG, whose own tool builds it" : "the script has errors")
+            << "\n";
         return kProblemsFound;
     }
     const std::filesystem::path out = locationOf(args.back()).host();

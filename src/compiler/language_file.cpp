@@ -2,6 +2,7 @@
 
 #include "compiler/byte_writer.h"
 #include "compiler/source_lines.h"
+#include "compiler/trng_commands.h"
 
 #include <cctype>
 
@@ -104,7 +105,10 @@ LanguageStrings readLanguageFile(const SourceFile& file, ProblemSink& problems)
         if (const auto section = sectionName(line.text)) {
             group = groupOf(*section);
             sectionProblem = !group;
-            if (!group)
+            if (!group && isTrngSection(*section))
+                report.warning(line.number, "[" + std::string(*section) +
+                                                "] holds TRNG's own strings, which only TRNG's tool builds");
+            else if (!group)
                 report.error(line.number, "unknown section [" + std::string(*section) +
                                               "]: a language file has [Strings], [PSXStrings] and [PCStrings]");
         } else if (!group) {

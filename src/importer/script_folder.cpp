@@ -1,7 +1,10 @@
 #include "importer/script_folder.h"
 
+#include "compiler/source_lines.h"
 #include "platform/host_path.h"
 #include "platform/text_file.h"
+
+#include <deque>
 
 namespace orvanta {
 
@@ -45,6 +48,34 @@ FileOutcome<ScriptFolder> readScriptFolder(const std::filesystem::path& scriptOr
 }  // namespace orvanta
 
 namespace orvanta {
+
+DatBuild buildScriptFolder(const ScriptFolder& folder)
+{
+    const SourceFile script{folder.script.name, folder.script.bytes, 0};
+    std::deque<std::string> included;  // kept while the build reads them
+    const IncludeSource includes = [&](std::string_view name) -> std::optional<SourceFile> {
+        const auto path = fileInFolder(folder.script.path.parent_path(), name);
+        auto bytes = path ? readFileBytes(FileLocation::fromHostPath(*path)) : FileOutcome<std::string>(FileError{});
+        if (!bytes)
+            return std::nullopt;
+        included.push_back(std::move(bytes.value()));
+        return SourceFile{utf8Of(path->filename()), included.back(), 2};
+    };
+    DatBuild build = buildDats(
+        script,
+        [&folder](std::string_view listed) -> std::optional<SourceFile> {
+            for (const ReadFile& language : folder.languages) {
+                if (sameWord(language.listedAs, listed))
+                    return SourceFile{language.name, language.bytes, 1};
+            }
+            return std::nullopt;
+        },
+        includes);
+    for (const ListedLanguage& missing : folder.missing)
+        build.problems.push_back({Severity::Warning, folder.script.name, missing.line,
+                                  "the language file " + missing.name + " is not in the folder", 1, 0});
+    return build;
+}
 
 GameSources gameSources(const ScriptFolder& folder)
 {

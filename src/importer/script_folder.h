@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compiler/dat_build.h"
 #include "importer/source_import.h"
 #include "platform/file_error.h"
 
@@ -27,6 +28,10 @@ struct ScriptFolder {
 
 /// Reads a Script.txt given by its path, or found in a folder in any letter case.
 FileOutcome<ScriptFolder> readScriptFolder(const std::filesystem::path& scriptOrFolder);
+
+/// The build of a script folder as it stands: the script, every language
+/// file it lists that the folder holds, and the #INCLUDE files beside it.
+DatBuild buildScriptFolder(const ScriptFolder& folder);
 
 /// The script and the language file it lists first, when the folder holds it.
 GameSources gameSources(const ScriptFolder& folder);

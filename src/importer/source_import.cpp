@@ -50,6 +50,8 @@ std::string joinLines(const std::vector<std::string_view>& lines)
 /// The meaningful lines of each string group of a language file.
 struct LanguageSource {
     std::array<std::vector<SourceLine>, LanguageStrings::kGroupCount> groups;
+    std::vector<SourceLine> otherSections;  ///< headings of sections the game's strings are not in
+    std::vector<std::size_t> otherLines;    ///< how many lines each holds
 };
 
 LanguageSource readLanguage(std::string_view bytes)
@@ -62,8 +64,14 @@ LanguageSource readLanguage(std::string_view bytes)
                     : sameWord(*name, "PSXStrings") ? &source.groups[LanguageStrings::Psx]
                     : sameWord(*name, "PCStrings")  ? &source.groups[LanguageStrings::Pc]
                                                     : nullptr;
+            if (group == nullptr) {
+                source.otherSections.push_back(line);
+                source.otherLines.push_back(0);
+            }
         } else if (group != nullptr) {
             group->push_back(line);
+        } else if (!source.otherLines.empty()) {
+            ++source.otherLines.back();
         }
     });
     return source;
@@ -605,6 +613,11 @@ void SourceImport::reportLostStrings()
 {
     if (!sources_.language)
         return;
+    for (std::size_t i = 0; i < language_.otherSections.size(); ++i)
+        note(sources_.language->name, language_.otherSections[i].number,
+             "the section " + std::string(language_.otherSections[i].text) + " and its " +
+                 std::to_string(language_.otherLines[i]) + " lines",
+             "Orvanta writes [Strings], [PSXStrings] and [PCStrings] only");
     const std::unordered_set<std::string> written = gameStrings(readLanguage(englishText(project_)));
     for (const auto& group : language_.groups) {
         for (const SourceLine& line : group) {

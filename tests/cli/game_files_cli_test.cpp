@@ -87,10 +87,21 @@ TEST(GameFilesCli, ImportTakesBackWhatBuildWroteAndSourcesBuildAsTheyStand)
         }
     }
 
-    const std::string game = "castigavi-TRLE_TRFR";
-    const CliResult real = runCli({"import", std::string(ORVANTA_REALWORLD_DIR) + "/" + game, project});
-    EXPECT_EQ(real.exitCode, 4);
-    EXPECT_EQ(real.out, test::readBytes(test::testData("importer/reports") / (game + ".txt")));
+    // Real TRNG games: their TRNG commands and #INCLUDE files raise no error, one
+    // warning names the first TRNG line, and neither they nor their import build.
+    for (const std::string game : {"castigavi-TRLE_TRFR", "joey79100-trle-aod_animations"}) {
+        const std::string folder = std::string(ORVANTA_REALWORLD_DIR) + "/" + game;
+        const CliResult real = runCli({"import", folder, project});
+        EXPECT_EQ(real.exitCode, 4);
+        EXPECT_EQ(real.out, test::readBytes(test::testData("importer/reports") / (game + ".txt")));
+        const CliResult checked = runCli({"check", "--sources", folder});
+        EXPECT_EQ(checked.exitCode, 0) << checked.out;
+        EXPECT_NE(checked.out.find(": warning: the script uses TRNG from this line on"), std::string::npos);
+        EXPECT_EQ(runCli({"build", "--sources", folder, empty.text()}).err,
+                  checked.out + "orvanta-cli: nothing written: the script uses TRNG, whose own tool builds it\n");
+        EXPECT_EQ(runCli({"build", "--load", project, empty.text()}).exitCode, 3);
+        EXPECT_EQ(test::entryCount(empty.path()), 0U);
+    }
     EXPECT_EQ(runCli({"import", empty.text(), project}).exitCode, 1);
     test::writeBytes(empty / "SCRIPT.TXT", "[Options]\r\n");
     EXPECT_EQ(runCli({"import", empty.text(), project}).exitCode, 1);

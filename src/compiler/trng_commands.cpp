@@ -1,0 +1,56 @@
+#include "compiler/trng_commands.h"
+
+#include "compiler/source_lines.h"
+
+#include <array>
+
+namespace orvanta {
+namespace {
+
+// The commands TRNG adds that its script reference pages document, and those
+// the published TRNG scripts of the test data use (docs/script-format.md).
+constexpr std::array<std::string_view, 31> kTrngCommands{
+    "AddEffect",        "Animation",         "AnimationSlot", "ColorRGB", "CRS",         "Customize",
+    "Diagnostic",       "DiagnosticType",    "Diary",         "Elevator", "Enemy",       "Equipment",
+    "FogRange",         "ForceVolumetricFX", "GlobalTrigger", "Image",    "ItemGroup",   "LevelFarView",
+    "MultEnvCondition", "Organizer",         "Parameters",    "Plugin",   "Rain",        "ShowLaraInTitle",
+    "Switch",           "TestPosition",      "TriggerGroup",  "Turbo",    "WindowsFont", "WindowTitle",
+    "WorldFarView",
+};
+
+}  // namespace
+
+bool isTrngCommand(std::string_view key)
+{
+    for (const std::string_view command : kTrngCommands) {
+        if (sameWord(key, command))
+            return true;
+    }
+    return false;
+}
+
+namespace {
+
+bool isDirective(std::string_view line, std::string_view word)
+{
+    return line.size() > word.size() && sameWord(line.substr(0, word.size()), word) &&
+           (line[word.size()] == ' ' || line[word.size()] == '\t' || line[word.size()] == '"');
+}
+
+}  // namespace
+
+bool isIncludeLine(std::string_view line) { return isDirective(line, "#INCLUDE"); }
+
+bool isTrngDirective(std::string_view line) { return isDirective(line, "#DEFINE"); }
+
+std::string_view includedFile(std::string_view line)
+{
+    std::string_view name = trimmed(line.substr(8));
+    if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
+        name = name.substr(1, name.size() - 2);
+    return name;
+}
+
+bool isTrngSection(std::string_view name) { return sameWord(name, "ExtraNG"); }
+
+}  // namespace orvanta
