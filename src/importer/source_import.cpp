@@ -205,8 +205,7 @@ std::optional<std::string_view> afterPrefix(const RawLine& line, std::string_vie
 /// else the value the compiler reads.
 std::string fieldValue(const RawLine& line, std::string_view prefix, std::string_view value)
 {
-    const auto raw = afterPrefix(line, prefix);
-    return std::string(raw ? *raw : value);
+    return std::string(afterPrefix(line, prefix).value_or(value));
 }
 
 class SourceImport {
@@ -500,9 +499,10 @@ void SourceImport::level(int n, const ScriptLevel& section)
             const std::string_view key = command->key;
             const std::string_view value = command->value;
             if (!name && sameWord(key, "Name")) {
-                slot.levelName = fieldValue(line, "Name=\t\t", value);
+                // A foreign game's name as the game reads it, without the blanks that line it up.
+                slot.levelName = layout_ ? fieldValue(line, "Name=\t\t", value) : std::string(value);
                 taken = name = true;
-                commentLost(line, "Name=\t\t");
+                commentLost(line, layout_ ? "Name=\t\t" : "");
                 continue;
             } else if (!level && sameWord(key, "Level")) {
                 if (!takeLevelLine(line, value, slot))

@@ -1,6 +1,11 @@
 #include "ui/main_window.h"
 
 #include "desktop/text_conversion.h"
+#include "importer/script_folder.h"
+#include "importer/source_import.h"
+#include "platform/host_path.h"
+#include "projectfile/project_file_reader.h"
+#include "projectfile/project_file_writer.h"
 #include "script/script_files.h"
 #include "ui/about_window.h"
 #include "ui/artwork.h"
@@ -9,6 +14,8 @@
 #include "ui/easylife_runner.h"
 #include "ui/field_selection.h"
 #include "ui/game_properties_dialog.h"
+#include "ui/host_file.h"
+#include "ui/import_report_window.h"
 #include "ui/level_properties_dialog.h"
 #include "ui/level_rows.h"
 #include "ui/load_script_dialog.h"
@@ -26,6 +33,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -120,6 +128,8 @@ void MainWindow::buildMenus()
             &MainWindow::openSaveAs);
     connect(addEntry(file, "Load", QStringLiteral("Load"), Qt::CTRL | Qt::Key_L), &QAction::triggered, this,
             &MainWindow::openLoadScript);
+    connect(addEntry(file, "import", QStringLiteral("Import Game...")), &QAction::triggered, this,
+            &MainWindow::chooseGameToImport);
     // Ctrl+X: a focused text box takes it as Cut first (its shortcut override).
     connect(addEntry(file, "Quit", QStringLiteral("Quit"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
             &MainWindow::quit);
@@ -251,6 +261,41 @@ void MainWindow::openLoadScript()
         refreshRowsFromProject();
         takeAsSaved(hostPath);
     });
+}
+
+void MainWindow::chooseGameToImport()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Game"), QString(),
+                                                      QStringLiteral("Script.txt (*.txt *.TXT);;All files (*)"));
+    if (!path.isEmpty())
+        importGame(path);
+}
+
+void MainWindow::importGame(const QString& hostPath)
+{
+    const auto folder = readScriptFolder(hostFile(hostPath).host());
+    if (!folder) {
+        reportFailure(this, folder.error(), QStringLiteral("Nothing was imported."));
+        return;
+    }
+    std::optional<ImportedGame> game = importSources(gameSources(folder.value()));
+    if (!game) {
+        showMessage(this, fromUtf8Text(describeHostPath(folder.value().script.path) +
+                                       ": nothing to import: it has no [Title] or [Level] section"));
+        return;
+    }
+    if (!mayDiscardUnsavedWork([this, hostPath] { importGame(hostPath); }))
+        return;
+    // As Load reads a project file: the fields a project file does not hold stay.
+    readProjectText(projectFileText(game->project), project_);
+    refreshRowsFromProject();
+    showProjectState();
+    if (game->leftOut.empty()) {
+        showMessage(this, QStringLiteral("Game imported: the project keeps all of it."));
+        return;
+    }
+    openSingleWindow(importReport_, nullptr, this)
+        ->showReport(std::move(game->leftOut), folder.value().script.path.parent_path());
 }
 
 bool MainWindow::hasUnsavedChanges() const

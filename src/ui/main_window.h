@@ -16,6 +16,7 @@ class AboutWindow;
 class CompileToPanel;
 class EasylifeRunner;
 class GamePropertiesDialog;
+class ImportReportWindow;
 class LevelPropertiesDialog;
 class LevelRows;
 class LoadScriptDialog;
@@ -64,6 +65,12 @@ public:
     /// command can go on then. "Cancel" gives false.
     bool mayDiscardUnsavedWork(std::function<void()> afterSave = {});
 
+    /// Brings a game made elsewhere into the project, as Load does, once
+    /// unsaved work may go: its Script.txt (a path to it, or a folder that
+    /// holds it) and the language file it lists first. Shows what the project
+    /// could not keep. The project is not saved.
+    void importGame(const QString& hostPath);
+
 Q_SIGNALS:
     /// The slot button of slot 1..12 was clicked; the level properties
     /// dialog opens for that slot.
@@ -87,6 +94,7 @@ private:
     void openGameProperties();
     void openSaveAs();
     void openLoadScript();
+    void chooseGameToImport();
     void quit();
     /// The title names the file last saved or loaded and marks unsaved changes.
     void showProjectState();
@@ -108,6 +116,7 @@ private:
     QPointer<GamePropertiesDialog> gameProperties_;
     QPointer<SaveAsDialog> saveAs_;
     QPointer<LoadScriptDialog> loadScript_;
+    QPointer<ImportReportWindow> importReport_;
     ScriptPacks* scriptPacks_ = nullptr;
     EasylifeRunner* easylife_ = nullptr;
     ScriptChecks* checks_ = nullptr;
