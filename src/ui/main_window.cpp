@@ -4,9 +4,11 @@
 #include "importer/script_folder.h"
 #include "importer/source_import.h"
 #include "platform/host_path.h"
+#include "platform/text_file.h"
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
 #include "script/script_files.h"
+#include "script/script_writer.h"
 #include "ui/about_window.h"
 #include "ui/artwork.h"
 #include "ui/compile_to_panel.h"
@@ -153,8 +155,8 @@ void MainWindow::buildMenus()
             &QAction::triggered, this, &MainWindow::restoreDefaultFiles);
     connect(addEntry(script, "check", QStringLiteral("Check Script"), Qt::Key_F7), &QAction::triggered, checks_,
             &ScriptChecks::checkScript);
-    connect(addEntry(script, "build", QStringLiteral("Build DAT Files"), Qt::Key_F8), &QAction::triggered, checks_,
-            &ScriptChecks::buildDatFiles);
+    connect(addEntry(script, "build", QStringLiteral("Build DAT Files"), Qt::Key_F8), &QAction::triggered, this,
+            &MainWindow::buildDatFiles);
 
     QMenu* features = addMenu(nullptr, "features", QStringLiteral("Features"));
     QAction* toolBoxEntry = addEntry(features, "commontools", QStringLiteral("Tool Box"), Qt::SHIFT | Qt::Key_F3);
@@ -177,13 +179,62 @@ void MainWindow::buildMenus()
 
 void MainWindow::compileScripts()
 {
-    if (easylife_->refuseWhileRunning() || !checks_->compileMayGoOn())
+    if (easylife_->refuseWhileRunning() || !checks_->compileMayGoOn() || !mayReplaceScriptTxt())
         return;
     if (const auto error = writeScriptFiles(project_, project_.scriptFolder)) {
         reportFailure(this, *error, QStringLiteral("The script files were not compiled."));
         return;
     }
+    rememberWrittenScript();
     easylife_->compile(project_.easylifeLocation, project_.scriptFolder);
+}
+
+void MainWindow::buildDatFiles()
+{
+    if (!mayReplaceScriptTxt())
+        return;
+    checks_->buildDatFiles();
+    rememberWrittenScript();
+}
+
+namespace {
+
+/// The script folder's Script.txt, in any letter case, and its bytes, when it can be read.
+std::optional<std::pair<std::filesystem::path, std::string>> scriptTxtIn(const std::string& scriptFolder)
+{
+    const auto path = fileInFolder(FileLocation::fromPathText(scriptFolder).host(), "Script.txt");
+    auto bytes = path ? readFileBytes(FileLocation::fromHostPath(*path)) : FileOutcome<std::string>(FileError{});
+    if (!bytes)
+        return std::nullopt;
+    return std::pair{*path, std::move(bytes.value())};
+}
+
+}  // namespace
+
+bool MainWindow::mayReplaceScriptTxt()
+{
+    const auto found = scriptTxtIn(project_.scriptFolder);
+    if (!found || found->second == scriptText(project_))
+        return true;
+    const auto written = writtenScripts_.find(found->first);
+    if (written != writtenScripts_.end() && written->second == found->second)
+        return true;
+    const QString question =
+        fromUtf8Text(describeHostPath(found->first)) +
+        QStringLiteral(" was not written by Orvanta and differs from the project's script: replacing it loses it. "
+                       "Import it into the project first?");
+    const QStringList choices{QStringLiteral("Import It First"), QStringLiteral("Replace"), QStringLiteral("Cancel")};
+    switch (askChoice(this, question, choices)) {
+    case 0: importGame(QString::fromStdU16String(found->first.u16string())); return false;
+    case 1: return true;
+    default: return false;
+    }
+}
+
+void MainWindow::rememberWrittenScript()
+{
+    if (auto found = scriptTxtIn(project_.scriptFolder); found && found->second == scriptText(project_))
+        writtenScripts_[found->first] = std::move(found->second);
 }
 
 void MainWindow::restoreDefaultFiles()
@@ -196,8 +247,11 @@ void MainWindow::restoreDefaultFiles()
                          .arg(fromUtf8Text(folder.shown())),
                      QStringLiteral("Yes"), QStringLiteral("No")))
         return;
-    if (const auto error = restoreStockFiles(folder))
+    if (const auto error = restoreStockFiles(folder)) {
         reportFailure(this, *error, QStringLiteral("The default script files were not restored."));
+    } else if (auto restored = scriptTxtIn(project_.scriptFolder)) {
+        writtenScripts_[restored->first] = std::move(restored->second);  // this program wrote it
+    }
 }
 
 void MainWindow::runEasylife()

@@ -5,7 +5,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <filesystem>
 #include <functional>
+#include <map>
+#include <string>
 
 class QAction;
 class QMenu;
@@ -95,6 +98,13 @@ private:
     void openSaveAs();
     void openLoadScript();
     void chooseGameToImport();
+    void buildDatFiles();
+    /// Before Compile Scripts or Build DAT Files writes the script folder:
+    /// true when its Script.txt is missing, is the project's own, or was
+    /// written in this run; else asks "Import It First", "Replace" or "Cancel".
+    bool mayReplaceScriptTxt();
+    /// Takes the script folder's Script.txt as written in this run, when it is the project's.
+    void rememberWrittenScript();
     void quit();
     /// The title names the file last saved or loaded and marks unsaved changes.
     void showProjectState();
@@ -117,6 +127,7 @@ private:
     QPointer<SaveAsDialog> saveAs_;
     QPointer<LoadScriptDialog> loadScript_;
     QPointer<ImportReportWindow> importReport_;
+    std::map<std::filesystem::path, std::string> writtenScripts_;  // Script.txt files written in this run
     ScriptPacks* scriptPacks_ = nullptr;
     EasylifeRunner* easylife_ = nullptr;
     ScriptChecks* checks_ = nullptr;
