@@ -48,8 +48,9 @@ constexpr const char* kUsage = R"(Usage:
       DIR holds: SCRIPT.DAT and one DAT per language, all or none.
   orvanta-cli import SOURCE PROJECT.txt
       Bring a game made elsewhere into a project file: SOURCE is a Script.txt
-      (with the language file it lists first, beside it) or a folder holding
-      one. Prints one line per thing the project cannot keep.
+      (with the language file it lists first, beside it), a SCRIPT.DAT (with
+      its language DAT, decoded), or a folder holding either. Prints one line
+      per thing the project cannot keep.
   orvanta-cli dump FILE.DAT
       Print a readable listing of a SCRIPT.DAT, read as the game reads it
       (naming its strings from the language .DAT it lists first, found beside
@@ -312,7 +313,7 @@ int importGame(std::span<const Argument> args, std::ostream& out)
     if (options.load || options.operands.size() != 2)
         usageError("import takes a source and a project file");
     const ScriptFolder folder = readFolder(options.operands[0]);
-    std::optional<ImportedGame> game = importSources(gameSources(folder));
+    std::optional<ImportedGame> game = importFolder(folder);
     if (!game)
         fileError(describeHostPath(folder.script.path) + ": nothing to import: it has no [Title] or [Level] section");
     failOn(saveProjectFile(game->project, locationOf(options.operands[1])));

@@ -332,7 +332,7 @@ void MainWindow::importGame(const QString& hostPath)
         reportFailure(this, folder.error(), QStringLiteral("Nothing was imported."));
         return;
     }
-    std::optional<ImportedGame> game = importSources(gameSources(folder.value()));
+    std::optional<ImportedGame> game = importFolder(folder.value());
     if (!game) {
         showMessage(this, fromUtf8Text(describeHostPath(folder.value().script.path) +
                                        ": nothing to import: it has no [Title] or [Level] section"));

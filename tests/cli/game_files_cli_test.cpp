@@ -87,6 +87,21 @@ TEST(GameFilesCli, ImportTakesBackWhatBuildWroteAndSourcesBuildAsTheyStand)
         }
     }
 
+    // From the DATs alone: decoded, imported and built again, the same DATs.
+    TempFolder dats, fromDats;
+    for (const char* file : {"SCRIPT.DAT", "ENGLISH.DAT"})
+        test::writeBytes(dats / file, test::readBytes(built / file));
+    EXPECT_EQ(runCli({"import", (dats / "SCRIPT.DAT").string(), project}), (CliResult{0, "", ""}));
+    ASSERT_EQ(runCli({"build", "--load", project, fromDats.text()}).exitCode, 0);
+    for (const char* file : {"SCRIPT.DAT", "ENGLISH.DAT"})
+        EXPECT_EQ(test::readBytes(fromDats / file), test::readBytes(built / file)) << file;
+    const CliResult trng =
+        runCli({"import", std::string(ORVANTA_REALWORLD_DIR) + "/castigavi-TRLE_TRFR/SCRIPT.DAT", project});
+    EXPECT_EQ(trng.exitCode, 4);
+    EXPECT_NE(trng.out.find("SCRIPT.DAT: left out: 3706 bytes after the language file names: they are TRNG's own "
+                            "data, which cannot be decoded\n"),
+              std::string::npos);
+
     // Real TRNG games: their TRNG commands and #INCLUDE files raise no error, one
     // warning names the first TRNG line, and neither they nor their import build.
     for (const std::string game : {"castigavi-TRLE_TRFR", "joey79100-trle-aod_animations"}) {
