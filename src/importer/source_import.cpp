@@ -20,7 +20,6 @@ constexpr int kAngkorLevel = 8;  // the level whose legend option writes the sec
 constexpr const char* kLensFlareValue = "250000,-32000,110000,128,96,0";
 constexpr std::size_t kNamePlaceCount = 36;
 constexpr std::size_t kMiddleStringCount = 14;
-constexpr std::size_t kFirstNamePlace = 3;  // after the two legends and the title name
 
 /// Where each level's name stands in the level-name list (1-based places
 /// after the title; the first of level 8's two), and the stock names the

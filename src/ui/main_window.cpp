@@ -320,7 +320,7 @@ void MainWindow::openLoadScript()
 void MainWindow::chooseGameToImport()
 {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Game"), QString(),
-                                                      QStringLiteral("Script.txt (*.txt *.TXT);;All files (*)"));
+                                                      QStringLiteral("Script.txt or SCRIPT.DAT (*.txt *.TXT *.dat *.DAT);;All files (*)"));
     if (!path.isEmpty())
         importGame(path);
 }
