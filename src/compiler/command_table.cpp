@@ -190,4 +190,56 @@ std::optional<std::vector<std::int64_t>> readOperands(ByteReader& reader, const 
     return values;
 }
 
+namespace {
+
+constexpr const char* kExtensions = "the file extensions of the level, cut scene and film files";
+const HeaderCommand kHeaderCommands[] = {
+    {"PSXExtensions", "Level", kExtensions},
+    {"PSXExtensions", "Cut", kExtensions},
+    {"PSXExtensions", "FMV", kExtensions},
+    {"PCExtensions", "Level", ".TR4, the extension of level files"},
+    {"PCExtensions", "Cut", ".TR4, the extension of cut scene files"},
+    {"PCExtensions", "FMV", ".BIK, the extension of film files"},
+    {"Language", "File", "the language number and the language file (0,ENGLISH.TXT)"},
+    {"Options", "LoadSave", kSwitch},
+    {"Options", "Title", kSwitch},
+    {"Options", "PlayAnyLevel", kSwitch},
+    {"Options", "FlyCheat", kSwitch},
+    {"Options", "DemoDisc", kSwitch},
+    {"Options", "InputTimeout", "the idle time before the demo, in frames"},
+    {"Options", "Security", "the security value, a byte"},
+};
+
+// The commands TRNG adds that its script reference pages document, and those
+// the published TRNG scripts of the test data use (docs/script-format.md).
+constexpr std::string_view kTrngCommands[] = {
+    "AddEffect",        "Animation",         "AnimationSlot", "ColorRGB", "CRS",         "Customize",
+    "Diagnostic",       "DiagnosticType",    "Diary",         "Elevator", "Enemy",       "Equipment",
+    "FogRange",         "ForceVolumetricFX", "GlobalTrigger", "Image",    "ItemGroup",   "LevelFarView",
+    "MultEnvCondition", "Organizer",         "Parameters",    "Plugin",   "Rain",        "ShowLaraInTitle",
+    "Switch",           "TestPosition",      "TriggerGroup",  "Turbo",    "WindowsFont", "WindowTitle",
+    "WorldFarView",
+};
+
+}  // namespace
+
+std::span<const HeaderCommand> headerCommands() { return kHeaderCommands; }
+
+const HeaderCommand* findHeaderCommand(std::string_view section, std::string_view key)
+{
+    for (const HeaderCommand& command : kHeaderCommands) {
+        if (sameWord(command.section, section) && sameWord(command.name, key))
+            return &command;
+    }
+    return nullptr;
+}
+
+std::span<const std::string_view> trngCommands() { return kTrngCommands; }
+
+bool isTrngCommand(std::string_view key)
+{
+    return std::any_of(std::begin(kTrngCommands), std::end(kTrngCommands),
+                       [key](std::string_view name) { return sameWord(name, key); });
+}
+
 }  // namespace orvanta

@@ -60,6 +60,22 @@ std::span<const CommandSpec> levelCommands();
 /// The command a key names, whatever its case, or nullptr.
 const CommandSpec* findCommand(std::string_view key);
 
+/// A command of the sections before the levels: [PSXExtensions],
+/// [PCExtensions], [Language] and [Options].
+struct HeaderCommand {
+    std::string_view section;
+    std::string_view name;
+    const char* takes;
+};
+std::span<const HeaderCommand> headerCommands();
+/// The header command a key names in a section, whatever their case, or nullptr.
+const HeaderCommand* findHeaderCommand(std::string_view section, std::string_view key);
+
+/// Commands of the TRNG engine patch, which this compiler does not build:
+/// the scripts of TRNG games hold them beside the game's own.
+std::span<const std::string_view> trngCommands();
+bool isTrngCommand(std::string_view key);
+
 /// What an opcode of the level data stands for.
 struct OpcodeMeaning {
     const CommandSpec* command;

@@ -43,7 +43,7 @@ private:
     void numbers(const ScriptCommand& cmd, const CommandSpec& syntax);
     void item(const ScriptCommand& cmd, const CommandSpec& syntax);
     std::optional<std::size_t> stringIndex(const ScriptCommand& cmd, std::string_view text, std::size_t max,
-                                           const char* what, int value);
+                                           const char* what, int value, bool item = false);
     /// Reads the values into numbers_; false (with a problem) when one is wrong.
     bool readNumbers(const ScriptCommand& cmd, std::span<const std::string_view> values,
                      std::span<const NumberSpec> ranges, int firstValue);
@@ -205,12 +205,15 @@ void LevelEncoder::level(const ScriptCommand& cmd)
 }
 
 std::optional<std::size_t> LevelEncoder::stringIndex(const ScriptCommand& cmd, std::string_view text, std::size_t max,
-                                                     const char* what, int value)
+                                                     const char* what, int value, bool item)
 {
     const auto index = strings_.find(text);
     if (!index) {
+        // An item's name is one of the inventory items, the one place a new name is added.
+        const std::string mend = item ? ": add \"" + std::string(text) + "\" to the inventory items" : "";
         error(cmd.line,
-              std::string(what) + " \"" + std::string(text) + "\" is not among the strings of " + languageName_, value);
+              std::string(what) + " \"" + std::string(text) + "\" is not among the strings of " + languageName_ + mend,
+              value);
     } else if (*index > max) {
         error(cmd.line,
               std::string(what) + " \"" + std::string(text) + "\" is string " + std::to_string(*index) + " of " +
@@ -323,7 +326,7 @@ void LevelEncoder::item(const ScriptCommand& cmd, const CommandSpec& syntax)
     if (values[lead].empty())
         error(cmd.line, std::string(syntax.name) + "= gives no item name", nameValue);
     else
-        index = stringIndex(cmd, values[lead], 0xFFFF, "the item name", nameValue);
+        index = stringIndex(cmd, values[lead], 0xFFFF, "the item name", nameValue, true);
     if (!readNumbers(cmd, std::span(values).subspan(lead + 1), syntax.numbers, nameValue + 1) || !index)
         return;
     numbers_.insert(numbers_.begin(), static_cast<std::int64_t>(*index));

@@ -2,32 +2,7 @@
 
 #include "compiler/source_lines.h"
 
-#include <array>
-
 namespace orvanta {
-namespace {
-
-// The commands TRNG adds that its script reference pages document, and those
-// the published TRNG scripts of the test data use (docs/script-format.md).
-constexpr std::array<std::string_view, 31> kTrngCommands{
-    "AddEffect",        "Animation",         "AnimationSlot", "ColorRGB", "CRS",         "Customize",
-    "Diagnostic",       "DiagnosticType",    "Diary",         "Elevator", "Enemy",       "Equipment",
-    "FogRange",         "ForceVolumetricFX", "GlobalTrigger", "Image",    "ItemGroup",   "LevelFarView",
-    "MultEnvCondition", "Organizer",         "Parameters",    "Plugin",   "Rain",        "ShowLaraInTitle",
-    "Switch",           "TestPosition",      "TriggerGroup",  "Turbo",    "WindowsFont", "WindowTitle",
-    "WorldFarView",
-};
-
-}  // namespace
-
-bool isTrngCommand(std::string_view key)
-{
-    for (const std::string_view command : kTrngCommands) {
-        if (sameWord(key, command))
-            return true;
-    }
-    return false;
-}
 
 namespace {
 

@@ -4,9 +4,7 @@
 
 namespace orvanta {
 
-/// Whether a key is one of the commands TRNG adds to Script.txt, which its
-/// own tool builds into a block of SCRIPT.DAT that this compiler cannot write.
-bool isTrngCommand(std::string_view key);
+// isTrngCommand() is in command_table.h.
 
 /// Whether a line is TRNG's "#INCLUDE "FILE"", which reads a file beside the
 /// script in its place.

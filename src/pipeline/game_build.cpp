@@ -75,8 +75,9 @@ GameBuild buildGameFiles(const ProjectState& project, const PackageFileCheck& pa
             const std::string file = level.path + compiled.pcLevelExtension;
             if (level.line > 0 && !level.path.empty() && !packageFiles(file))
                 compiled.problems.push_back({Severity::Warning, kScriptFile, level.line,
-                                             "the level file " + file + " is not in the package folder", 0,
-                                             kScriptSource});
+                                             "the level file " + file + " is not in the package folder \"" +
+                                                 packageFiles.folder + "\" (the folder above the script folder)",
+                                             0, kScriptSource});
         }
     }
     for (Problem& problem : compiled.problems) {

@@ -22,10 +22,10 @@ PackageFileCheck packageFileCheck(std::string_view scriptFolderText)
     if (package.empty() || !std::filesystem::is_directory(root, error))
         return {};
     // The game finds its files in any letter case, as Windows does.
-    return [root](std::string_view pathInPackage) {
-        std::error_code ignored;
-        return std::filesystem::exists(resolveInAnyCase(root, windows1252::toUtf8(pathInPackage)), ignored);
-    };
+    return {package, [root](std::string_view pathInPackage) {
+                std::error_code ignored;
+                return std::filesystem::exists(resolveInAnyCase(root, windows1252::toUtf8(pathInPackage)), ignored);
+            }};
 }
 
 }  // namespace orvanta

@@ -2,7 +2,10 @@
 
 #include "desktop/text_conversion.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -62,6 +65,24 @@ BlockTextEdit::BlockTextEdit(QWidget* parent) : QPlainTextEdit(parent)
 
     connect(document(), &QTextDocument::contentsChange, this, &BlockTextEdit::noteChange);
     connect(document(), &QTextDocument::contentsChanged, this, &BlockTextEdit::replaceUnrepresentableInChangedRange);
+}
+
+void BlockTextEdit::setCompleter(QCompleter* completer) { completer_ = completer; }
+
+void BlockTextEdit::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (completer_ != nullptr && completer_->popup()->isVisible() &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Escape)) {
+        event->ignore();  // the list chooses, or closes
+        return;
+    }
+    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && (event->modifiers() & Qt::ControlModifier)) {
+        const bool back = key == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+        QWidget::focusNextPrevChild(!back);  // the box itself refuses while editable
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 void BlockTextEdit::setProjectText(std::string_view bytes)

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <string>
 #include <string_view>
+
+class QCompleter;
 
 namespace orvanta::ui {
 
@@ -16,19 +19,29 @@ namespace orvanta::ui {
 /// A block the user did not change comes back exactly as it went in, bare CR or
 /// LF and a missing final line break included. Once it was changed, every line
 /// break of the box is stored as CR LF.
+///
+/// Tab types a tab, as item lines need; Ctrl+Tab and Ctrl+Shift+Tab move the
+/// focus on.
 class BlockTextEdit : public QPlainTextEdit {
 public:
     explicit BlockTextEdit(QWidget* parent = nullptr);
+
+    /// A completer whose open list takes Enter, Tab and Escape first.
+    void setCompleter(QCompleter* completer);
 
     /// Shows a block; the box then counts as unchanged.
     void setProjectText(std::string_view bytes);
     /// The block the box holds now.
     std::string projectText() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void noteChange(int position, int charsRemoved, int charsAdded);
     void replaceUnrepresentableInChangedRange();
 
+    QPointer<QCompleter> completer_;
     std::string originalBytes_;
     bool loading_ = false;
     bool replacing_ = false;

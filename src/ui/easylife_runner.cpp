@@ -6,6 +6,7 @@
 #include "ui/message_box.h"
 #include "ui/run_window.h"
 #include "ui/single_window.h"
+#include "ui/window_placement.h"
 
 #include <string>
 #include <vector>
@@ -124,6 +125,12 @@ void EasylifeRunner::run(std::string_view easylifeLocation)
     run_.start(easylifeLocation);
 }
 
-void EasylifeRunner::showRunWindow() { openSingleWindow(runWindow_, nullptr, run_, window_); }
+void EasylifeRunner::showRunWindow()
+{
+    bool created = false;
+    openSingleWindow(runWindow_, &created, run_, window_);
+    if (created)
+        placeBesideMainWindow(runWindow_, window_);
+}
 
 }  // namespace orvanta::ui

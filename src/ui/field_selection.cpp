@@ -1,8 +1,11 @@
 #include "ui/field_selection.h"
 
+#include "ui/problem_range.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QWidget>
 #include <algorithm>
@@ -31,7 +34,7 @@ QString controlShowing(Field field)
     return QString::fromLatin1(field.control().c_str());
 }
 
-void selectControl(QWidget* window, const QString& name, int line)
+void selectControl(QWidget* window, const QString& name, int line, int value)
 {
     auto* control = window != nullptr ? window->findChild<QWidget*>(name) : nullptr;
     if (control == nullptr)
@@ -42,11 +45,23 @@ void selectControl(QWidget* window, const QString& name, int line)
         combo->lineEdit()->selectAll();
     if (auto* block = qobject_cast<QPlainTextEdit*>(control)) {
         const QTextBlock wanted = block->document()->findBlockByNumber(std::max(line, 1) - 1);
+        const int start = wanted.isValid() ? wanted.position() : 0;
+        const LineRange problem = problemRange(wanted.text(), value);
         QTextCursor cursor(block->document());
-        cursor.setPosition(wanted.isValid() ? wanted.position() : 0);
-        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        // The problem's end first, then its start: both in view where the box is wide enough.
+        cursor.setPosition(start + problem.end);
         block->setTextCursor(cursor);
         block->ensureCursorVisible();
+        cursor.setPosition(start + wanted.length() - 1);
+        cursor.setPosition(start + problem.start, QTextCursor::KeepAnchor);
+        block->setTextCursor(cursor);
+        block->ensureCursorVisible();
+        // The whole line selected, from its end.
+        cursor.setPosition(start + wanted.length() - 1);
+        cursor.setPosition(start, QTextCursor::KeepAnchor);
+        const int scrolled = block->horizontalScrollBar()->value();
+        block->setTextCursor(cursor);
+        block->horizontalScrollBar()->setValue(scrolled);
     }
     QWidget* top = control->window();
     top->show();

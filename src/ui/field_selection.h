@@ -15,7 +15,8 @@ QString controlShowing(Field field);
 
 /// Shows the window of `holder`'s control `name` in front, focuses that
 /// control and selects its text, or line `line` (1-based) of a multi-line box
-/// with the line scrolled into view.
-void selectControl(QWidget* holder, const QString& name, int line);
+/// with the line scrolled so that its value `value` (see problemRange), or
+/// else its start, is in view.
+void selectControl(QWidget* holder, const QString& name, int line, int value = -1);
 
 }  // namespace orvanta::ui

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -57,16 +58,29 @@ LevelRows::LevelRows(ProjectState& project, QWidget* parent) : QWidget(parent), 
     // The combo box counts its minimum contents in widths of an "x".
     const int xWidth = std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('x')));
     const int wadLength = (widestText(*this, wads) + xWidth - 1) / xWidth;
+    // Headings over the columns, and each row labelled with its level as
+    // every message counts them: "Title", then "1" to "11".
+    const QString headings[] = {QStringLiteral("Level"), QStringLiteral("Name"), QStringLiteral("WAD"),
+                                QStringLiteral("Properties")};
+    for (int column = 0; column < 4; ++column) {
+        auto* heading = new QLabel(headings[column], this);
+        heading->setObjectName(QStringLiteral("heading%1").arg(column + 1));
+        grid->addWidget(heading, 0, column);
+    }
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         Row row = makeRow(slot, wads, arrow);
         row.name->setMinimumWidth(nameWidth);
         row.wad->setMinimumContentsLength(wadLength);
-        grid->addWidget(row.name, slot - 1, 0);
-        grid->addWidget(row.wad, slot - 1, 1);
-        grid->addWidget(row.button, slot - 1, 2);
+        auto* level = new QLabel(slot == 1 ? QStringLiteral("Title") : QString::number(slot - 1), this);
+        level->setObjectName(QStringLiteral("level%1").arg(slot));
+        level->setBuddy(row.name);
+        grid->addWidget(level, slot, 0);
+        grid->addWidget(row.name, slot, 1);
+        grid->addWidget(row.wad, slot, 2);
+        grid->addWidget(row.button, slot, 3);
         rows_.at(static_cast<std::size_t>(slot - 1)) = row;
     }
-    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     refreshFromProject();
 }
 
@@ -88,7 +102,8 @@ LevelRows::Row LevelRows::makeRow(int slot, const QStringList& wads, const QIcon
     row.button->setIcon(arrow);
     row.button->setIconSize(QSize(16, 12));
     row.button->setMinimumWidth(41);
-    row.button->setAccessibleName(QStringLiteral("Level properties of slot %1").arg(slot));
+    row.button->setAccessibleName(slot == 1 ? QStringLiteral("Title properties")
+                                            : QStringLiteral("Level %1 properties").arg(slot - 1));
     row.button->setToolTip(slot == 1 ? QStringLiteral("Title properties")
                                      : QStringLiteral("Properties of level %1").arg(slot - 1));
     connect(row.button, &QPushButton::clicked, this, [this, slot] { Q_EMIT slotButtonClicked(slot); });

@@ -20,6 +20,7 @@
 #include "ui/import_report_window.h"
 #include "ui/level_properties_dialog.h"
 #include "ui/level_rows.h"
+#include "ui/live_check.h"
 #include "ui/load_script_dialog.h"
 #include "ui/message_box.h"
 #include "ui/readme_window.h"
@@ -27,9 +28,11 @@
 #include "ui/script_checks.h"
 #include "ui/script_pack_editor.h"
 #include "ui/script_packs.h"
+#include "ui/script_preview.h"
 #include "ui/settings_dialog.h"
 #include "ui/single_window.h"
 #include "ui/tool_box.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,9 +42,12 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -57,9 +63,10 @@ void reportFailure(QWidget* parent, const FileError& error, const QString& conse
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), project_(ProjectState::withDefaults()), scriptPacks_(new ScriptPacks(project_, this)),
-      easylife_(new EasylifeRunner(this)),
-      checks_(new ScriptChecks(project_, this, [this](const FieldRef& field) { showField(field); }))
+    : QMainWindow(parent), project_(ProjectState::withDefaults()), live_(new LiveCheck(project_, this)),
+      scriptPacks_(new ScriptPacks(project_, *live_, this)), easylife_(new EasylifeRunner(this)),
+      checks_(new ScriptChecks(
+          project_, this, [this](const FieldRef& field, int value) { showField(field, value); }, *live_))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvanta 3.0"));
@@ -84,10 +91,17 @@ MainWindow::MainWindow(QWidget* parent)
     column->addStretch();
     setCentralWidget(central);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    problemCount_ = new QToolButton(statusBar());
+    problemCount_->setObjectName(QStringLiteral("problemCount"));
+    problemCount_->setAutoRaise(true);
+    problemCount_->setToolTip(QStringLiteral("Show the script's problems (F7)"));
+    statusBar()->addWidget(problemCount_);
+    connect(live_, &LiveCheck::updated, this, &MainWindow::showProblemCount);
 
     connect(rows_, &LevelRows::slotButtonClicked, this, &MainWindow::slotButtonClicked);
     connect(this, &MainWindow::slotButtonClicked, this, &MainWindow::openLevelProperties);
     buildMenus();
+    connect(problemCount_, &QToolButton::clicked, action(QStringLiteral("check")), &QAction::trigger);
     compileToPanel_->setTarget(QDir::currentPath());
     savedProject_ = project_;
     // Every edit comes from a key or a click in one of the program's windows.
@@ -99,6 +113,12 @@ MainWindow::~MainWindow()
     // The dialogs go after this window's members: none may reach them then.
     if (saveAs_ != nullptr)
         saveAs_->disconnect(this);
+}
+
+void MainWindow::showProblemCount()
+{
+    const auto& problems = live_->problems();
+    problemCount_->setText(problems.empty() ? QStringLiteral("No problems") : problemCountText(problems));
 }
 
 void MainWindow::refreshRowsFromProject() { rows_->refreshFromProject(); }
@@ -125,56 +145,93 @@ QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& capt
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = addMenu(nullptr, "File", QStringLiteral("File"));
-    connect(addEntry(file, "Save", QStringLiteral("Save"), Qt::CTRL | Qt::Key_S), &QAction::triggered, this,
+    QMenu* file = addMenu(nullptr, "File", QStringLiteral("&File"));
+    connect(addEntry(file, "Save", QStringLiteral("&Save"), Qt::CTRL | Qt::Key_S), &QAction::triggered, this,
             &MainWindow::openSaveAs);
-    connect(addEntry(file, "Load", QStringLiteral("Load"), Qt::CTRL | Qt::Key_L), &QAction::triggered, this,
+    connect(addEntry(file, "Load", QStringLiteral("&Load"), Qt::CTRL | Qt::Key_L), &QAction::triggered, this,
             &MainWindow::openLoadScript);
-    connect(addEntry(file, "import", QStringLiteral("Import Game...")), &QAction::triggered, this,
+    connect(addEntry(file, "import", QStringLiteral("&Import Game...")), &QAction::triggered, this,
             &MainWindow::chooseGameToImport);
     // Ctrl+X: a focused text box takes it as Cut first (its shortcut override).
-    connect(addEntry(file, "Quit", QStringLiteral("Quit"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
+    connect(addEntry(file, "Quit", QStringLiteral("&Quit"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
             &MainWindow::quit);
 
-    QMenu* edit = addMenu(nullptr, "Edit", QStringLiteral("Edit"));
-    gamePropertiesEntry_ = addEntry(edit, "properties", QStringLiteral("Game Properties"), Qt::Key_F5);
+    QMenu* edit = addMenu(nullptr, "Edit", QStringLiteral("&Edit"));
+    gamePropertiesEntry_ = addEntry(edit, "properties", QStringLiteral("&Game Properties"), Qt::Key_F5);
     connect(gamePropertiesEntry_, &QAction::triggered, this, &MainWindow::openGameProperties);
-    scriptPacksEntry_ = addEntry(edit, "scriptpacks", QStringLiteral("Script Packs"), Qt::Key_F6);
+    scriptPacksEntry_ = addEntry(edit, "scriptpacks", QStringLiteral("Script &Packs"), Qt::Key_F6);
     connect(scriptPacksEntry_, &QAction::triggered, scriptPacks_, &ScriptPacks::openBrowser);
-    connect(addEntry(edit, "set", QStringLiteral("Settings")), &QAction::triggered, this, &MainWindow::openSettings);
+    connect(addEntry(edit, "set", QStringLiteral("Se&ttings")), &QAction::triggered, this, &MainWindow::openSettings);
 
-    QMenu* script = addMenu(nullptr, "Script", QStringLiteral("Script"));
-    connect(addEntry(script, "begin", QStringLiteral("Compile Scripts"), Qt::SHIFT | Qt::Key_F1), &QAction::triggered,
+    QMenu* script = addMenu(nullptr, "Script", QStringLiteral("&Script"));
+    connect(addEntry(script, "begin", QStringLiteral("&Compile Scripts"), Qt::SHIFT | Qt::Key_F1), &QAction::triggered,
             this, &MainWindow::compileScripts);
-    connect(addEntry(script, "ctoo", QStringLiteral("Compile Scripts to...")), &QAction::triggered, compileToPanel_,
+    connect(addEntry(script, "ctoo", QStringLiteral("Compile Scripts &to...")), &QAction::triggered, compileToPanel_,
             [this] {
                 compileToPanel_->show();
                 compileToPanel_->raise();
             });
-    connect(addEntry(script, "Restore", QStringLiteral("Restore Default Files"), Qt::SHIFT | Qt::Key_F2),
+    connect(addEntry(script, "Restore", QStringLiteral("&Restore Default Files"), Qt::SHIFT | Qt::Key_F2),
             &QAction::triggered, this, &MainWindow::restoreDefaultFiles);
-    connect(addEntry(script, "check", QStringLiteral("Check Script"), Qt::Key_F7), &QAction::triggered, checks_,
-            &ScriptChecks::checkScript);
-    connect(addEntry(script, "build", QStringLiteral("Build DAT Files"), Qt::Key_F8), &QAction::triggered, this,
-            &MainWindow::buildDatFiles);
+    QAction* check = addEntry(script, "check", QStringLiteral("C&heck Script"), Qt::Key_F7);
+    connect(check, &QAction::triggered, checks_, &ScriptChecks::checkScript);
+    QAction* build = addEntry(script, "build", QStringLiteral("&Build DAT Files"), Qt::Key_F8);
+    connect(build, &QAction::triggered, this, [this] { writeScriptFolder(&ScriptChecks::buildDatFiles); });
+    QAction* play = addEntry(script, "play", QStringLiteral("Build and P&lay"), Qt::Key_F9);
+    connect(play, &QAction::triggered, this, [this] { writeScriptFolder(&ScriptChecks::buildAndPlay); });
+    connect(addEntry(script, "preview", QStringLiteral("&Preview Script Files")), &QAction::triggered, this,
+            &MainWindow::openPreview);
+    // From whichever window of the program has the focus.
+    for (QAction* everywhere : {check, build, play}) {
+        everywhere->setShortcutContext(Qt::ApplicationShortcut);
+        addAction(everywhere);
+    }
 
-    QMenu* features = addMenu(nullptr, "features", QStringLiteral("Features"));
-    QAction* toolBoxEntry = addEntry(features, "commontools", QStringLiteral("Tool Box"), Qt::SHIFT | Qt::Key_F3);
+    QMenu* features = addMenu(nullptr, "features", QStringLiteral("Fe&atures"));
+    QAction* toolBoxEntry = addEntry(features, "commontools", QStringLiteral("&Tool Box"), Qt::SHIFT | Qt::Key_F3);
     toolBoxEntry->setCheckable(true);
     connect(toolBoxEntry, &QAction::triggered, this, &MainWindow::toggleToolBox);
-    addEntry(features, "wizard", QStringLiteral("Script Wizard"))->setEnabled(false);
-    QMenu* run = addMenu(features, "run", QStringLiteral("Run"));
-    addEntry(run, "tr4", QStringLiteral("Tomb Raider IV"))->setEnabled(false);
-    connect(addEntry(run, "easy", QStringLiteral("Easylife"), Qt::Key_F4), &QAction::triggered, this,
+    addEntry(features, "wizard", QStringLiteral("Script &Wizard"))->setEnabled(false);
+    QMenu* run = addMenu(features, "run", QStringLiteral("&Run"));
+    addEntry(run, "tr4", QStringLiteral("Tomb &Raider IV"))->setEnabled(false);
+    connect(addEntry(run, "easy", QStringLiteral("&Easylife"), Qt::Key_F4), &QAction::triggered, this,
             &MainWindow::runEasylife);
 
-    QMenu* help = addMenu(nullptr, "help", QStringLiteral("Help"));
+    QMenu* help = addMenu(nullptr, "help", QStringLiteral("&Help"));
     // Ctrl+A: a focused text box takes it as Select All first.
-    connect(addEntry(help, "about", QStringLiteral("About"), Qt::CTRL | Qt::Key_A), &QAction::triggered, this,
+    connect(addEntry(help, "about", QStringLiteral("&About"), Qt::CTRL | Qt::Key_A), &QAction::triggered, this,
             [this] { openSingleWindow(about_, nullptr, this); });
-    connect(addEntry(help, "readme", QStringLiteral("Readme"), Qt::CTRL | Qt::Key_R), &QAction::triggered, this,
+    connect(addEntry(help, "readme", QStringLiteral("&Readme"), Qt::CTRL | Qt::Key_R), &QAction::triggered, this,
             [this] { openSingleWindow(readme_, nullptr, this); });
-    addEntry(help, "addon", QStringLiteral("Run Add-on"))->setEnabled(false);
+    addEntry(help, "addon", QStringLiteral("Run A&dd-on"))->setEnabled(false);
+
+    // F10 and Alt alone open the menu bar, as on Windows, whatever the style does.
+    auto* openMenuBar = new QAction(this);
+    openMenuBar->setObjectName(QStringLiteral("menuKey"));
+    openMenuBar->setShortcut(Qt::Key_F10);
+    addAction(openMenuBar);
+    connect(openMenuBar, &QAction::triggered, this, &MainWindow::openFirstMenu);
+    altOpensMenuBar_ = !style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, menuBar());
+}
+
+void MainWindow::openFirstMenu()
+{
+    if (!menuBar()->actions().isEmpty())
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+}
+
+bool MainWindow::isAltAloneRelease(const QEvent* event)
+{
+    // Alt pressed and let go with no key between, while this window is the active one.
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const bool alt = key->key() == Qt::Key_Alt && !key->isAutoRepeat();
+    if (event->type() == QEvent::KeyPress) {
+        altAlone_ = alt && isActiveWindow();
+        return false;
+    }
+    return alt && std::exchange(altAlone_, false) && isActiveWindow();
 }
 
 void MainWindow::compileScripts()
@@ -189,11 +246,11 @@ void MainWindow::compileScripts()
     easylife_->compile(project_.easylifeLocation, project_.scriptFolder);
 }
 
-void MainWindow::buildDatFiles()
+void MainWindow::writeScriptFolder(void (ScriptChecks::*build)())
 {
     if (!mayReplaceScriptTxt())
         return;
-    checks_->buildDatFiles();
+    (checks_->*build)();
     rememberWrittenScript();
 }
 
@@ -279,6 +336,18 @@ void MainWindow::toggleToolBox(bool show)
     connect(toolBox_, &ToolBox::runEasylifeRequested, this, &MainWindow::runEasylife);
 }
 
+void MainWindow::openPreview()
+{
+    bool created = false;
+    openSingleWindow(
+        preview_, &created, std::as_const(project_), *live_,
+        [this](const FieldRef& field, int value) { showField(field, value); }, this);
+    if (created)
+        placeBesideMainWindow(preview_, this);
+    else
+        preview_->refresh();  // the script folder's files may have changed
+}
+
 void MainWindow::openSettings() { openSingleWindow(settings_, nullptr, project_, this)->fillFromProject(); }
 
 void MainWindow::openLevelProperties(int slot)
@@ -319,8 +388,9 @@ void MainWindow::openLoadScript()
 
 void MainWindow::chooseGameToImport()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Game"), QString(),
-                                                      QStringLiteral("Script.txt or SCRIPT.DAT (*.txt *.TXT *.dat *.DAT);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Import Game"), QString(),
+        QStringLiteral("Script.txt or SCRIPT.DAT (*.txt *.TXT *.dat *.DAT);;All files (*)"));
     if (!path.isEmpty())
         importGame(path);
 }
@@ -405,10 +475,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         break;
     default: break;
     }
+    if (altOpensMenuBar_ && isAltAloneRelease(event)) {
+        openFirstMenu();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::showField(const FieldRef& ref)
+void MainWindow::showField(const FieldRef& ref, int value)
 {
     const Field field = ref.field;
     QWidget* holder = nullptr;
@@ -436,7 +510,7 @@ void MainWindow::showField(const FieldRef& ref)
         holder = scriptPacks_->editor();
         break;
     }
-    selectControl(holder, controlShowing(field), ref.line);
+    selectControl(holder, controlShowing(field), ref.line, value);
 }
 
 void MainWindow::quit() { close(); }

@@ -12,6 +12,7 @@
 
 class QAction;
 class QMenu;
+class QToolButton;
 
 namespace orvanta::ui {
 
@@ -22,11 +23,13 @@ class GamePropertiesDialog;
 class ImportReportWindow;
 class LevelPropertiesDialog;
 class LevelRows;
+class LiveCheck;
 class LoadScriptDialog;
 class ReadmeWindow;
 class SaveAsDialog;
 class ScriptChecks;
 class ScriptPacks;
+class ScriptPreview;
 class SettingsDialog;
 class ToolBox;
 
@@ -54,8 +57,9 @@ public:
     /// The tool box window while it exists.
     ToolBox* toolBox() const;
 
-    /// Opens the window that holds a project field, with the field selected.
-    void showField(const FieldRef& field);
+    /// Opens the window that holds a project field, with the field selected;
+    /// for a line, scrolled to its value `value` (-1: its start).
+    void showField(const FieldRef& field, int value = -1);
 
     /// Whether the project differs from the one last saved or loaded (or, before
     /// that, from the one the run started with).
@@ -85,6 +89,10 @@ protected:
 
 private:
     void buildMenus();
+    void openFirstMenu();
+    /// Whether the event lets go of an Alt pressed alone in this window (and notes its press).
+    bool isAltAloneRelease(const QEvent* event);
+    void showProblemCount();
     QMenu* addMenu(QMenu* into, const char* name, const QString& caption);
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
 
@@ -93,12 +101,14 @@ private:
     void runEasylife();
     void toggleToolBox(bool show);
     void openSettings();
+    void openPreview();
     void openLevelProperties(int slot);
     void openGameProperties();
     void openSaveAs();
     void openLoadScript();
     void chooseGameToImport();
-    void buildDatFiles();
+    /// Build DAT Files or Build and Play, once the script folder's Script.txt may be replaced.
+    void writeScriptFolder(void (ScriptChecks::*build)());
     /// Before Compile Scripts or Build DAT Files writes the script folder:
     /// true when its Script.txt is missing, is the project's own, or was
     /// written in this run; else asks "Import It First", "Replace" or "Cancel".
@@ -112,6 +122,7 @@ private:
     void takeAsSaved(const QString& hostPath);
 
     ProjectState project_;
+    LiveCheck* live_ = nullptr;        // before the windows that follow it
     ProjectState savedProject_;        // as last saved or loaded
     QString projectFileName_;          // of the file last saved or loaded
     std::function<void()> afterSave_;  // what waits for the Save As that a question opened
@@ -131,6 +142,10 @@ private:
     ScriptPacks* scriptPacks_ = nullptr;
     EasylifeRunner* easylife_ = nullptr;
     ScriptChecks* checks_ = nullptr;
+    QToolButton* problemCount_ = nullptr;
+    bool altOpensMenuBar_ = false;  // where the style leaves Alt alone to the application
+    bool altAlone_ = false;         // Alt is down and no other key came since
+    QPointer<ScriptPreview> preview_;
     QPointer<AboutWindow> about_;
     QPointer<ReadmeWindow> readme_;
 };

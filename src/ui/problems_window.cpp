@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace orvanta::ui {
@@ -26,6 +27,33 @@ QString placeText(const Problem& problem)
     if (problem.line > 0)
         place += u':' + QString::number(problem.line);
     return place;
+}
+
+constexpr int kSortKey = Qt::UserRole;
+constexpr int kProblemIndex = Qt::UserRole + 1;
+
+/// A row that sorts by what its column means: severity, then file and line
+/// as numbers, then text; rows alike keep the order the check found them in.
+class ProblemRow : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
+        const QString key = data(column, kSortKey).toString();
+        const QString otherKey = other.data(column, kSortKey).toString();
+        if (key != otherKey)
+            return key < otherKey;
+        return data(0, kProblemIndex).toInt() < other.data(0, kProblemIndex).toInt();
+    }
+};
+
+/// Script.txt's lines, then English.txt's, then problems of no file.
+QString placeKey(const Problem& problem)
+{
+    const int rank = problem.file == "Script.txt" ? 0 : problem.file == "English.txt" ? 1 : 2;
+    return QStringLiteral("%1%2").arg(rank).arg(problem.line, 9, 10, QLatin1Char('0'));
 }
 
 }  // namespace
@@ -51,8 +79,10 @@ ProblemsWindow::ProblemsWindow(FieldOpener openField, QWidget* parent)
     list_->setWordWrap(false);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->setMinimumSize(100 * fontMetrics().averageCharWidth(), 12 * fontMetrics().lineSpacing());
+    list_->setSortingEnabled(true);
+    list_->sortByColumn(0, Qt::AscendingOrder);  // errors before warnings
     // activated: a double click, or Enter on the current row.
-    connect(list_, &QTreeWidget::activated, this, [this](const QModelIndex& index) { openRow(index.row()); });
+    connect(list_, &QTreeWidget::activated, this, &ProblemsWindow::openRow);
 
     QPushButton* close = addButton(this, "Command1", QStringLiteral("Close"));
     close->setAutoDefault(false);  // Enter on a row opens its field
@@ -66,24 +96,62 @@ ProblemsWindow::ProblemsWindow(FieldOpener openField, QWidget* parent)
 
 void ProblemsWindow::showProblems(std::vector<ProjectProblem> problems, const QString& heading)
 {
+    fill(std::move(problems), heading, true);
+}
+
+void ProblemsWindow::refreshProblems(std::vector<ProjectProblem> problems, const QString& heading)
+{
+    fill(std::move(problems), heading, false);
+}
+
+void ProblemsWindow::fill(std::vector<ProjectProblem> problems, const QString& heading, bool takeFocus)
+{
+    std::optional<ProjectProblem> selected;
+    if (const QTreeWidgetItem* current = list_->currentItem(); current != nullptr && !takeFocus)
+        selected = problems_.at(current->data(0, kProblemIndex).toUInt());
     problems_ = std::move(problems);
+    // A warning selected gives way to a new error: Enter should open what stops the build.
+    if (selected && selected->problem.severity == Severity::Warning && hasErrors(problems_))
+        selected.reset();
     heading_->setText(heading);
+    list_->setSortingEnabled(false);  // sorted once, when all rows are in
     list_->clear();
     const QIcon errorIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    for (const auto& [problem, field] : problems_) {
+    QTreeWidgetItem* reselected = nullptr;
+    for (std::size_t i = 0; i < problems_.size(); ++i) {
+        const auto& [problem, field] = problems_[i];
         const bool error = problem.severity == Severity::Error;
-        auto* row = new QTreeWidgetItem(list_, {error ? QStringLiteral("Error") : QStringLiteral("Warning"),
-                                                placeText(problem), toDisplayText(visible(problem.message)),
-                                                field ? toDisplayText(visible(field->describe())) : QString()});
+        auto* row = new ProblemRow(list_, {error ? QStringLiteral("Error") : QStringLiteral("Warning"),
+                                           placeText(problem), toDisplayText(visible(problem.message)),
+                                           field ? toDisplayText(visible(field->describe())) : QString()});
         row->setIcon(0, error ? errorIcon : warningIcon);
         row->setToolTip(2, row->text(2));
+        row->setData(0, kSortKey, error ? QStringLiteral("0") : QStringLiteral("1"));
+        row->setData(1, kSortKey, placeKey(problem));
+        row->setData(2, kSortKey, row->text(2));
+        row->setData(3, kSortKey, row->text(3));
+        row->setData(0, kProblemIndex, static_cast<uint>(i));
+        if (selected && problems_[i] == *selected)
+            reselected = row;
     }
-    if (!problems_.empty()) {
-        list_->setCurrentItem(list_->topLevelItem(0));
+    list_->setSortingEnabled(true);
+    if (reselected == nullptr && !problems_.empty())
+        reselected = firstError();
+    list_->setCurrentItem(reselected);
+    if (reselected != nullptr && takeFocus)
         list_->setFocus();
-    }
     widenToTheMessages();
+}
+
+QTreeWidgetItem* ProblemsWindow::firstError() const
+{
+    // In the order shown, whichever column sorts it.
+    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+        if (list_->topLevelItem(i)->data(0, kSortKey).toString() == QStringLiteral("0"))
+            return list_->topLevelItem(i);
+    }
+    return list_->topLevelItem(0);
 }
 
 void ProblemsWindow::widenToTheMessages()
@@ -98,11 +166,12 @@ void ProblemsWindow::widenToTheMessages()
         resize(width() + std::min(wanted, room), height());
 }
 
-void ProblemsWindow::openRow(int row) const
+void ProblemsWindow::openRow(const QModelIndex& index) const
 {
-    if (row < 0 || static_cast<std::size_t>(row) >= problems_.size() || !problems_[static_cast<std::size_t>(row)].field)
+    const std::size_t row = index.siblingAtColumn(0).data(kProblemIndex).toUInt();
+    if (!index.isValid() || row >= problems_.size() || !problems_[row].field)
         return;
-    openField_(*problems_[static_cast<std::size_t>(row)].field);
+    openField_(*problems_[row].field, problems_[row].problem.value);
 }
 
 }  // namespace orvanta::ui

@@ -7,7 +7,9 @@
 #include <vector>
 
 class QLabel;
+class QModelIndex;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace orvanta::ui {
 
@@ -17,15 +19,23 @@ class ProblemsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    using FieldOpener = std::function<void(const FieldRef&)>;
+    /// Opens a field, scrolled to value `value` of its line (or -1).
+    using FieldOpener = std::function<void(const FieldRef&, int value)>;
 
     explicit ProblemsWindow(FieldOpener openField, QWidget* parent = nullptr);
 
-    /// Lists the problems under a heading that says what was done.
+    /// Lists the problems under a heading that says what was done, errors
+    /// first, with the first error (or the first warning) selected and
+    /// focused.
     void showProblems(std::vector<ProjectProblem> problems, const QString& heading);
+    /// The same while the builder works elsewhere: the focus stays where it
+    /// is, and the problem selected stays selected when it is still listed.
+    void refreshProblems(std::vector<ProjectProblem> problems, const QString& heading);
 
 private:
-    void openRow(int row) const;
+    void fill(std::vector<ProjectProblem> problems, const QString& heading, bool takeFocus);
+    void openRow(const QModelIndex& index) const;
+    QTreeWidgetItem* firstError() const;
     void widenToTheMessages();
 
     FieldOpener openField_;

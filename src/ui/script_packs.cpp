@@ -1,6 +1,7 @@
 #include "ui/script_packs.h"
 
 #include "model/project_state.h"
+#include "ui/live_check.h"
 #include "ui/script_pack_browser.h"
 #include "ui/script_pack_editor.h"
 #include "ui/single_window.h"
@@ -8,9 +9,13 @@
 namespace orvanta::ui {
 QString packCaption(int packNumber) { return QString::fromLatin1(packName(packNumber)); }
 
-ScriptPacks::ScriptPacks(ProjectState& project, QWidget* mainWindow)
-    : QObject(mainWindow), project_(project), mainWindow_(mainWindow)
+ScriptPacks::ScriptPacks(ProjectState& project, LiveCheck& live, QWidget* mainWindow)
+    : QObject(mainWindow), project_(project), live_(live), mainWindow_(mainWindow)
 {
+    live_.setDraft([this](ProjectState& draft) {
+        if (editor_ != nullptr)
+            editor_->applyTo(draft);
+    });
 }
 
 ScriptPackBrowser* ScriptPacks::browser() const { return browser_; }
@@ -29,7 +34,7 @@ void ScriptPacks::openPack(int packNumber)
 {
     const QString caption = packCaption(packNumber);
     const std::string& text = fieldText(project_, Field::pack(packNumber));
-    openSingleWindow(editor_, nullptr, project_, mainWindow_);
+    openSingleWindow(editor_, nullptr, project_, live_, mainWindow_);
     editor_->showPack(caption, text);
 }
 

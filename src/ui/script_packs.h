@@ -15,6 +15,7 @@ struct ProjectState;
 
 namespace orvanta::ui {
 
+class LiveCheck;
 class ScriptPackBrowser;
 class ScriptPackEditor;
 
@@ -27,7 +28,8 @@ QString packCaption(int packNumber);
 class ScriptPacks : public QObject {
     Q_OBJECT
 public:
-    ScriptPacks(ProjectState& project, QWidget* mainWindow);
+    /// The editor's boxes count in `live` as the project's while it is open.
+    ScriptPacks(ProjectState& project, LiveCheck& live, QWidget* mainWindow);
 
     /// Shows the browser, creating it if needed, or brings it to the front.
     void openBrowser();
@@ -41,6 +43,7 @@ public:
 
 private:
     ProjectState& project_;
+    LiveCheck& live_;
     QWidget* mainWindow_;
     QPointer<ScriptPackBrowser> browser_;
     QPointer<ScriptPackEditor> editor_;

@@ -90,8 +90,8 @@ const std::vector<CheckCase> kCases{
       "Script.txt:208: error: Puzzle= takes 8 values (item number, name and six values), not 2 "
       "[Guard Pack (Text14), line 4]",
       "Script.txt:209: error: Key= item number \"13\" is not from 1 to 12 [Guard Pack (Text14), line 5]",
-      "Script.txt:210: error: the item name \"Crystal Ball\" is not among the strings of English.txt "
-      "[Guard Pack (Text14), line 6]",
+      "Script.txt:210: error: the item name \"Crystal Ball\" is not among the strings of English.txt: add "
+      "\"Crystal Ball\" to the inventory items [Guard Pack (Text14), line 6]",
       "Script.txt:211: error: value 1 of UVRotate= (\"128\") is not a whole number from -128 to 127 "
       "[Guard Pack (Text14), line 7]",
       "Script.txt:212: error: PuzzleCombo= piece \"3\" is not 1 or 2 [Guard Pack (Text14), line 8]",
@@ -171,7 +171,10 @@ TEST(ProjectChecks, MissingLevelFilesWarnWhereThePackageFolderExists)
     const std::string scriptFolder = (package / "Script").string();
     EXPECT_EQ(formatted(checkProject(ProjectState::withDefaults(), packageFileCheck(scriptFolder))),
               std::vector<std::string>{"Script.txt:209: warning: the level file DATA\\GUARD.TR4 is not in the "
-                                       "package folder [Guardian Of Semerkhet WAD (Combo11)]"});
+                                       "package folder \"" +
+                                       package.text() +
+                                       "\" (the folder above the script "
+                                       "folder) [Guardian Of Semerkhet WAD (Combo11)]"});
     EXPECT_FALSE(packageFileCheck((package / "Missing" / "Script").string()));
 }
 

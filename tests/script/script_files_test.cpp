@@ -2,6 +2,7 @@
 #include "platform/text_file.h"
 #include "resources/stock_texts.h"
 #include "script/english_writer.h"
+#include "script/line_diff.h"
 #include "script/script_files.h"
 #include "script/script_writer.h"
 #include "support/files.h"
@@ -76,6 +77,30 @@ TEST(ScriptFiles, BothFilesOrNeither)
         EXPECT_TRUE(obstacle == Folder || readBytes(english) == "old");
         EXPECT_EQ(entryCount(folder.path()), 2U - (obstacle == NewLockedBetween) + (obstacle == LinkedLockedBetween))
             << "no temporary file is left behind";
+    }
+}
+
+TEST(LineDiff, GivesTheLinesThatDifferAlongTheLongestCommonLines)
+{
+    const std::array<const char*, 3> cases[] = {
+        // before, after, the hunks as "old,new -removed +added"
+        {"a\r\nb\r\nc\r\n", "a\nb\nc\n", ""},
+        {"a\nb\nc\nd\n", "a\nB\nc\nD\ne\n", "2,2 -b +B|4,4 -d +D +e|"},
+        {"x\na\nb\n", "a\nb\ny\n", "1,1 -x|4,3 +y|"},
+        {"", "a\n", "1,1 +a|"},
+        {"a\nb\nc\n", "c\nb\na\n", "1,1 -a -b|4,2 +b +a|"},
+    };
+    for (const auto& [before, after, expected] : cases) {
+        std::string shown;
+        for (const DiffHunk& hunk : lineDiff(before, after)) {
+            shown += std::to_string(hunk.oldLine) + ',' + std::to_string(hunk.newLine);
+            for (const std::string_view line : hunk.removed)
+                shown += " -" + std::string(line);
+            for (const std::string_view line : hunk.added)
+                shown += " +" + std::string(line);
+            shown += '|';
+        }
+        EXPECT_EQ(shown, expected) << before << " to " << after;
     }
 }
 

@@ -66,13 +66,15 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionShortcutAndState)
         describe(menu->menu(), describe);
     EXPECT_EQ(
         shown.join(u'|'),
-        QStringLiteral("File=File|Save Save Ctrl+S|Load Load Ctrl+L|import Import Game... |Quit Quit "
-                       "Ctrl+X|Edit=Edit|properties Game Properties F5|"
-                       "scriptpacks Script Packs F6|set Settings |Script=Script|begin Compile Scripts Shift+F1|"
-                       "ctoo Compile Scripts to... |Restore Restore Default Files Shift+F2|check Check Script F7|"
-                       "build Build DAT Files F8|features=Features|"
-                       "commontools Tool Box Shift+F3|wizard Script Wizard off|run Run |run=Run|tr4 Tomb Raider IV off|"
-                       "easy Easylife F4|help=Help|about About Ctrl+A|readme Readme Ctrl+R|addon Run Add-on off"));
+        QStringLiteral(
+            "File=&File|Save &Save Ctrl+S|Load &Load Ctrl+L|import &Import Game... |Quit &Quit Ctrl+X|Edit=&Edit|"
+            "properties &Game Properties F5|scriptpacks Script &Packs F6|set Se&ttings |Script=&Script|"
+            "begin &Compile Scripts Shift+F1|ctoo Compile Scripts &to... |Restore &Restore Default Files Shift+F2|"
+            "check C&heck Script F7|build &Build DAT Files F8|play Build and P&lay F9|preview &Preview Script Files |"
+            "features=Fe&atures|"
+            "commontools &Tool Box Shift+F3|wizard Script &Wizard off|run &Run |run=&Run|tr4 Tomb &Raider IV off|"
+            "easy &Easylife F4|help=&Help|about &About Ctrl+A|readme &Readme Ctrl+R|addon Run A&dd-on off"));
+    ;
 }
 
 TEST_F(MainWindowTest, AboutAndReadmeShowTheirTextsAndQuitWithNothingUnsavedClosesEveryWindowWithoutAsking)

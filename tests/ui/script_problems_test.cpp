@@ -3,11 +3,16 @@
 #include "pipeline/game_build.h"
 #include "script/script_writer.h"
 #include "support/main_window_test.h"
+#include "ui/block_text_edit.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTreeWidget>
+#include <QWindow>
 
 namespace orvanta::test {
 namespace {
@@ -223,6 +228,102 @@ TEST_F(ScriptProblemsTest, CompileScriptsAsksOnceWhenTheCheckFindsErrors)
     firstChoice = true;
     EXPECT_EQ(compile(), scriptText(window.project()));
     EXPECT_EQ(questions.size(), 2);
+}
+
+TEST_F(ScriptProblemsTest, AnOpenWindowFollowsTheProjectErrorsFirstAndTheStatusBarCounts)
+{
+    auto* count = find<QToolButton>("problemCount");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return count->text() == QStringLiteral("No problems"); }));
+    QTest::mouseClick(count, Qt::LeftButton);
+    ASSERT_NE(opened("Form14"), nullptr);
+    EXPECT_EQ(opened("Form14")->windowHandle()->transientParent(), nullptr) << "kept above the main window";
+    EXPECT_GT(opened("Form14")->x(), window.x()) << "over the main window";
+    std::filesystem::remove(package() / "DATA" / "CITY.TR4");
+    QTest::keyClick(list(), Qt::Key_F7);  // from the problems window itself
+    EXPECT_EQ(rows(), QStringList{QStringLiteral("Warning|Script.txt:170|City Of The Dead WAD (Combo8)")});
+
+    window.project().security = "-1";  // no F7: the window follows
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows().size() == 2; }));
+    EXPECT_EQ(rows().value(0), QStringLiteral("Error|Script.txt:47|Security value (security)"));
+    EXPECT_EQ(list()->currentItem(), list()->topLevelItem(0)) << "the first error, not the first warning";
+    EXPECT_EQ(count->text(), QStringLiteral("1 error and 1 warning"));
+    list()->sortByColumn(1, Qt::DescendingOrder);  // by place, line 170 above line 47
+    EXPECT_EQ(rows().value(0).left(7), QStringLiteral("Warning"));
+    list()->sortByColumn(0, Qt::AscendingOrder);  // by kind: errors first again
+    EXPECT_EQ(rows().value(0).left(5), QStringLiteral("Error"));
+
+    window.project().security = "0";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return count->text() == QStringLiteral("1 warning"); }));
+    EXPECT_EQ(rows().size(), 1);
+}
+
+TEST_F(ScriptProblemsTest, ThePackEditorUnderlinesWhatIsTypedAndCompletesItemNames)
+{
+    keyOnMain(Qt::Key_F7);
+    auto* pack = child<QPlainTextEdit>(open("Label9", "Form4"), "Text1");  // Angkor Pack: one line
+    pack->setFocus();
+    pack->moveCursor(QTextCursor::End);
+    QTest::keyClicks(pack, QStringLiteral("Kee=\t1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pack->extraSelections().size() == 1 && rows().size() == 1; }));
+    EXPECT_EQ(pack->extraSelections().value(0).cursor.selectedText(), QStringLiteral("Kee=\t1"));
+    EXPECT_EQ(rows().value(0), QStringLiteral("Error|Script.txt:178|Angkor Pack (Text16), line 2"));
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(pack, Qt::Key_Backspace);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pack->extraSelections().isEmpty() && rows().isEmpty(); }));
+
+    QTest::keyClicks(pack, QStringLiteral("Puzzle=\t2,gol"));
+    const auto* completer = opened("Form4")->findChild<QCompleter*>();
+    ASSERT_TRUE(completer->popup()->isVisible());
+    EXPECT_EQ(completer->currentCompletion(), QStringLiteral("Golden Skull"));
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    EXPECT_TRUE(pack->toPlainText().endsWith(QStringLiteral("\nPuzzle=\t2,Golden Skull")));
+    QTest::keyClick(pack, Qt::Key_Tab, Qt::ControlModifier);  // Tab alone types a tab
+    EXPECT_EQ(opened("Form4")->focusWidget(), child(opened("Form4"), "Command1"));
+}
+
+TEST_F(ScriptProblemsTest, ThePreviewIsWhatCompileWritesWithTheFolderDiffAndBuildAndPlayStartsTheGame)
+{
+    const std::string written = compile();
+    QWidget* preview = open("preview", "Form15");
+    EXPECT_EQ(child<QPlainTextEdit>(preview, "Text1")->toPlainText(), ui::toEditorText(written));
+    EXPECT_EQ(child<QPlainTextEdit>(preview, "Text2")->toPlainText(),
+              ui::toEditorText(readBytes(scriptFolder() / "English.txt")));
+    EXPECT_EQ(child<QPlainTextEdit>(preview, "Diff1")->toPlainText(),
+              QStringLiteral("The same as the file in the script folder."));
+    std::string byHand = written;
+    byHand.replace(byHand.find("Name=\t\tAngkor Wat"), 18, "Name=\t\tAngkor Vat");
+    writeBytes(scriptFolder() / "Script.txt", byHand);
+    entry("preview")->trigger();
+    EXPECT_TRUE(child<QPlainTextEdit>(preview, "Diff1")
+                    ->toPlainText()
+                    .contains(QStringLiteral("\n-Name=\t\tAngkor Vat\n+Name=\t\tAngkor Wat\n")));
+    // A double click on a line opens its field, and the preview follows the edit made there.
+    auto* text = child<QPlainTextEdit>(preview, "Text1");
+    text->setTextCursor(text->document()->find(QStringLiteral("Name=\t\tAngkor Wat")));
+    QTest::mouseDClick(text->viewport(), Qt::LeftButton, {}, text->cursorRect().center());
+    EXPECT_EQ(window.focusWidget(), nameBox(9));
+    retype(nameBox(9), QStringLiteral("Angkor Vat"));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return child<QPlainTextEdit>(preview, "Diff1")->toPlainText() ==
+               QStringLiteral("The same as the file in the script folder.");
+    }));
+
+    // Build and Play: refused without the game's program, else the DATs beside it and the game started.
+    choice = 1;  // "Replace" the Script.txt written by hand
+    std::filesystem::remove(compilerRecord());
+    keyOnMain(Qt::Key_F9);
+    EXPECT_TRUE(messages.value(messages.size() - 1)
+                    .endsWith(QStringLiteral("holds no tomb4.exe: nothing was built and the game was not started.")));
+    writeBytes(package() / "tomb4.exe", "MZ");
+    const std::string security = std::exchange(window.project().security, "-1");
+    keyOnMain(Qt::Key_F9);
+    EXPECT_TRUE(heading().startsWith(QStringLiteral("The game was not started. The DAT files were not built")));
+    window.project().security = security;
+    keyOnMain(Qt::Key_F9);
+    ASSERT_TRUE(waitForRecord(compilerRecord()));
+    EXPECT_TRUE(readBytes(compilerRecord()).starts_with("1\n")) << "wine and the game's path";
+    EXPECT_TRUE(readBytes(compilerRecord()).ends_with("tomb4.exe\n"));
+    EXPECT_EQ(readBytes(package() / "SCRIPT.DAT"), buildGameFiles(window.project()).files.scriptDat);
 }
 
 }  // namespace

@@ -8,12 +8,15 @@
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCompleter>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
@@ -99,6 +102,34 @@ void open(MainWindow& main, const QByteArray& opener)
     }
 }
 
+/// Types into a widget key by key, as a builder does (letters, digits, signs, tab and return).
+void type(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        const int key = c == u'\t' ? int{Qt::Key_Tab} : c == u'\r' ? int{Qt::Key_Return} : int{c.toUpper().unicode()};
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(widget, &event);
+        }
+    }
+}
+
+/// The Angkor pack being typed in: a misspelt command underlined once the
+/// check has run, and the inventory names offered after an item number.
+QWidget* packEditorWhileTyping(MainWindow& main)
+{
+    open(main, "Label9");
+    QWidget* editor = shownWindow(QStringLiteral("Form4"));
+    auto* pack = editor->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    pack->setFocus();
+    pack->moveCursor(QTextCursor::End);
+    type(pack, QStringLiteral("Kee=\t1\r"));
+    waitFor(3000, [pack] { return !pack->extraSelections().isEmpty(); });
+    type(pack, QStringLiteral("Puzzle=\t2,gol"));
+    waitFor(3000, [editor] { return editor->findChild<QCompleter*>()->popup()->isVisible(); });
+    return editor;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -135,6 +166,7 @@ int main(int argc, char** argv)
         if (window != &main)
             window->close();
     }
+    save(picture(packEditorWhileTyping(main)), "script-pack-editor-typing");
     // A message box, as "Save" ends: it blocks, so it is pictured from a timer.
     QTimer::singleShot(0, [&] {
         QWidget* box = QApplication::activeModalWidget();
