@@ -2,8 +2,11 @@
 // game's DAT files, and saving and loading a project file, at the defaults and
 // with eleven 1 MB packs, beside writing the same bytes with one plain
 // buffered write per file.
-#include "pipeline/game_build.h"
+#include "compiler/dat_build.h"
+#include "importer/script_folder.h"
+#include "importer/source_import.h"
 #include "model/project_state.h"
+#include "pipeline/game_build.h"
 #include "projectfile/project_file_reader.h"
 #include "projectfile/project_file_writer.h"
 #include "script/english_writer.h"
@@ -171,5 +174,41 @@ BENCHMARK(BM_LoadProject)
     ->Arg(kOneMegabytePacks / 4)
     ->Arg(kOneMegabytePacks)
     ->Unit(benchmark::kMicrosecond);
+
+/// Sources to import: 0, the largest real script and its language file; else
+/// what Orvanta writes for eleven levels with packs of that many bytes.
+std::pair<std::string, std::string> importSources(std::int64_t packBytes)
+{
+    if (packBytes > 0) {
+        const ProjectState project = projectWithPacks(static_cast<std::size_t>(packBytes));
+        return {orvanta::scriptText(project), orvanta::englishText(project)};
+    }
+    auto folder = orvanta::readScriptFolder(fs::path(ORVANTA_REALWORLD_DIR) / "castigavi-TRLE_TRFR");
+    return {folder.value().script.bytes, folder.value().languages.front().bytes};
+}
+
+void BM_ImportSources(benchmark::State& state)
+{
+    const auto [script, english] = importSources(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            orvanta::importSources({{"Script.txt", script, 0}, orvanta::SourceFile{"English.txt", english, 1}, {}}));
+    setBytes(state, script.size() + english.size());
+}
+
+void BM_BuildDatsOfTheSameSources(benchmark::State& state)
+{
+    const auto [script, english] = importSources(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orvanta::buildDats({"Script.txt", script, 0}, [&english](std::string_view) {
+            return std::optional<orvanta::SourceFile>(orvanta::SourceFile{"English.txt", english, 1});
+        }));
+    setBytes(state, script.size() + english.size());
+}
+
+constexpr std::int64_t kRealScript = 0;
+constexpr std::int64_t kSixtyKilobytePacks = 60 << 10;
+BENCHMARK(BM_ImportSources)->Arg(kRealScript)->Arg(kSixtyKilobytePacks)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuildDatsOfTheSameSources)->Arg(kRealScript)->Arg(kSixtyKilobytePacks)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -10,7 +10,7 @@ build="$root/build/fuzz"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DORVANTA_WERROR=ON -DORVANTA_FUZZ=ON -DORVANTA_BUILD_DESKTOP=OFF -DORVANTA_BUILD_TESTS=OFF
-cmake --build "$build" --target project_file_fuzzer level_data_fuzzer compile_fuzzer script_compiler_fuzzer
+cmake --build "$build" --target project_file_fuzzer level_data_fuzzer compile_fuzzer script_compiler_fuzzer importer_fuzzer
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -26,12 +26,19 @@ head, rest = data.split(b'\r\n', 1)
 open(sys.argv[2], 'wb').write(head + b'\r\n' + b'L' * (50 << 20) + b'\r\n' + rest)
 PY
 
-for target in project_file level_data compile script_compiler; do
+for target in project_file level_data compile script_compiler importer; do
     fuzzer="$build/tests/fuzz/${target}_fuzzer"
     corpus="$work/$target"
     mkdir "$corpus"
     if [ "$target" = level_data ] || [ "$target" = script_compiler ]; then
         cp "$root"/tests/fuzz/corpus/$target/* "$corpus"
+    elif [ "$target" = importer ]; then
+        # The compiler's seeds (a first byte picks the file) and the real games' sources.
+        cp "$root"/tests/fuzz/corpus/script_compiler/* "$corpus"
+        for game in "$root"/../shared/realworld/*/; do
+            { printf '\0'; cat "$game"/[Ss]cript.[Tt][Xx][Tt]; } >"$corpus/script-$(basename "$game")"
+            { printf '\2'; cat "$game"/SCRIPT.DAT; } >"$corpus/dat-$(basename "$game")"
+        done
     else
         # Both read project files: the seeds, the golden projects and the broken samples.
         cp "$root"/tests/fuzz/corpus/project_file/* "$root"/tests/project_files/broken/* "$corpus"

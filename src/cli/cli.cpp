@@ -1,8 +1,12 @@
 #include "cli/cli.h"
 
+#include "compiler/dat_build.h"
 #include "compiler/dat_dump.h"
 #include "compiler/language_dat.h"
 #include "compiler/script_dat.h"
+#include "compiler/source_lines.h"
+#include "importer/script_folder.h"
+#include "importer/source_import.h"
 #include "model/field.h"
 #include "orvanta/version.h"
 #include "pipeline/game_build.h"
@@ -38,6 +42,16 @@ constexpr const char* kUsage = R"(Usage:
       Write Script.txt, English.txt, SCRIPT.DAT and ENGLISH.DAT into DIR, all
       four or none (a kill between two renames can mix them; the next build
       or check says so); with errors, list them and write nothing.
+  orvanta-cli check --sources DIR
+  orvanta-cli build --sources DIR [OUT]
+      Check, or build into OUT (DIR when not given), the Script.txt in DIR as
+      it stands, with every language file its [Language] section lists that
+      DIR holds: SCRIPT.DAT and one DAT per language, all or none.
+  orvanta-cli import SOURCE PROJECT.txt
+      Bring a game made elsewhere into a project file: SOURCE is a Script.txt
+      (with the language file it lists first, beside it), a SCRIPT.DAT (with
+      its language DAT, decoded), or a folder holding either. Prints one line
+      per thing the project cannot keep.
   orvanta-cli dump FILE.DAT
       Print a readable listing of a SCRIPT.DAT, read as the game reads it
       (naming its strings from the language .DAT it lists first, found beside
@@ -76,7 +90,8 @@ that folder exists.
 
 Exit status: 0 on success, 1 when a file cannot be read or written or is not
 a project file, or the output cannot be written, 2 on wrong usage, 3 when
-check or build finds errors.
+check or build finds errors, 4 when import left something out (the project
+file is written all the same).
 )";
 
 /// A failure to report: its message and the exit code it ends with.
@@ -243,8 +258,80 @@ void printProblems(const std::vector<ProjectProblem>& problems, std::ostream& ou
     out << printed;
 }
 
+constexpr int kSomethingLeftOut = 4;
+
+/// Whether the arguments begin with --sources; they are passed over.
+bool takeSources(std::span<const Argument>& args)
+{
+    if (args.empty() || textOf(args.front()) != "--sources")
+        return false;
+    args = args.subspan(1);
+    return true;
+}
+
+ScriptFolder readFolder(const Argument& folder)
+{
+    auto read = readScriptFolder(locationOf(folder).host());
+    if (!read)
+        fileError(read.error().message);
+    return std::move(read.value());
+}
+
+void printBuildProblems(const std::vector<Problem>& problems, std::ostream& out)
+{
+    std::string printed;
+    for (const Problem& problem : problems)
+        printed += formatProblem(problem) + "\n";
+    out << printed;
+}
+
+int checkFolder(std::span<const Argument> args, std::ostream& out)
+{
+    if (args.size() != 1)
+        usageError("check --sources takes one folder");
+    const DatBuild build = buildScriptFolder(readFolder(args.front()));
+    printBuildProblems(build.problems, out);
+    return hasErrors(build.problems) ? kProblemsFound : 0;
+}
+
+int buildFolderDats(std::span<const Argument> args, std::ostream& err)
+{
+    if (args.empty() || args.size() > 2)
+        usageError("build --sources takes a folder and, at most, an output folder");
+    const DatBuild build = buildScriptFolder(readFolder(args.front()));
+    printBuildProblems(build.problems, err);
+    if (hasErrors(build.problems) || build.trngLine > 0) {
+        err << "orvanta-cli: nothing written: "
+            << (build.trngLine > 0 ? "the script uses TRNG, whose own tool builds it" : "the script has errors")
+            << "\n";
+        return kProblemsFound;
+    }
+    const std::filesystem::path out = locationOf(args.back()).host();
+    std::vector<FileContents> files;
+    for (const DatFile& dat : build.dats)
+        files.push_back({FileLocation::fromHostPath(out / dat.name), dat.bytes});
+    failOn(replaceFiles(files));
+    return 0;
+}
+
+int importGame(std::span<const Argument> args, std::ostream& out)
+{
+    const Options options = parseOptions(args, false);
+    if (options.load || options.operands.size() != 2)
+        usageError("import takes a source and a project file");
+    const ScriptFolder folder = readFolder(options.operands[0]);
+    std::optional<ImportedGame> game = importFolder(folder);
+    if (!game)
+        fileError(describeHostPath(folder.script.path) + ": nothing to import: it has no [Title] or [Level] section");
+    failOn(saveProjectFile(game->project, locationOf(options.operands[1])));
+    out << formatReport(game->leftOut);
+    return game->leftOut.empty() ? 0 : kSomethingLeftOut;
+}
+
 int checkGame(std::span<const Argument> args, std::ostream& out)
 {
+    if (takeSources(args))
+        return checkFolder(args, out);
     const Options options = parseOptions(args, true);
     if (!options.operands.empty())
         usageError("check takes no operand");
@@ -256,6 +343,8 @@ int checkGame(std::span<const Argument> args, std::ostream& out)
 
 int buildGame(std::span<const Argument> args, std::ostream& err)
 {
+    if (takeSources(args))
+        return buildFolderDats(args, err);
     const Options options = parseOptions(args, true);
     const FileLocation folder = singleOperand(options, "folder");
     const GameBuild build = buildProject(projectFrom(options));
@@ -356,6 +445,8 @@ int runCommand(const std::string& command, std::span<const Argument> rest, std::
         return buildGame(rest, err);
     if (command == "dump")
         return listDat(rest, out);
+    if (command == "import")
+        return importGame(rest, out);
     if (command == "restore")
         return restoreStock(rest);
     if (command == "get")

@@ -210,11 +210,15 @@ const HeaderCommand kHeaderCommands[] = {
     {"Options", "Security", "the security value, a byte"},
 };
 
-// Those the TRNG script of a published game uses (castigavi-TRLE_TRFR among the
-// real-world scripts the tests read).
+// The commands TRNG adds that its script reference pages document, and those
+// the published TRNG scripts of the test data use (docs/script-format.md).
 constexpr std::string_view kTrngCommands[] = {
-    "Customize",         "Diagnostic", "DiagnosticType", "Elevator", "Enemy", "FogRange",
-    "ForceVolumetricFX", "Image",      "LevelFarView",   "Plugin",   "Rain",  "WorldFarView",
+    "AddEffect",        "Animation",         "AnimationSlot", "ColorRGB", "CRS",         "Customize",
+    "Diagnostic",       "DiagnosticType",    "Diary",         "Elevator", "Enemy",       "Equipment",
+    "FogRange",         "ForceVolumetricFX", "GlobalTrigger", "Image",    "ItemGroup",   "LevelFarView",
+    "MultEnvCondition", "Organizer",         "Parameters",    "Plugin",   "Rain",        "ShowLaraInTitle",
+    "Switch",           "TestPosition",      "TriggerGroup",  "Turbo",    "WindowsFont", "WindowTitle",
+    "WorldFarView",
 };
 
 }  // namespace

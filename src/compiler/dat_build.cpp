@@ -4,10 +4,12 @@
 #include "compiler/command_table.h"
 #include "compiler/source_lines.h"
 #include "compiler/threaded_encoding.h"
+#include "compiler/trng_commands.h"
 
 #include <algorithm>
 #include <array>
 #include <map>
+#include <utility>
 
 namespace orvanta {
 namespace {
@@ -15,7 +17,7 @@ namespace {
 constexpr std::size_t kMaxU16 = 0xFFFF;
 constexpr std::size_t kExtensionBytes = 5;  // four characters and a 0
 
-enum class Section : std::uint8_t { None, Unknown, PsxExtensions, PcExtensions, Language, Options, Level };
+enum class Section : std::uint8_t { None, Unknown, Trng, PsxExtensions, PcExtensions, Language, Options, Level };
 
 /// The file extensions of one platform, in the order SCRIPT.DAT stores them.
 struct Extensions {
@@ -58,6 +60,7 @@ public:
     void read(std::string_view bytes);
     ScriptHeader header;
     std::vector<LevelSection> levels;  // in source order
+    int trngLine = 0;                  // the first line outside the levels that only TRNG reads
 
 private:
     void section(std::string_view name, int line);
@@ -79,7 +82,9 @@ void ScriptReader::read(std::string_view bytes)
         if (section_ == Section::Level)
             levels.back().body = std::string_view(levels.back().body.data(), end);
     };
+    bool goingOn = false;  // the line before ends with TRNG's ">"
     forEachSourceLine(bytes, [&](const SourceLine& line) {
+        const bool continuation = std::exchange(goingOn, goesOn(line.text));
         if (const auto name = sectionName(line.text)) {
             endBody(line.text.data());
             section(*name, line.number);
@@ -87,8 +92,14 @@ void ScriptReader::read(std::string_view bytes)
                 levels.back().body = line.text.substr(line.text.size());
         } else if (section_ == Section::Level) {
             return;  // the level encoder reads these lines
+        } else if (section_ == Section::Trng || continuation || goingOn || isIncludeLine(line.text) ||
+                   isTrngDirective(line.text)) {
+            trngLine = trngLine > 0 ? trngLine : line.number;
         } else if (const auto found = commandLine(line.text)) {
-            command(line.number, found->key, found->value);
+            if (section_ != Section::Language && isTrngCommand(found->key))
+                trngLine = trngLine > 0 ? trngLine : line.number;
+            else
+                command(line.number, found->key, found->value);
         } else {
             error(line.number, notACommand(line.text));
         }
@@ -109,6 +120,10 @@ void ScriptReader::section(std::string_view name, int line)
         if (sameWord(name, word))
             section_ = kind;
     }
+    if (section_ == Section::Unknown && isTrngSection(name)) {
+        section_ = Section::Trng;
+        trngLine = trngLine > 0 ? trngLine : line;
+    }
     if (section_ == Section::Unknown)
         error(line, "unknown section [" + std::string(name) + "]");
     if (section_ == Section::Level)
@@ -120,6 +135,7 @@ void ScriptReader::command(int line, std::string_view key, std::string_view valu
     switch (section_) {
     case Section::None: error(line, "a command before the first section"); break;
     case Section::Unknown: break;  // reported once, at the section
+    case Section::Trng: break;
     case Section::PsxExtensions: extension(line, key, value, header.extensions[0]); break;
     case Section::PcExtensions: extension(line, key, value, header.extensions[1]); break;
     case Section::Language: language(line, key, value); break;
@@ -283,13 +299,15 @@ std::vector<const LevelSection*> levelOrder(const std::vector<LevelSection>& sec
 
 }  // namespace
 
-DatBuild buildDats(const SourceFile& script, const LanguageSource& languages)
+DatBuild buildDats(const SourceFile& script, const LanguageSource& languages, const IncludeSource& includes)
 {
     DatBuild result;
     ProblemSink problems;
     const ProblemReporter report(problems, script);
     ScriptReader reader(report);
-    reader.read(script.bytes);
+    reader.read(withoutByteOrderMark(script.bytes));
+    for (LevelSection& section : reader.levels)
+        section.includes = &includes;
     const ScriptHeader& header = reader.header;
     result.pcLevelExtension = header.extensions[1].level;
     if (header.extensions[1].level.empty())
@@ -317,8 +335,15 @@ DatBuild buildDats(const SourceFile& script, const LanguageSource& languages)
     std::vector<DatFile> dats{{"SCRIPT.DAT", scriptDat(header, encoded, report)}};
     for (const CompiledLanguage& language : compiled)
         dats.push_back({language.datName, languageDat(language.strings, ProblemReporter(problems, language.source))});
+    result.trngLine = reader.trngLine;
+    for (const EncodedLevel& level : encoded) {
+        if (level.trngLine > 0 && (result.trngLine == 0 || level.trngLine < result.trngLine))
+            result.trngLine = level.trngLine;
+    }
+    if (result.trngLine > 0)
+        report.warning(result.trngLine, kTrngReason);
     result.problems = problems.take();
-    if (!hasErrors(result.problems))
+    if (!hasErrors(result.problems) && result.trngLine == 0)
         result.dats = std::move(dats);
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compiler/language_file.h"
+#include "compiler/level_encoder.h"
 #include "compiler/problem.h"
 
 #include <functional>
@@ -31,7 +32,15 @@ struct DatBuild {
     std::vector<DatFile> dats;
     std::vector<LevelFile> levelFiles;  ///< the title's first
     std::string pcLevelExtension;       ///< e.g. ".TR4"
+    /// The first line of a command only TRNG reads, or 0. Such a script gets
+    /// no DATs: TRNG's own tool builds its extra data.
+    int trngLine = 0;
 };
+
+/// Why a script with TRNG commands is not built here.
+inline constexpr const char* kTrngReason =
+    "the script uses TRNG from this line on: TRNG's own tool builds its extra data, and DAT files built "
+    "without it would run the game without its TRNG features";
 
 /// Gives the source of a language file named in [Language] ("ENGLISH.TXT"),
 /// or nothing when there is none.
@@ -42,6 +51,8 @@ using LanguageSource = std::function<std::optional<SourceFile>(std::string_view 
 /// language file listed must be given; names, legends and item names are
 /// looked up in its strings. Any bytes are accepted: what cannot be built is
 /// reported, never thrown.
-DatBuild buildDats(const SourceFile& script, const LanguageSource& languages);
+/// The files TRNG's #INCLUDE lines name are read, in their place, when
+/// `includes` gives them.
+DatBuild buildDats(const SourceFile& script, const LanguageSource& languages, const IncludeSource& includes = {});
 
 }  // namespace orvanta

@@ -43,6 +43,16 @@ const std::string* LanguageDat::string(std::size_t index) const
     return nullptr;
 }
 
+std::vector<std::string> LanguageDat::strings() const
+{
+    std::vector<std::string> all;
+    all.reserve(stringCount());
+    for (const auto& group : groups)
+        for (const std::uint32_t text : group)
+            all.push_back(texts[text]);
+    return all;
+}
+
 namespace {
 
 /// Where the standard strings end, when the bytes have a language .DAT's shape.

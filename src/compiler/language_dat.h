@@ -27,6 +27,8 @@ struct LanguageDat {
     std::size_t stringCount() const { return groups[0].size() + groups[1].size() + groups[2].size(); }
     /// The string of an index SCRIPT.DAT uses (every group in the game's order), or nothing past the last.
     const std::string* string(std::size_t index) const;
+    /// Every entry's string, in the order SCRIPT.DAT indexes them.
+    std::vector<std::string> strings() const;
 };
 
 /// Whether bytes have the shape of a language .DAT: their counts, sizes and

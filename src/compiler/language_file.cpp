@@ -2,6 +2,7 @@
 
 #include "compiler/byte_writer.h"
 #include "compiler/source_lines.h"
+#include "compiler/trng_commands.h"
 
 #include <cctype>
 
@@ -100,11 +101,14 @@ LanguageStrings readLanguageFile(const SourceFile& file, ProblemSink& problems)
     LanguageStrings strings;
     std::optional<LanguageStrings::Group> group;
     bool sectionProblem = false;  // one problem for the lines of an unknown section
-    forEachSourceLine(file.bytes, [&](const SourceLine& line) {
+    forEachSourceLine(withoutByteOrderMark(file.bytes), [&](const SourceLine& line) {
         if (const auto section = sectionName(line.text)) {
             group = groupOf(*section);
             sectionProblem = !group;
-            if (!group)
+            if (!group && isTrngSection(*section))
+                report.warning(line.number, "[" + std::string(*section) +
+                                                "] holds TRNG's own strings, which only TRNG's tool builds");
+            else if (!group)
                 report.error(line.number, "unknown section [" + std::string(*section) +
                                               "]: a language file has [Strings], [PSXStrings] and [PCStrings]");
         } else if (!group) {

@@ -3,12 +3,14 @@
 #include "compiler/byte_writer.h"
 #include "compiler/command_table.h"
 #include "compiler/source_lines.h"
+#include "compiler/trng_commands.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
 #include <span>
+#include <utility>
 
 namespace orvanta {
 namespace {
@@ -25,13 +27,15 @@ class LevelEncoder {
 public:
     LevelEncoder(const LevelSection& section, const LanguageStrings& strings, const std::string& languageName,
                  const ProblemReporter& report)
-        : section_(section), strings_(strings), languageName_(languageName), report_(report)
+        : section_(section), strings_(strings), languageName_(languageName), report_(&report)
     {
     }
 
     EncodedLevel encode();
 
 private:
+    void readLines(std::string_view bytes, int firstNumber, int depth);
+    void include(const SourceLine& line, int depth);
     void command(const ScriptCommand& cmd);
     void level(const ScriptCommand& cmd);
     void name(const ScriptCommand& cmd);
@@ -47,13 +51,18 @@ private:
     /// The number that picks a numbered command's opcode (Key= 1 to 12).
     std::optional<std::int64_t> commandNumber(const ScriptCommand& cmd, const CommandSpec& syntax,
                                               std::string_view value);
-    void error(int line, std::string message, int value = -1) { report_.error(line, std::move(message), value); }
+    void error(int line, std::string message, int value = -1) { report_->error(line, std::move(message), value); }
+    void trng(int line)
+    {
+        if (result_.trngLine == 0)
+            result_.trngLine = line;
+    }
     std::string sectionName() const { return section_.title ? "[Title]" : "[Level]"; }
 
     const LevelSection& section_;
     const LanguageStrings& strings_;
     const std::string& languageName_;
-    const ProblemReporter& report_;
+    const ProblemReporter* report_;  // of the file being read: the script or an #INCLUDE file
 
     std::vector<std::string_view> values_;  // of the command being read
     std::vector<std::int64_t> numbers_;     // likewise
@@ -66,17 +75,51 @@ private:
     EncodedLevel result_;
 };
 
-EncodedLevel LevelEncoder::encode()
+void LevelEncoder::readLines(std::string_view bytes, int firstNumber, int depth)
 {
     forEachSourceLine(
-        section_.body,
-        [this](const SourceLine& line) {
-            if (const auto found = commandLine(line.text))
+        bytes,
+        [this, depth, goingOn = false](const SourceLine& line) mutable {
+            const bool continuation = std::exchange(goingOn, goesOn(line.text));
+            if (continuation || goingOn || isTrngDirective(line.text)) {
+                trng(line.number);  // only TRNG reads a split command
+            } else if (isIncludeLine(line.text)) {
+                trng(line.number);
+                include(line, depth);
+            } else if (const auto found = commandLine(line.text)) {
                 command({line.number, found->key, found->value});
-            else
+            } else {
                 error(line.number, notACommand(line.text));
+            }
         },
-        section_.line);
+        firstNumber);
+}
+
+void LevelEncoder::include(const SourceLine& line, int depth)
+{
+    constexpr int kMaxDepth = 8;  // a file that includes itself stops here
+    if (section_.includes == nullptr || !*section_.includes)
+        return;
+    const std::string_view name = includedFile(line.text);
+    const std::optional<SourceFile> file = (*section_.includes)(name);
+    if (!file) {
+        report_->warning(line.number, "the #INCLUDE file " + std::string(name) + " is not beside the script");
+        return;
+    }
+    if (depth >= kMaxDepth) {
+        error(line.number, "#INCLUDE files nest deeper than " + std::to_string(kMaxDepth));
+        return;
+    }
+    const ProblemReporter* outer = report_;
+    const ProblemReporter inner = outer->forFile(*file);
+    report_ = &inner;
+    readLines(withoutByteOrderMark(file->bytes), 1, depth + 1);
+    report_ = outer;
+}
+
+EncodedLevel LevelEncoder::encode()
+{
+    readLines(section_.body, section_.line, 0);
     if (!haveLevel_)
         error(section_.line, "this " + sectionName() + " has no Level= line naming its level file");
     if (!section_.title && !haveName_)
@@ -108,6 +151,10 @@ void LevelEncoder::command(const ScriptCommand& cmd)
     // Item lines come in runs of one command: try the last one first.
     const CommandSpec* syntax = last_ != nullptr && sameWord(cmd.key, last_->name) ? last_ : findCommand(cmd.key);
     last_ = syntax;
+    if (syntax == nullptr && isTrngCommand(cmd.key)) {
+        trng(cmd.line);
+        return;
+    }
     if (syntax == nullptr) {
         error(cmd.line, "unknown command " + std::string(cmd.key) + "= in " + sectionName());
         return;

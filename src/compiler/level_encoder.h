@@ -4,6 +4,8 @@
 #include "compiler/problem.h"
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,10 +15,14 @@ namespace orvanta {
 /// A [Title] or [Level] section as read from Script.txt: its header and the
 /// bytes of its lines, which the encoder reads. A long pack's item lines are
 /// read once, without a list of them.
+/// Gives the source of a file an #INCLUDE line names, or nothing when there is none.
+using IncludeSource = std::function<std::optional<SourceFile>(std::string_view name)>;
+
 struct LevelSection {
     int line;  ///< of its "[Title]" or "[Level]" header, where `body` begins
     bool title;
-    std::string_view body;  ///< from the end of the header to the next section
+    std::string_view body;                    ///< from the end of the header to the next section
+    const IncludeSource* includes = nullptr;  ///< when #INCLUDE files are read
 };
 
 /// A section encoded for SCRIPT.DAT: its level data (the commands in source
@@ -29,6 +35,7 @@ struct EncodedLevel {
     /// Where `data` holds the index of its level file in SCRIPT.DAT's list of
     /// file names, which is known once every section is encoded.
     std::size_t pathIndexAt = 0;
+    int trngLine = 0;  ///< the first line only TRNG reads, or 0
 };
 
 /// Encodes one section. Names, legends and item names are looked up in `strings`.

@@ -93,6 +93,8 @@ public:
     const std::string& file() const { return file_; }
     /// A reporter of the same file into another sink (a worker thread's).
     ProblemReporter into(ProblemSink& other) const { return {other, {file_, {}, source_}}; }
+    /// A reporter of another file into the same sink.
+    ProblemReporter forFile(const SourceFile& file) const { return {sink_, file}; }
     /// Problems another sink collected, added in their order.
     void addAll(ProblemSink&& other) const { sink_.addAll(std::move(other)); }
 

@@ -28,11 +28,26 @@ inline std::string_view trimmed(std::string_view text)
     return text;
 }
 
-/// Calls `use` with each meaningful line of a Script.txt or a language file.
-/// Lines end at LF or CR LF, as splitLines() reads them, and a CR that ends
-/// the last line is dropped too (the rest of a CR LF that was cut off); the
-/// first is line `firstNumber`.
-template <typename Use> void forEachSourceLine(std::string_view bytes, Use use, int firstNumber = 1)
+/// The bytes without the UTF-8 byte-order mark some editors put at the start
+/// of a text file: the game's tools read it as text, not as a mark.
+inline std::string_view withoutByteOrderMark(std::string_view bytes)
+{
+    return bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+}
+
+/// One line of a source as it stands, without its line end, and what the
+/// compiler reads of it (empty for a blank or comment line).
+struct RawLine {
+    int number;  ///< 1-based
+    std::string_view whole;
+    std::string_view meaningful;
+};
+
+/// Calls `use` with every line of a Script.txt or a language file. Lines end
+/// at LF or CR LF, as splitLines() reads them, and a CR that ends the last
+/// line is dropped too (the rest of a CR LF that was cut off); the first is
+/// line `firstNumber`.
+template <typename Use> void forEachRawLine(std::string_view bytes, Use use, int firstNumber = 1)
 {
     int number = firstNumber - 1;
     while (!bytes.empty()) {
@@ -42,10 +57,21 @@ template <typename Use> void forEachSourceLine(std::string_view bytes, Use use, 
         ++number;
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        line = trimmed(line.substr(0, line.find(';')));
-        if (!line.empty())
-            use(SourceLine{number, line});
+        use(RawLine{number, line, trimmed(line.substr(0, line.find(';')))});
     }
+}
+
+/// Calls `use` with each meaningful line of a Script.txt or a language file,
+/// split as forEachRawLine() splits them.
+template <typename Use> void forEachSourceLine(std::string_view bytes, Use use, int firstNumber = 1)
+{
+    forEachRawLine(
+        bytes,
+        [&use](const RawLine& line) {
+            if (!line.meaningful.empty())
+                use(SourceLine{line.number, line.meaningful});
+        },
+        firstNumber);
 }
 
 /// "[Name]" gives "Name"; any other line gives nothing.

@@ -81,8 +81,12 @@ GameBuild buildGameFiles(const ProjectState& project, const PackageFileCheck& pa
                                              0, kScriptSource});
         }
     }
-    for (Problem& problem : compiled.problems)
+    for (Problem& problem : compiled.problems) {
+        // A project's game is built here or not at all: TRNG's commands stop it.
+        if (compiled.trngLine > 0 && problem.line == compiled.trngLine && problem.message == kTrngReason)
+            problem.severity = Severity::Error;
         problems.push_back(placeInProject(std::move(problem), scriptOrigins, englishOrigins));
+    }
     dropRepeats(problems);
     std::stable_sort(problems.begin(), problems.end(), [](const ProjectProblem& a, const ProjectProblem& b) {
         return std::pair(fileRank(a.problem.source), a.problem.line) <

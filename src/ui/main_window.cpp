@@ -1,7 +1,14 @@
 #include "ui/main_window.h"
 
 #include "desktop/text_conversion.h"
+#include "importer/script_folder.h"
+#include "importer/source_import.h"
+#include "platform/host_path.h"
+#include "platform/text_file.h"
+#include "projectfile/project_file_reader.h"
+#include "projectfile/project_file_writer.h"
 #include "script/script_files.h"
+#include "script/script_writer.h"
 #include "ui/about_window.h"
 #include "ui/artwork.h"
 #include "ui/compile_to_panel.h"
@@ -9,6 +16,8 @@
 #include "ui/easylife_runner.h"
 #include "ui/field_selection.h"
 #include "ui/game_properties_dialog.h"
+#include "ui/host_file.h"
+#include "ui/import_report_window.h"
 #include "ui/level_properties_dialog.h"
 #include "ui/level_rows.h"
 #include "ui/live_check.h"
@@ -29,6 +38,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -140,6 +150,8 @@ void MainWindow::buildMenus()
             &MainWindow::openSaveAs);
     connect(addEntry(file, "Load", QStringLiteral("&Load"), Qt::CTRL | Qt::Key_L), &QAction::triggered, this,
             &MainWindow::openLoadScript);
+    connect(addEntry(file, "import", QStringLiteral("&Import Game...")), &QAction::triggered, this,
+            &MainWindow::chooseGameToImport);
     // Ctrl+X: a focused text box takes it as Cut first (its shortcut override).
     connect(addEntry(file, "Quit", QStringLiteral("&Quit"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
             &MainWindow::quit);
@@ -164,9 +176,9 @@ void MainWindow::buildMenus()
     QAction* check = addEntry(script, "check", QStringLiteral("C&heck Script"), Qt::Key_F7);
     connect(check, &QAction::triggered, checks_, &ScriptChecks::checkScript);
     QAction* build = addEntry(script, "build", QStringLiteral("&Build DAT Files"), Qt::Key_F8);
-    connect(build, &QAction::triggered, checks_, &ScriptChecks::buildDatFiles);
+    connect(build, &QAction::triggered, this, [this] { writeScriptFolder(&ScriptChecks::buildDatFiles); });
     QAction* play = addEntry(script, "play", QStringLiteral("Build and P&lay"), Qt::Key_F9);
-    connect(play, &QAction::triggered, checks_, &ScriptChecks::buildAndPlay);
+    connect(play, &QAction::triggered, this, [this] { writeScriptFolder(&ScriptChecks::buildAndPlay); });
     connect(addEntry(script, "preview", QStringLiteral("&Preview Script Files")), &QAction::triggered, this,
             &MainWindow::openPreview);
     // From whichever window of the program has the focus.
@@ -224,13 +236,62 @@ bool MainWindow::isAltAloneRelease(const QEvent* event)
 
 void MainWindow::compileScripts()
 {
-    if (easylife_->refuseWhileRunning() || !checks_->compileMayGoOn())
+    if (easylife_->refuseWhileRunning() || !checks_->compileMayGoOn() || !mayReplaceScriptTxt())
         return;
     if (const auto error = writeScriptFiles(project_, project_.scriptFolder)) {
         reportFailure(this, *error, QStringLiteral("The script files were not compiled."));
         return;
     }
+    rememberWrittenScript();
     easylife_->compile(project_.easylifeLocation, project_.scriptFolder);
+}
+
+void MainWindow::writeScriptFolder(void (ScriptChecks::*build)())
+{
+    if (!mayReplaceScriptTxt())
+        return;
+    (checks_->*build)();
+    rememberWrittenScript();
+}
+
+namespace {
+
+/// The script folder's Script.txt, in any letter case, and its bytes, when it can be read.
+std::optional<std::pair<std::filesystem::path, std::string>> scriptTxtIn(const std::string& scriptFolder)
+{
+    const auto path = fileInFolder(FileLocation::fromPathText(scriptFolder).host(), "Script.txt");
+    auto bytes = path ? readFileBytes(FileLocation::fromHostPath(*path)) : FileOutcome<std::string>(FileError{});
+    if (!bytes)
+        return std::nullopt;
+    return std::pair{*path, std::move(bytes.value())};
+}
+
+}  // namespace
+
+bool MainWindow::mayReplaceScriptTxt()
+{
+    const auto found = scriptTxtIn(project_.scriptFolder);
+    if (!found || found->second == scriptText(project_))
+        return true;
+    const auto written = writtenScripts_.find(found->first);
+    if (written != writtenScripts_.end() && written->second == found->second)
+        return true;
+    const QString question =
+        fromUtf8Text(describeHostPath(found->first)) +
+        QStringLiteral(" was not written by Orvanta and differs from the project's script: replacing it loses it. "
+                       "Import it into the project first?");
+    const QStringList choices{QStringLiteral("Import It First"), QStringLiteral("Replace"), QStringLiteral("Cancel")};
+    switch (askChoice(this, question, choices)) {
+    case 0: importGame(QString::fromStdU16String(found->first.u16string())); return false;
+    case 1: return true;
+    default: return false;
+    }
+}
+
+void MainWindow::rememberWrittenScript()
+{
+    if (auto found = scriptTxtIn(project_.scriptFolder); found && found->second == scriptText(project_))
+        writtenScripts_[found->first] = std::move(found->second);
 }
 
 void MainWindow::restoreDefaultFiles()
@@ -243,8 +304,11 @@ void MainWindow::restoreDefaultFiles()
                          .arg(fromUtf8Text(folder.shown())),
                      QStringLiteral("Yes"), QStringLiteral("No")))
         return;
-    if (const auto error = restoreStockFiles(folder))
+    if (const auto error = restoreStockFiles(folder)) {
         reportFailure(this, *error, QStringLiteral("The default script files were not restored."));
+    } else if (auto restored = scriptTxtIn(project_.scriptFolder)) {
+        writtenScripts_[restored->first] = std::move(restored->second);  // this program wrote it
+    }
 }
 
 void MainWindow::runEasylife()
@@ -320,6 +384,42 @@ void MainWindow::openLoadScript()
         refreshRowsFromProject();
         takeAsSaved(hostPath);
     });
+}
+
+void MainWindow::chooseGameToImport()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Import Game"), QString(),
+        QStringLiteral("Script.txt or SCRIPT.DAT (*.txt *.TXT *.dat *.DAT);;All files (*)"));
+    if (!path.isEmpty())
+        importGame(path);
+}
+
+void MainWindow::importGame(const QString& hostPath)
+{
+    const auto folder = readScriptFolder(hostFile(hostPath).host());
+    if (!folder) {
+        reportFailure(this, folder.error(), QStringLiteral("Nothing was imported."));
+        return;
+    }
+    std::optional<ImportedGame> game = importFolder(folder.value());
+    if (!game) {
+        showMessage(this, fromUtf8Text(describeHostPath(folder.value().script.path) +
+                                       ": nothing to import: it has no [Title] or [Level] section"));
+        return;
+    }
+    if (!mayDiscardUnsavedWork([this, hostPath] { importGame(hostPath); }))
+        return;
+    // As Load reads a project file: the fields a project file does not hold stay.
+    readProjectText(projectFileText(game->project), project_);
+    refreshRowsFromProject();
+    showProjectState();
+    if (game->leftOut.empty()) {
+        showMessage(this, QStringLiteral("Game imported: the project keeps all of it."));
+        return;
+    }
+    openSingleWindow(importReport_, nullptr, this)
+        ->showReport(std::move(game->leftOut), folder.value().script.path.parent_path());
 }
 
 bool MainWindow::hasUnsavedChanges() const

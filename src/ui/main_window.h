@@ -5,7 +5,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <filesystem>
 #include <functional>
+#include <map>
+#include <string>
 
 class QAction;
 class QMenu;
@@ -17,6 +20,7 @@ class AboutWindow;
 class CompileToPanel;
 class EasylifeRunner;
 class GamePropertiesDialog;
+class ImportReportWindow;
 class LevelPropertiesDialog;
 class LevelRows;
 class LiveCheck;
@@ -68,6 +72,12 @@ public:
     /// command can go on then. "Cancel" gives false.
     bool mayDiscardUnsavedWork(std::function<void()> afterSave = {});
 
+    /// Brings a game made elsewhere into the project, as Load does, once
+    /// unsaved work may go: its Script.txt (a path to it, or a folder that
+    /// holds it) and the language file it lists first. Shows what the project
+    /// could not keep. The project is not saved.
+    void importGame(const QString& hostPath);
+
 Q_SIGNALS:
     /// The slot button of slot 1..12 was clicked; the level properties
     /// dialog opens for that slot.
@@ -96,6 +106,15 @@ private:
     void openGameProperties();
     void openSaveAs();
     void openLoadScript();
+    void chooseGameToImport();
+    /// Build DAT Files or Build and Play, once the script folder's Script.txt may be replaced.
+    void writeScriptFolder(void (ScriptChecks::*build)());
+    /// Before Compile Scripts or Build DAT Files writes the script folder:
+    /// true when its Script.txt is missing, is the project's own, or was
+    /// written in this run; else asks "Import It First", "Replace" or "Cancel".
+    bool mayReplaceScriptTxt();
+    /// Takes the script folder's Script.txt as written in this run, when it is the project's.
+    void rememberWrittenScript();
     void quit();
     /// The title names the file last saved or loaded and marks unsaved changes.
     void showProjectState();
@@ -118,6 +137,8 @@ private:
     QPointer<GamePropertiesDialog> gameProperties_;
     QPointer<SaveAsDialog> saveAs_;
     QPointer<LoadScriptDialog> loadScript_;
+    QPointer<ImportReportWindow> importReport_;
+    std::map<std::filesystem::path, std::string> writtenScripts_;  // Script.txt files written in this run
     ScriptPacks* scriptPacks_ = nullptr;
     EasylifeRunner* easylife_ = nullptr;
     ScriptChecks* checks_ = nullptr;

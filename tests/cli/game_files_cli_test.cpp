@@ -69,5 +69,58 @@ TEST(GameFilesCli, DumpOfWhatBuildWroteGivesBackTheProject)
               std::string::npos);
 }
 
+TEST(GameFilesCli, ImportTakesBackWhatBuildWroteAndSourcesBuildAsTheyStand)
+{
+    TempFolder built, again, sources, empty;
+    const std::string project = (again / "project.txt").string();
+    ASSERT_EQ(runCli({"build", "--set", "Text3=Moved", "--set", "data5=*ihx,", built.text()}).exitCode, 0);
+    EXPECT_EQ(runCli({"import", built.text(), project}), (CliResult{0, "", ""}));
+    ASSERT_EQ(runCli({"build", "--load", project, again.text()}).exitCode, 0);
+    ASSERT_EQ(runCli({"build", "--sources", built.text(), sources.text()}).exitCode, 0);
+    const CliResult check = runCli({"check", "--sources", built.text()});
+    EXPECT_EQ(check.exitCode, 0);
+    EXPECT_TRUE(check.out.starts_with("Script.txt:28: warning: the language file FRENCH.TXT is not in the folder\n"));
+    for (const char* file : {"Script.txt", "English.txt", "SCRIPT.DAT", "ENGLISH.DAT"}) {
+        EXPECT_EQ(test::readBytes(again / file), test::readBytes(built / file)) << file;
+        if (std::string_view(file).ends_with(".DAT")) {
+            EXPECT_EQ(test::readBytes(sources / file), test::readBytes(built / file)) << file;
+        }
+    }
+
+    // From the DATs alone: decoded, imported and built again, the same DATs.
+    TempFolder dats, fromDats;
+    for (const char* file : {"SCRIPT.DAT", "ENGLISH.DAT"})
+        test::writeBytes(dats / file, test::readBytes(built / file));
+    EXPECT_EQ(runCli({"import", (dats / "SCRIPT.DAT").string(), project}), (CliResult{0, "", ""}));
+    ASSERT_EQ(runCli({"build", "--load", project, fromDats.text()}).exitCode, 0);
+    for (const char* file : {"SCRIPT.DAT", "ENGLISH.DAT"})
+        EXPECT_EQ(test::readBytes(fromDats / file), test::readBytes(built / file)) << file;
+    const CliResult trng =
+        runCli({"import", std::string(ORVANTA_REALWORLD_DIR) + "/castigavi-TRLE_TRFR/SCRIPT.DAT", project});
+    EXPECT_EQ(trng.exitCode, 4);
+    EXPECT_NE(trng.out.find("SCRIPT.DAT: left out: 3706 bytes after the language file names: they are TRNG's own "
+                            "data, which cannot be decoded\n"),
+              std::string::npos);
+
+    // Real TRNG games: their TRNG commands and #INCLUDE files raise no error, one
+    // warning names the first TRNG line, and neither they nor their import build.
+    for (const std::string game : {"castigavi-TRLE_TRFR", "joey79100-trle-aod_animations"}) {
+        const std::string folder = std::string(ORVANTA_REALWORLD_DIR) + "/" + game;
+        const CliResult real = runCli({"import", folder, project});
+        EXPECT_EQ(real.exitCode, 4);
+        EXPECT_EQ(real.out, test::readBytes(test::testData("importer/reports") / (game + ".txt")));
+        const CliResult checked = runCli({"check", "--sources", folder});
+        EXPECT_EQ(checked.exitCode, 0) << checked.out;
+        EXPECT_NE(checked.out.find(": warning: the script uses TRNG from this line on"), std::string::npos);
+        EXPECT_EQ(runCli({"build", "--sources", folder, empty.text()}).err,
+                  checked.out + "orvanta-cli: nothing written: the script uses TRNG, whose own tool builds it\n");
+        EXPECT_EQ(runCli({"build", "--load", project, empty.text()}).exitCode, 3);
+        EXPECT_EQ(test::entryCount(empty.path()), 0U);
+    }
+    EXPECT_EQ(runCli({"import", empty.text(), project}).exitCode, 1);
+    test::writeBytes(empty / "SCRIPT.TXT", "[Options]\r\n");
+    EXPECT_EQ(runCli({"import", empty.text(), project}).exitCode, 1);
+}
+
 }  // namespace
 }  // namespace orvanta

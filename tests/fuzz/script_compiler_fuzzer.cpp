@@ -4,9 +4,9 @@
 // report an error or build DATs that the game reads whole: every command of
 // every block before its Level or Title opcode, nothing after it. The
 // listing must also take the raw bytes as a DAT.
+#include "compiler/dat_build.h"
 #include "compiler/dat_dump.h"
 #include "compiler/language_dat.h"
-#include "compiler/dat_build.h"
 #include "compiler/script_dat.h"
 #include "resources/stock_texts.h"
 
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SourceFile english{"English.txt", scriptInput ? resources::stockEnglish() : std::string_view(input)};
     const DatBuild compiled =
         buildDats(script, [&english](std::string_view) { return std::optional<SourceFile>(english); });
-    if (hasErrors(compiled.problems) != compiled.dats.empty())
+    if ((hasErrors(compiled.problems) || compiled.trngLine > 0) != compiled.dats.empty())
         std::abort();
     for (const DatFile& dat : compiled.dats) {
         if (isLanguageDat(dat.bytes) != (dat.name != "SCRIPT.DAT"))

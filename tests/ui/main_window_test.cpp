@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, MenusHoldEveryEntryWithItsCaptionShortcutAndState)
     EXPECT_EQ(
         shown.join(u'|'),
         QStringLiteral(
-            "File=&File|Save &Save Ctrl+S|Load &Load Ctrl+L|Quit &Quit Ctrl+X|Edit=&Edit|"
+            "File=&File|Save &Save Ctrl+S|Load &Load Ctrl+L|import &Import Game... |Quit &Quit Ctrl+X|Edit=&Edit|"
             "properties &Game Properties F5|scriptpacks Script &Packs F6|set Se&ttings |Script=&Script|"
             "begin &Compile Scripts Shift+F1|ctoo Compile Scripts &to... |Restore &Restore Default Files Shift+F2|"
             "check C&heck Script F7|build &Build DAT Files F8|play Build and P&lay F9|preview &Preview Script Files |"

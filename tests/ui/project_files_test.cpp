@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QStorageInfo>
 #include <QTreeWidget>
 
@@ -221,6 +222,39 @@ TEST_F(ProjectFilesTest, TheListsShowTextFilesOfTheFolderOpenedAndTheNoteGoesOnc
     EXPECT_TRUE(child<QLabel>(open(Qt::Key_L, "Form12"), "startNote")
                     ->text()
                     .endsWith(QStringLiteral("the home folder instead.")));
+}
+
+}  // namespace
+}  // namespace orvanta::test
+
+namespace orvanta::test {
+namespace {
+
+TEST_F(ProjectFilesTest, ImportGameAsksBeforeReplacingUnsavedWorkThenShowsWhatWasLeftOut)
+{
+    const fs::path game = fs::path(ORVANTA_REALWORLD_DIR) / "castigavi-TRLE_TRFR";
+    retype(nameBox(3), QStringLiteral("Typed since"));
+    const ProjectState before = window.project();
+    choice = 2;  // "Cancel": the unsaved work stays
+    window.importGame(QString::fromStdU16String(game.u16string()));
+    EXPECT_EQ(window.project(), before);
+    EXPECT_EQ(questions, QStringList(1, QStringLiteral("Save changes to the project?|Save|Discard|Cancel")));
+
+    choice = 1;  // "Discard"
+    window.importGame(QString::fromStdU16String((game / "Script.txt").u16string()));
+    EXPECT_EQ(nameBox(2)->text(), QStringLiteral("Abandoned Mines"));
+    EXPECT_EQ(window.project().scriptFolder, before.scriptFolder);  // a setting, not part of the game
+    EXPECT_TRUE(window.windowTitle().startsWith(u'*'));             // not saved until the builder saves
+    QWidget* report = opened("Form15");
+    ASSERT_NE(report, nullptr);
+    auto* list = child<QTreeWidget>(report, "List1");
+    const std::string expected = readBytes(testData("importer/reports/castigavi-TRLE_TRFR.txt"));
+    EXPECT_EQ(list->topLevelItemCount(), std::count(expected.begin(), expected.end(), '\n'));
+    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("Script.txt:62"));
+    list->setCurrentItem(list->topLevelItem(0));
+    QTest::keyClick(list, Qt::Key_Return);  // opens the line in the source
+    EXPECT_EQ(child<QPlainTextEdit>(report, "Text1")->textCursor().selectedText(),
+              QStringLiteral("Horizon=\t\tenabled"));
 }
 
 }  // namespace

@@ -319,6 +319,7 @@ TEST_F(ScriptProblemsTest, ThePreviewIsWhatCompileWritesWithTheFolderDiffAndBuil
     }));
 
     // Build and Play: refused without the game's program, else the DATs beside it and the game started.
+    choice = 1;  // "Replace" the Script.txt written by hand
     std::filesystem::remove(compilerRecord());
     keyOnMain(Qt::Key_F9);
     EXPECT_TRUE(messages.value(messages.size() - 1)
@@ -333,6 +334,40 @@ TEST_F(ScriptProblemsTest, ThePreviewIsWhatCompileWritesWithTheFolderDiffAndBuil
     EXPECT_TRUE(readBytes(compilerRecord()).starts_with("1\n")) << "wine and the game's path";
     EXPECT_TRUE(readBytes(compilerRecord()).ends_with("tomb4.exe\n"));
     EXPECT_EQ(readBytes(package() / "SCRIPT.DAT"), buildGameFiles(window.project()).files.scriptDat);
+}
+
+}  // namespace
+}  // namespace orvanta::test
+
+namespace orvanta::test {
+namespace {
+
+TEST_F(ScriptProblemsTest, ReplacingAScriptTxtWrittenElsewhereAsksFirstAndMayImportIt)
+{
+    std::string foreign = scriptText(window.project());
+    foreign.replace(foreign.find("Playable Tutorial Level"), 23, "My Own Level");
+    writeBytes(scriptFolder() / "SCRIPT.TXT", foreign);
+    choice = 2;  // "Cancel": nothing is written
+    keyOnMain(Qt::Key_F8);
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(
+        questions[0].endsWith(QStringLiteral("Import it into the project first?|Import It First|Replace|Cancel")));
+    EXPECT_EQ(readBytes(scriptFolder() / "SCRIPT.TXT"), foreign);
+    EXPECT_FALSE(exists("SCRIPT.DAT"));
+
+    choice = 0;  // "Import It First": the project takes the game, nothing is written
+    keyOnMain(Qt::Key_F8);
+    EXPECT_EQ(window.project().slot(2).levelName, "My Own Level");
+    EXPECT_EQ(readBytes(scriptFolder() / "SCRIPT.TXT"), foreign);
+
+    choice = 1;  // "Replace"; once written in this run, the file is replaced without a question
+    keyOnMain(Qt::Key_F8);
+    EXPECT_EQ(readBytes(scriptFolder() / "SCRIPT.TXT"), scriptText(window.project()));
+    window.project().slot(2).levelName = "Renamed";
+    const auto asked = questions.size();
+    keyOnMain(Qt::Key_F8);
+    EXPECT_EQ(questions.size(), asked);
+    EXPECT_EQ(readBytes(scriptFolder() / "SCRIPT.TXT"), scriptText(window.project()));
 }
 
 }  // namespace
