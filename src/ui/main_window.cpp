@@ -418,8 +418,11 @@ void MainWindow::importGame(const QString& hostPath)
         showMessage(this, QStringLiteral("Game imported: the project keeps all of it."));
         return;
     }
-    openSingleWindow(importReport_, nullptr, this)
+    bool created = false;
+    openSingleWindow(importReport_, &created, this)
         ->showReport(std::move(game->leftOut), folder.value().script.path.parent_path());
+    if (created)
+        placeBesideMainWindow(importReport_, this);
 }
 
 bool MainWindow::hasUnsavedChanges() const

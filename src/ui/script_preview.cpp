@@ -60,7 +60,7 @@ ScriptPreview::ScriptPreview(const ProjectState& project, LiveCheck& live, Probl
                              QWidget* parent)
     : QDialog(parent, Qt::Window), project_(project), openField_(std::move(openField))
 {
-    setObjectName(QStringLiteral("Form15"));
+    setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral("Preview Script Files"));
     auto* tabs = new QTabWidget(this);
     for (std::size_t i = 0; i < pages_.size(); ++i) {

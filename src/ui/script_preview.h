@@ -17,7 +17,7 @@ namespace orvanta::ui {
 
 class LiveCheck;
 
-/// "Preview Script Files" (Form15): the Script.txt and English.txt that
+/// "Preview Script Files" (Form16): the Script.txt and English.txt that
 /// Compile Scripts would write now, read-only and coloured, each beside a line
 /// diff against the file of that name in the script folder. It follows the
 /// project as Script Problems does; a double click on a line opens the field

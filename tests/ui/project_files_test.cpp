@@ -247,6 +247,7 @@ TEST_F(ProjectFilesTest, ImportGameAsksBeforeReplacingUnsavedWorkThenShowsWhatWa
     EXPECT_TRUE(window.windowTitle().startsWith(u'*'));             // not saved until the builder saves
     QWidget* report = opened("Form15");
     ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->windowHandle()->transientParent(), nullptr) << "stands beside the main window, not over it";
     auto* list = child<QTreeWidget>(report, "List1");
     const std::string expected = readBytes(testData("importer/reports/castigavi-TRLE_TRFR.txt"));
     EXPECT_EQ(list->topLevelItemCount(), std::count(expected.begin(), expected.end(), '\n'));

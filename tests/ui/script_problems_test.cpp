@@ -294,7 +294,7 @@ TEST_F(ScriptProblemsTest, ThePackEditorUnderlinesWhatIsTypedAndCompletesItemNam
 TEST_F(ScriptProblemsTest, ThePreviewIsWhatCompileWritesWithTheFolderDiffAndBuildAndPlayStartsTheGame)
 {
     const std::string written = compile();
-    QWidget* preview = open("preview", "Form15");
+    QWidget* preview = open("preview", "Form16");
     EXPECT_EQ(child<QPlainTextEdit>(preview, "Text1")->toPlainText(), ui::toEditorText(written));
     EXPECT_EQ(child<QPlainTextEdit>(preview, "Text2")->toPlainText(),
               ui::toEditorText(readBytes(scriptFolder() / "English.txt")));
