@@ -85,10 +85,10 @@ const CommandSpec kCommands[] = {
 /// Whether a number is read back as signed: its range holds negative values
 /// and no value above the signed maximum of its bytes (item words hold both,
 /// and read back as the words they are).
-bool readsSigned(const NumberSpec& spec, std::int64_t scale)
+bool readsSigned(const NumberSpec& entry, std::int64_t scale)
 {
-    const std::int64_t signedMax = (std::int64_t{1} << (spec.bytes * 8 - 1)) - 1;
-    return spec.min < 0 && spec.max / scale <= signedMax;
+    const std::int64_t signedMax = (std::int64_t{1} << (entry.bytes * 8 - 1)) - 1;
+    return entry.min < 0 && entry.max / scale <= signedMax;
 }
 
 void putNumber(std::string& out, std::int64_t value, int bytes)

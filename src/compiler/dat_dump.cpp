@@ -172,24 +172,24 @@ void ScriptListing::start(const DatLevelStart& start)
 
 void ScriptListing::command(const DatCommand& command, const char* indent)
 {
-    const CommandSpec& spec = *command.meaning.command;
-    out_ << indent << spec.name;
+    const CommandSpec& entry = *command.meaning.command;
+    out_ << indent << entry.name;
     if (command.meaning.number > 0)
         out_ << " " << command.meaning.number;
     if (command.meaning.piece > 0)
         out_ << " piece " << command.meaning.piece;
     out_ << ":";
     std::size_t first = 0;
-    if (spec.form == Form::Legend || spec.form == Form::Item) {
-        out_ << (spec.form == Form::Item ? " name " : " ") << string(command.values.front());
+    if (entry.form == Form::Legend || entry.form == Form::Item) {
+        out_ << (entry.form == Form::Item ? " name " : " ") << string(command.values.front());
         first = 1;
-        if (spec.form == Form::Item)
+        if (entry.form == Form::Item)
             out_ << ",";
     }
     for (std::size_t i = first; i < command.values.size(); ++i) {
         const std::int64_t value = command.values[i];
         out_ << (i == first ? " " : ", ")
-             << (spec.form == Form::Item ? hex(static_cast<std::uint32_t>(value) & 0xFFFFU, 4) : std::to_string(value));
+             << (entry.form == Form::Item ? hex(static_cast<std::uint32_t>(value) & 0xFFFFU, 4) : std::to_string(value));
     }
     out_ << "\n";
 }

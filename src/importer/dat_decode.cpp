@@ -116,9 +116,9 @@ void DatDecoder::block(std::size_t index)
     const DatLevelStart& start = *read.start;
     if (!start.title)
         line("Name=\t\t" + string(start.nameString));
-    for (const CommandSpec& spec : levelCommands()) {
-        if (spec.form == Form::Switch && (start.options & spec.flag) != 0)
-            line(std::string(spec.name) + "=\tENABLED");
+    for (const CommandSpec& entry : levelCommands()) {
+        if (entry.form == Form::Switch && (start.options & entry.flag) != 0)
+            line(std::string(entry.name) + "=\tENABLED");
     }
     for (const DatCommand& applied : read.applied)
         line(command(applied));
@@ -133,21 +133,21 @@ void DatDecoder::block(std::size_t index)
 
 std::string DatDecoder::command(const DatCommand& command)
 {
-    const CommandSpec& spec = *command.meaning.command;
-    std::string text = std::string(spec.name) + "=\t";
+    const CommandSpec& entry = *command.meaning.command;
+    std::string text = std::string(entry.name) + "=\t";
     std::vector<std::string> values;
     if (command.meaning.number > 0)
         values.push_back(std::to_string(command.meaning.number));
     if (command.meaning.piece > 0)
         values.push_back(std::to_string(command.meaning.piece));
     std::size_t first = 0;
-    if (spec.form == Form::Legend || spec.form == Form::Item) {
+    if (entry.form == Form::Legend || entry.form == Form::Item) {
         values.push_back(string(command.values.front()));
         first = 1;
     }
     for (std::size_t i = first; i < command.values.size(); ++i) {
         const std::int64_t value = command.values[i];
-        if (spec.form == Form::Item) {
+        if (entry.form == Form::Item) {
             const auto bits = static_cast<unsigned>(value) & 0xFFFFU;
             values.push_back("$" + hexByte(bits >> 8U) + hexByte(bits));
         } else {

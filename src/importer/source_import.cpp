@@ -563,15 +563,15 @@ std::optional<std::string_view> referredString(std::string_view line, std::vecto
     const auto command = commandLine(trimmed(line.substr(0, line.find(';'))));
     if (!command)
         return std::nullopt;
-    const CommandSpec* spec = findCommand(command->key);
-    if (spec == nullptr)
+    const CommandSpec* entry = findCommand(command->key);
+    if (entry == nullptr)
         return std::nullopt;
-    if (spec->form == Form::Legend)
+    if (entry->form == Form::Legend)
         return command->value;
-    if (spec->form != Form::Item)
+    if (entry->form != Form::Item)
         return std::nullopt;
     splitValues(command->value, values);
-    const std::size_t lead = spec->combo ? 2 : 1;
+    const std::size_t lead = entry->combo ? 2 : 1;
     if (values.size() <= lead)
         return std::nullopt;
     return values[lead];

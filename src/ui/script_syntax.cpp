@@ -49,9 +49,9 @@ CommandInfo commandInfo(ScriptSection section, const QString& key)
     const QByteArray bytes = key.toLatin1();
     const std::string_view name(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (section == ScriptSection::Level) {
-        if (const CommandSpec* spec = findCommand(name))
+        if (const CommandSpec* entry = findCommand(name))
             return {CommandKind::Known,
-                    latin1(spec->name) + QStringLiteral("= takes ") + QString::fromLatin1(spec->takes), spec};
+                    latin1(entry->name) + QStringLiteral("= takes ") + QString::fromLatin1(entry->takes), entry};
     } else if (const HeaderCommand* header = findHeaderCommand(headerSectionName(section), name)) {
         return {CommandKind::Known,
                 latin1(header->name) + QStringLiteral("= takes ") + QString::fromLatin1(header->takes)};
@@ -66,19 +66,19 @@ CommandInfo commandInfo(ScriptSection section, const QString& key)
 int itemNameValue(const CommandInfo& command)
 {
     // After the item number; a combo's after its piece too.
-    if (command.spec == nullptr || command.spec->form != Form::Item)
+    if (command.entry == nullptr || command.entry->form != Form::Item)
         return -1;
-    return command.spec->combo ? 2 : 1;
+    return command.entry->combo ? 2 : 1;
 }
 
-bool namesLevelFile(const CommandInfo& command) { return command.spec != nullptr && command.spec->form == Form::Level; }
+bool namesLevelFile(const CommandInfo& command) { return command.entry != nullptr && command.entry->form == Form::Level; }
 
 QStringList commandNames(ScriptSection section)
 {
     QStringList names;
     if (section == ScriptSection::Level) {
-        for (const CommandSpec& spec : levelCommands())
-            names << latin1(spec.name);
+        for (const CommandSpec& entry : levelCommands())
+            names << latin1(entry.name);
     } else {
         for (const HeaderCommand& header : headerCommands()) {
             if (sameWord(header.section, headerSectionName(section)))

@@ -22,7 +22,7 @@ enum class CommandKind { Known, Trng, Unknown };
 struct CommandInfo {
     CommandKind kind = CommandKind::Unknown;
     QString help;                       ///< "Puzzle= takes item number, name and six values"
-    const CommandSpec* spec = nullptr;  ///< commands of [Title] and [Level]
+    const CommandSpec* entry = nullptr;  ///< commands of [Title] and [Level]
 };
 CommandInfo commandInfo(ScriptSection section, const QString& key);
 
