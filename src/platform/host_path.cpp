@@ -35,21 +35,13 @@ bool isDrivePath(std::string_view text)
            (text.size() == 2 || text[2] == '\\' || text[2] == '/');
 }
 
-#ifdef _WIN32
-
-fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path&)
-{
-    return fs::path(std::u8string(utf8Text.begin(), utf8Text.end()));
-}
-
-fs::path resolveInAnyCase(const fs::path& folder, std::string_view relativeText)
-{
-    return folder / fs::path(std::u8string(relativeText.begin(), relativeText.end()));
-}
-
-#else
-
 namespace {
+
+std::string utf8Name(const fs::path& path)
+{
+    const std::u8string name = path.filename().u8string();
+    return std::string(name.begin(), name.end());
+}
 
 bool sameIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
@@ -58,20 +50,63 @@ bool sameIgnoringAsciiCase(std::string_view a, std::string_view b)
     });
 }
 
-/// The entry of `folder` spelled `name` in any letter case, preferring the
-/// exact spelling; `name` itself when there is none or the folder can't be read.
+/// The entry of `folder` spelled `name` (UTF-8) in any letter case, as the
+/// folder lists it, preferring the exact spelling; `name` itself when there is
+/// none or the folder can't be read. Windows would open "English.txt" for an
+/// "ENGLISH.TXT" too, but what Orvanta reports names the file as it is.
 std::string resolveEntry(const fs::path& folder, const std::string& name)
 {
-    std::error_code error;
-    if (name == "." || name == ".." || fs::exists(folder / name, error))
+    if (name == "." || name == "..")
         return name;
+    std::error_code error;
+    std::string otherCase;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string candidate = it->path().filename().string();
-        if (sameIgnoringAsciiCase(candidate, name))
+        std::string candidate = utf8Name(it->path());
+        if (candidate == name)
             return candidate;
+        if (otherCase.empty() && sameIgnoringAsciiCase(candidate, name))
+            otherCase = std::move(candidate);
     }
-    return name;
+    return otherCase.empty() ? name : otherCase;
 }
+
+fs::path utf8Path(std::string_view text)
+{
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+}  // namespace
+
+fs::path resolveInAnyCase(const fs::path& folder, std::string_view relativeText)
+{
+    std::string text(relativeText);
+    std::replace(text.begin(), text.end(), '\\', '/');
+    std::string_view rest = text;
+    fs::path resolved = folder;
+    bool folderExists = true;
+    while (!rest.empty()) {
+        const std::size_t slash = rest.find('/');
+        const std::string name(rest.substr(0, slash));
+        rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
+        if (name.empty())
+            continue;  // doubled separators
+        resolved /= utf8Path(folderExists ? resolveEntry(resolved, name) : name);
+        std::error_code error;
+        folderExists = folderExists && fs::is_directory(resolved, error);
+    }
+    return resolved;
+}
+
+#ifdef _WIN32
+
+fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path&)
+{
+    return utf8Path(utf8Text);
+}
+
+#else
+
+namespace {
 
 /// The names of a path inside a drive as Windows takes them: "." stays where
 /// it is and ".." goes up one folder, but never above the drive's root.
@@ -96,26 +131,6 @@ std::string withinDrive(std::string_view path)
 }
 
 }  // namespace
-
-fs::path resolveInAnyCase(const fs::path& folder, std::string_view relativeText)
-{
-    std::string text(relativeText);
-    std::replace(text.begin(), text.end(), '\\', '/');
-    std::string_view rest = text;
-    fs::path resolved = folder;
-    bool folderExists = true;
-    while (!rest.empty()) {
-        const std::size_t slash = rest.find('/');
-        const std::string name(rest.substr(0, slash));
-        rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
-        if (name.empty())
-            continue;  // doubled separators
-        resolved /= folderExists ? resolveEntry(resolved, name) : name;
-        std::error_code error;
-        folderExists = folderExists && fs::is_directory(resolved, error);
-    }
-    return resolved;
-}
 
 fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path& winePrefix)
 {

@@ -31,7 +31,9 @@ std::filesystem::path hostPathOfWindowsText(std::string_view utf8Text, const std
 
 /// A path inside an existing folder as Windows finds it: each component of
 /// `relativeText` (UTF-8, backslashes or slashes) that does not exist as
-/// spelled resolves to one that does in other letter case.
+/// spelled resolves to one that does in other letter case. Components are
+/// spelled as the folder lists them, on Windows too, so messages name a file
+/// as the user sees it.
 std::filesystem::path resolveInAnyCase(const std::filesystem::path& folder, std::string_view relativeText);
 
 /// The host path a project field's path text (Windows-1252) names; see
