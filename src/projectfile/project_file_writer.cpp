@@ -3,8 +3,28 @@
 #include "platform/text_file.h"
 #include "platform/text_lines.h"
 #include "projectfile/project_file_format.h"
+#include "projectfile/project_file_reader.h"
 
 namespace orvanta {
+namespace {
+
+/// A text block's lines, each ended by CR LF: a bare LF (from a file a Unix
+/// editor wrote) is written as the CR LF it is read back as.
+void appendBlock(std::string& out, std::string_view text)
+{
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t lf = text.find('\n', start);
+        const std::string_view line = text.substr(start, lf == std::string_view::npos ? lf : lf - start);
+        out += line;
+        if (lf == std::string_view::npos)
+            break;
+        out += line.ends_with('\r') ? std::string_view("\n") : kLineEnd;
+        start = lf + 1;
+    }
+    out += kLineEnd;
+}
+
+}  // namespace
 
 std::string projectFileText(const ProjectState& project)
 {
@@ -20,10 +40,10 @@ std::string projectFileText(const ProjectState& project)
     appendLine(out, project.firstLegend);
     appendLine(out, project.secondLegend);
     for (int level = 1; level <= kLevelCount; ++level) {
-        appendLine(out, project.level(level).scriptPack);
+        appendBlock(out, project.level(level).scriptPack);
         appendLine(out, projectfile::kBreaker);
     }
-    appendLine(out, project.inventoryItems);
+    appendBlock(out, project.inventoryItems);
     appendLine(out, projectfile::kSwitches);
     for (const std::string& value : project.switches)
         appendLine(out, value);
@@ -35,14 +55,27 @@ std::string projectFileText(const ProjectState& project)
     appendLine(out, project.scriptFolder);
     appendLine(out, project.easylifeLocation);
     appendLine(out, projectfile::kHeaderPack);
-    appendLine(out, project.scriptHeader);
+    appendBlock(out, project.scriptHeader);
     appendLine(out, projectfile::kHeaderPackEnd);
     return out;
 }
 
+std::optional<std::string> whyNotSavable(std::string_view projectText)
+{
+    ProjectState readBack;
+    const LoadResult result = readProjectText(projectText, readBack);
+    if (result.status == LoadStatus::Loaded)
+        return std::nullopt;
+    return "a pack holds lines that read as the project file's own separators, so the file would not load: " +
+           result.message;
+}
+
 std::optional<FileError> saveProjectFile(const ProjectState& project, const FileLocation& file)
 {
-    return replaceFile(file, projectFileText(project));
+    const std::string text = projectFileText(project);
+    if (auto reason = whyNotSavable(text))
+        return FileError{"Cannot save " + file.shown() + ": " + *reason + "; nothing was written"};
+    return replaceFile(file, text);
 }
 
 std::optional<FileError> saveProjectFile(const ProjectState& project, std::string_view pathText)

@@ -17,7 +17,13 @@ namespace orvanta {
 /// then "**HEADER PACK**", the Header Pack and "**HEADER PACK END**".
 std::string projectFileText(const ProjectState& project);
 
-/// Writes the project file at a location, replacing an existing file whole.
+/// Why a project file's text cannot be saved: a pack holds a copy of the
+/// lines that close the packs, so the file would not load back. Nothing when
+/// it can.
+std::optional<std::string> whyNotSavable(std::string_view projectText);
+
+/// Writes the project file at a location, replacing an existing file whole;
+/// a file that would not load back is not written.
 std::optional<FileError> saveProjectFile(const ProjectState& project, const FileLocation& file);
 /// Writes the project file a project field's path text names.
 std::optional<FileError> saveProjectFile(const ProjectState& project, std::string_view pathText);

@@ -76,6 +76,12 @@ TEST(ProjectFile, ReadsTheSameFieldsWhateverThePacksAndFieldsHoldAndWithBareLine
     EXPECT_EQ(project, saved);
     EXPECT_EQ(project.slot(2).cameraLabel, "1, 2 ,3") << "the camera of every slot";
 
+    // A bare LF in a pack is saved as the CR LF it loads back as.
+    saved.level(8).scriptPack = "Fog=\n\r\nCut=\r";
+    ASSERT_EQ(readProjectText(projectFileText(saved), project).status, LoadStatus::Loaded);
+    EXPECT_EQ(project.level(8).scriptPack, "Fog=\r\n\r\nCut=\r");
+    EXPECT_EQ(projectFileText(project), projectFileText(saved));
+
     // In a whole file without a Header Pack, whatever stands where the last
     // "**BREAKER**" belongs is passed over; with lines after the paths, the
     // fields must be told apart.
@@ -94,6 +100,19 @@ TEST(ProjectFile, ReadsTheSameFieldsWhateverThePacksAndFieldsHoldAndWithBareLine
 
 TEST(ProjectFile, BrokenFilesLoadNothingAndSayWhy)
 {
+    // Nor is one written: a pack holding a copy of the file's own tail would make one.
+    ProjectState copying = kDefaults;
+    const std::string text = projectFileText(copying);
+    copying.level(1).scriptPack = text.substr(text.find("**SWITCHES**"));
+    const test::TempFolder folder;
+    const std::filesystem::path saved = folder / "copying.txt";
+    const auto refused = saveProjectFile(copying, FileLocation::fromHostPath(saved));
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->message.find("copying.txt\": a pack holds lines that read as the project file's own separators"),
+              std::string::npos)
+        << refused->message;
+    EXPECT_FALSE(std::filesystem::exists(saved));
+
     const auto cannotLoad = [](const std::string& why) { return "Cannot load \"@\": " + why + "; nothing was loaded"; };
     const std::string notProject = "Not an ORV file!";
     const std::pair<const char*, std::string> cases[] = {
