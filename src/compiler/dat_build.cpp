@@ -343,8 +343,8 @@ DatBuild buildDats(const SourceFile& script, const LanguageSource& languages, co
     if (result.trngLine > 0)
         report.warning(result.trngLine, kTrngReason);
     result.problems = problems.take();
-    if (!hasErrors(result.problems) && result.trngLine == 0)
-        result.dats = std::move(dats);
+    if (!hasErrors(result.problems))
+        (result.trngLine == 0 ? result.dats : result.withoutTrngData) = std::move(dats);
     return result;
 }
 

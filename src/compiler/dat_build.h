@@ -35,6 +35,9 @@ struct DatBuild {
     /// The first line of a command only TRNG reads, or 0. Such a script gets
     /// no DATs: TRNG's own tool builds its extra data.
     int trngLine = 0;
+    /// A TRNG script's DATs as built here, without TRNG's data: what the game
+    /// would read of its standard commands. Never written; for comparing.
+    std::vector<DatFile> withoutTrngData;
 };
 
 /// Why a script with TRNG commands is not built here.

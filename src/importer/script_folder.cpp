@@ -7,6 +7,7 @@
 #include "platform/text_file.h"
 
 #include <deque>
+#include <memory>
 
 namespace orvanta {
 
@@ -93,18 +94,22 @@ FileOutcome<ScriptFolder> readScriptFolder(const std::filesystem::path& scriptOr
 
 namespace orvanta {
 
-DatBuild buildScriptFolder(const ScriptFolder& folder)
+IncludeSource includesBeside(const std::filesystem::path& scriptPath)
 {
-    const SourceFile script{folder.script.name, folder.script.bytes, 0};
-    std::deque<std::string> included;  // kept while the build reads them
-    const IncludeSource includes = [&](std::string_view name) -> std::optional<SourceFile> {
-        const auto path = fileInFolder(folder.script.path.parent_path(), name);
+    auto included = std::make_shared<std::deque<std::string>>();  // kept while the result lives
+    return [folder = scriptPath.parent_path(), included](std::string_view name) -> std::optional<SourceFile> {
+        const auto path = fileInFolder(folder, name);
         auto bytes = path ? readFileBytes(FileLocation::fromHostPath(*path)) : FileOutcome<std::string>(FileError{});
         if (!bytes)
             return std::nullopt;
-        included.push_back(std::move(bytes.value()));
-        return SourceFile{utf8Of(path->filename()), included.back(), 2};
+        included->push_back(std::move(bytes.value()));
+        return SourceFile{utf8Of(path->filename()), included->back(), 2};
     };
+}
+
+DatBuild buildScriptFolder(const ScriptFolder& folder)
+{
+    const SourceFile script{folder.script.name, folder.script.bytes, 0};
     DatBuild build = buildDats(
         script,
         [&folder](std::string_view listed) -> std::optional<SourceFile> {
@@ -114,7 +119,7 @@ DatBuild buildScriptFolder(const ScriptFolder& folder)
             }
             return std::nullopt;
         },
-        includes);
+        includesBeside(folder.script.path));
     for (const ListedLanguage& missing : folder.missing)
         build.problems.push_back({Severity::Warning, folder.script.name, missing.line,
                                   "the language file " + missing.name + " is not in the folder", 1, 0});
@@ -131,7 +136,8 @@ std::optional<ImportedGame> importFolder(const ScriptFolder& folder)
 
 GameSources gameSources(const ScriptFolder& folder)
 {
-    GameSources sources{{folder.script.name, folder.script.bytes, 0}, std::nullopt, {}};
+    GameSources sources{
+        {folder.script.name, folder.script.bytes, 0}, std::nullopt, {}, includesBeside(folder.script.path)};
     const std::vector<ListedLanguage> listed = listedLanguages(folder.script.bytes);
     if (!listed.empty() && !folder.languages.empty() && folder.languages.front().listedAs == listed.front().name)
         sources.language = SourceFile{folder.languages.front().name, folder.languages.front().bytes, 1};

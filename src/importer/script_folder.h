@@ -44,6 +44,10 @@ std::optional<ImportedGame> importFolder(const ScriptFolder& folder);
 /// The script and the language file it lists first, when the folder holds it.
 GameSources gameSources(const ScriptFolder& folder);
 
+/// The files beside a script that its #INCLUDE lines name, found in any
+/// letter case and read once each; the result keeps their bytes.
+IncludeSource includesBeside(const std::filesystem::path& scriptPath);
+
 /// A file of `name` in `folder`, in any letter case, when it exists.
 std::optional<std::filesystem::path> fileInFolder(const std::filesystem::path& folder, std::string_view name);
 

@@ -3,12 +3,14 @@
 #include "compiler/command_table.h"
 #include "compiler/language_file.h"
 #include "compiler/source_lines.h"
+#include "compiler/trng_commands.h"
 #include "model/level_data.h"
 #include "resources/stock_texts.h"
 #include "script/english_writer.h"
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <map>
 #include <tuple>
 #include <unordered_set>
@@ -165,10 +167,16 @@ std::optional<EnglishLayout> orvantaLayout(std::string_view bytes)
     return layout;
 }
 
-/// A [Title] or [Level] section of the script.
+/// A line of a [Title] or [Level] section, from the script or from a file
+/// an #INCLUDE line of the section reads in its place.
+struct SectionLine : RawLine {
+    std::string_view file;
+};
+
+/// A [Title] or [Level] section of the script, its #INCLUDE files read in.
 struct ScriptLevel {
     int line = 0;
-    std::vector<RawLine> lines;
+    std::vector<SectionLine> lines;
     std::string_view name;
 };
 
@@ -214,6 +222,7 @@ public:
 
 private:
     void readScript();
+    void addSectionLine(ScriptLevel& section, const SectionLine& line, int depth = 0);
     void option(const RawLine& line);
     void title(const ScriptLevel& section);
     void placeLevels();
@@ -222,10 +231,14 @@ private:
     void takeEnglish();
     void keepReferredStrings();
     void reportLostStrings();
-    void commentLost(const RawLine& line, std::string_view keptAfter = {});
-    void note(const std::string& file, int line, std::string what, std::string why)
+    void commentLost(std::string_view file, const RawLine& line, std::string_view keptAfter = {});
+    void commentLost(const SectionLine& line, std::string_view keptAfter = {})
     {
-        game_.leftOut.push_back({file, line, std::move(what), std::move(why)});
+        commentLost(line.file, line, keptAfter);
+    }
+    void note(std::string_view file, int line, std::string what, std::string why)
+    {
+        game_.leftOut.push_back({std::string(file), line, std::move(what), std::move(why)});
     }
     const std::string& scriptName() const { return sources_.script.name; }
 
@@ -241,6 +254,7 @@ private:
     std::array<const ScriptLevel*, kLevelCount + 1> bySlotLevel_{};  // [n] for level n
     LanguageSource language_;
     std::optional<EnglishLayout> layout_;
+    std::deque<std::string> includedNames_;  // the files section lines come from
     bool firstLegendSet_ = false, secondLegendSet_ = false;
 };
 
@@ -308,7 +322,7 @@ void SourceImport::readScript()
                     levels_.push_back({line.number, {}, {}});
                     current = &levels_.back();
                 }
-                commentLost(line);
+                commentLost(scriptName(), line);
                 return;
             }
             in = sameWord(*name, "Options") ? In::Options : In::Header;
@@ -320,24 +334,42 @@ void SourceImport::readScript()
         case In::Header: header_.push_back(line.whole); break;
         case In::Options: option(line); break;
         case In::Level:
-            if (current == nullptr)
-                return;
-            current->lines.push_back(line);
-            if (const auto command = commandLine(line.meaningful);
-                command && current->name.empty() && sameWord(command->key, "Name"))
-                current->name = command->value;
+            if (current != nullptr)
+                addSectionLine(*current, {line, scriptName()});
             break;
         }
     });
 }
 
-void SourceImport::commentLost(const RawLine& line, std::string_view keptAfter)
+/// A line of a section; an #INCLUDE line gives the lines of its file instead,
+/// as the compiler reads them, since Orvanta writes the game as one Script.txt.
+void SourceImport::addSectionLine(ScriptLevel& section, const SectionLine& line, int depth)
+{
+    constexpr int kMaxDepth = 8;  // as deep as the compiler reads them
+    std::optional<SourceFile> included;
+    if (isIncludeLine(line.meaningful) && depth < kMaxDepth && sources_.includes)
+        included = sources_.includes(includedFile(line.meaningful));
+    if (!included) {
+        section.lines.push_back(line);
+        if (const auto command = commandLine(line.meaningful);
+            command && section.name.empty() && sameWord(command->key, "Name"))
+            section.name = command->value;
+        return;
+    }
+    note(line.file, line.number, "the line \"" + std::string(line.meaningful) + "\"",
+         "the lines of " + included->name + " stand in its place: Orvanta writes one Script.txt");
+    const std::string_view file = includedNames_.emplace_back(included->name);
+    forEachRawLine(withoutByteOrderMark(included->bytes),
+                   [&](const RawLine& inner) { addSectionLine(section, {inner, file}, depth + 1); });
+}
+
+void SourceImport::commentLost(std::string_view file, const RawLine& line, std::string_view keptAfter)
 {
     if (!keptAfter.empty() && line.whole.starts_with(keptAfter))
         return;  // the value keeps the comment
     const std::size_t semicolon = line.whole.find(';');
     if (semicolon != std::string_view::npos)
-        note(scriptName(), line.number, "the comment \"" + std::string(line.whole.substr(semicolon)) + "\"",
+        note(file, line.number, "the comment \"" + std::string(line.whole.substr(semicolon)) + "\"",
              "Orvanta writes this line itself, without a comment");
 }
 
@@ -351,20 +383,20 @@ void SourceImport::option(const RawLine& line)
             if (!set && sameWord(command->key, key.key) && (on || sameWord(command->value, "DISABLED"))) {
                 project_.gameSwitch(key.number) = on ? "0" : "1";
                 set = true;
-                commentLost(line);
+                commentLost(scriptName(), line);
                 return;
             }
         }
         if (!timeoutSet_ && sameWord(command->key, "InputTimeout")) {
             project_.inputTimeout = fieldValue(line, "InputTimeout=\t", command->value);
             timeoutSet_ = true;
-            commentLost(line, "InputTimeout=\t");
+            commentLost(scriptName(), line, "InputTimeout=\t");
             return;
         }
         if (!securitySet_ && sameWord(command->key, "Security")) {
             project_.security = fieldValue(line, "Security=\t", command->value);
             securitySet_ = true;
-            commentLost(line, "Security=\t");
+            commentLost(scriptName(), line, "Security=\t");
             return;
         }
     }
@@ -372,7 +404,7 @@ void SourceImport::option(const RawLine& line)
 }
 
 /// "DATA\NAME,TRACK" into the WAD name and the track.
-bool takeLevelLine(const RawLine& line, std::string_view value, LevelSlot& slot)
+bool takeLevelLine(const SectionLine& line, std::string_view value, LevelSlot& slot)
 {
     if (const auto raw = afterPrefix(line, "Level=\t\tDATA\\"); raw && raw->find(',') != std::string_view::npos) {
         slot.wadName = raw->substr(0, raw->find(','));
@@ -392,10 +424,10 @@ void SourceImport::title(const ScriptLevel& section)
 {
     LevelSlot& slot = project_.slot(1);
     bool camera = false, level = false;
-    for (const RawLine& line : section.lines) {
+    for (const SectionLine& line : section.lines) {
         if (line.meaningful.empty()) {
             if (!line.whole.empty() && trimmed(line.whole).size() > 0)
-                note(scriptName(), line.number, "the comment \"" + std::string(trimmed(line.whole)) + "\"",
+                note(line.file, line.number, "the comment \"" + std::string(trimmed(line.whole)) + "\"",
                      "the title slot keeps only its camera, WAD and track");
             continue;
         }
@@ -409,7 +441,7 @@ void SourceImport::title(const ScriptLevel& section)
             level = true;
             commentLost(line);
         } else {
-            note(scriptName(), line.number, "the title command \"" + std::string(line.meaningful) + "\"",
+            note(line.file, line.number, "the title command \"" + std::string(line.meaningful) + "\"",
                  "the title slot keeps only its camera, WAD and track");
         }
     }
@@ -468,7 +500,7 @@ void SourceImport::takeLegends()
 {
     for (int n = 1; n <= kLevelCount; ++n) {
         const ScriptLevel* section = bySlotLevel_[static_cast<std::size_t>(n)];
-        for (const RawLine& line : section ? section->lines : std::vector<RawLine>{}) {
+        for (const SectionLine& line : section ? section->lines : std::vector<SectionLine>{}) {
             const auto command = commandLine(line.meaningful);
             if (!command || !sameWord(command->key, "Legend"))
                 continue;
@@ -491,7 +523,7 @@ void SourceImport::level(int n, const ScriptLevel& section)
     bool name = false, level = false, loadCamera = false;
     std::string letters;
     std::vector<std::string_view> pack;
-    for (const RawLine& line : section.lines) {
+    for (const SectionLine& line : section.lines) {
         const auto command = commandLine(line.meaningful);
         bool taken = false;
         if (command) {
@@ -505,7 +537,7 @@ void SourceImport::level(int n, const ScriptLevel& section)
                 continue;
             } else if (!level && sameWord(key, "Level")) {
                 if (!takeLevelLine(line, value, slot))
-                    note(scriptName(), line.number, "the line \"" + std::string(line.meaningful) + "\"",
+                    note(line.file, line.number, "the line \"" + std::string(line.meaningful) + "\"",
                          "Orvanta writes Level= as DATA\\NAME,TRACK");
                 taken = level = true;
             } else if (!loadCamera && sameWord(key, "LoadCamera")) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compiler/level_encoder.h"
 #include "compiler/problem.h"
 #include "importer/import_report.h"
 #include "model/project_state.h"
@@ -20,6 +21,8 @@ struct GameSources {
     std::optional<SourceFile> language;
     /// The other language files of the game, which the project cannot keep.
     std::vector<std::string> otherLanguages;
+    /// The files beside the script that a level's #INCLUDE lines read in.
+    IncludeSource includes;
 };
 
 /// A game taken into a project, and what the project could not keep.

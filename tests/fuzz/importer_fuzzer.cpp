@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         english = std::move(decoded->language);
     }
     const std::optional<ImportedGame> game =
-        importSources({{"Script.txt", script, 0}, SourceFile{"English.txt", english, 1}, {}});
+        importSources({{"Script.txt", script, 0}, SourceFile{"English.txt", english, 1}, {}, {}});
     if (game)
         (void)buildGameFiles(game->project);
     return 0;

@@ -1,6 +1,7 @@
 // Bringing a game's sources into a project: what Orvanta wrote comes back
 // as the same bytes, and what it cannot keep is reported.
 #include "compiler/dat_build.h"
+#include "compiler/dat_dump.h"
 #include "importer/script_folder.h"
 #include "importer/source_import.h"
 #include "projectfile/project_file_reader.h"
@@ -10,12 +11,15 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <sstream>
+
 namespace orvanta::test {
 namespace {
 
 ImportedGame imported(const std::string& script, const std::string& english)
 {
-    auto game = importSources({{"Script.txt", script, 0}, SourceFile{"English.txt", english, 1}, {}});
+    auto game = importSources({{"Script.txt", script, 0}, SourceFile{"English.txt", english, 1}, {}, {}});
     EXPECT_TRUE(game.has_value());
     return game ? std::move(*game) : ImportedGame{};
 }
@@ -48,6 +52,57 @@ TEST(SourceImport, RealGamesReportEachLineLeftOut)
         const auto game = importSources(gameSources(folder.value()));
         ASSERT_TRUE(game);
         EXPECT_EQ(formatReport(game->leftOut), readBytes(testData("importer/reports") / (name + std::string(".txt"))));
+    }
+}
+
+/// What the game reads of a SCRIPT.DAT's levels, as `dump` lists it, without
+/// what only tells the files apart: string and file numbers, offsets, and the
+/// title's options, whose commands a project has no place for. Each block's
+/// commands are sorted: each sets a state of its own, so their order is not
+/// the game's concern, and the community's compiler writes them in its own.
+std::string levelsAsTheGameReadsThem(const std::string& scriptDat, const std::string& languageDat)
+{
+    static const std::regex numbers(R"(((name|file) )\d+ |, at byte \d+|(  Title: .*), options .*)");
+    std::istringstream listing(dumpDat(scriptDat, languageDat));
+    std::string levels;
+    std::vector<std::string> commands;
+    for (std::string line; std::getline(listing, line);) {
+        line = std::regex_replace(line, numbers, "$1$3");
+        if (line.starts_with("  Level:") || line.starts_with("  Title:")) {
+            std::sort(commands.begin(), commands.end());
+            for (const std::string& command : commands)
+                levels += command + "\n";
+            commands.clear();
+            levels += line + "\n";
+        } else if (line.starts_with("  ")) {
+            commands.push_back(line);
+        } else if (line.starts_with("Title,") || (line.starts_with("Level ") && std::isdigit(line[6]))) {
+            levels += line + "\n";
+        }
+    }
+    return levels;
+}
+
+TEST(SourceImport, RealGamesDatsHoldWhatTheirImportHoldsAndItBuildsOnlyWithoutTrng)
+{
+    for (const auto& [name, languageDat] : {std::pair{"castigavi-TRLE_TRFR", "ENGLISH.DAT"},
+                                            std::pair{"joey79100-trle-aod_animations", "English.DAT"}}) {
+        SCOPED_TRACE(name);
+        const std::filesystem::path folder = std::filesystem::path(ORVANTA_REALWORLD_DIR) / name;
+        auto sources = readScriptFolder(folder);
+        ASSERT_TRUE(sources);
+        const auto game = importSources(gameSources(sources.value()));
+        ASSERT_TRUE(game);
+        const std::string english = englishText(game->project);
+        const DatBuild built = buildDats({"Script.txt", scriptText(game->project)}, [&](std::string_view) {
+            return std::optional<SourceFile>({"English.txt", english, 1});
+        });
+        EXPECT_TRUE(built.dats.empty());
+        EXPECT_TRUE(std::any_of(built.problems.begin(), built.problems.end(),
+                                [](const Problem& problem) { return problem.message == kTrngReason; }));
+        ASSERT_GE(built.withoutTrngData.size(), 2U);
+        EXPECT_EQ(levelsAsTheGameReadsThem(built.withoutTrngData[0].bytes, built.withoutTrngData[1].bytes),
+                  levelsAsTheGameReadsThem(readBytes(folder / "SCRIPT.DAT"), readBytes(folder / languageDat)));
     }
 }
 
