@@ -14,6 +14,7 @@
 #include <map>
 #include <tuple>
 #include <unordered_set>
+#include <utility>
 
 namespace orvanta {
 namespace {
@@ -213,6 +214,18 @@ std::optional<std::string_view> afterPrefix(const RawLine& line, std::string_vie
 std::string fieldValue(const RawLine& line, std::string_view prefix, std::string_view value)
 {
     return std::string(afterPrefix(line, prefix).value_or(value));
+}
+
+/// The last LoadCamera= line of a section: the game applies each in turn, so
+/// the last is the camera it loads with.
+const SectionLine* lastLoadCamera(const ScriptLevel& section)
+{
+    const SectionLine* last = nullptr;
+    for (const SectionLine& line : section.lines) {
+        if (const auto command = commandLine(line.meaningful); command && sameWord(command->key, "LoadCamera"))
+            last = &line;
+    }
+    return last;
 }
 
 class SourceImport {
@@ -423,7 +436,8 @@ bool takeLevelLine(const SectionLine& line, std::string_view value, LevelSlot& s
 void SourceImport::title(const ScriptLevel& section)
 {
     LevelSlot& slot = project_.slot(1);
-    bool camera = false, level = false;
+    const SectionLine* const camera = lastLoadCamera(section);
+    bool level = false;
     for (const SectionLine& line : section.lines) {
         if (line.meaningful.empty()) {
             if (!line.whole.empty() && trimmed(line.whole).size() > 0)
@@ -432,10 +446,9 @@ void SourceImport::title(const ScriptLevel& section)
             continue;
         }
         const auto command = commandLine(line.meaningful);
-        if (command && !camera && sameWord(command->key, "LoadCamera")) {
+        if (command && &line == camera) {
             slot.cameraLabel = fieldValue(line, "LoadCamera=\t", command->value);
             slot.levelData = encodeLevelData(decodeLevelData(slot.levelData).options, slot.cameraLabel);
-            camera = true;
             commentLost(line, "LoadCamera=\t");
         } else if (command && !level && sameWord(command->key, "Level") && takeLevelLine(line, command->value, slot)) {
             level = true;
@@ -520,7 +533,11 @@ void SourceImport::level(int n, const ScriptLevel& section)
     LevelOptions options;
     options.set(LevelOption::IncludeInScript);
     std::string camera = decodeLevelData(slot.levelData).camera;
-    bool name = false, level = false, loadCamera = false;
+    const SectionLine* const lastCamera = lastLoadCamera(section);
+    bool name = false, level = false, loadCamera = lastCamera != nullptr;
+    // Legend= and LensFlare= options are written before the pack: only the
+    // first of its kind keeps its place among the others as an option.
+    bool legendSeen = false, lensFlareSeen = false;
     std::string letters;
     std::vector<std::string_view> pack;
     for (const SectionLine& line : section.lines) {
@@ -540,13 +557,12 @@ void SourceImport::level(int n, const ScriptLevel& section)
                     note(line.file, line.number, "the line \"" + std::string(line.meaningful) + "\"",
                          "Orvanta writes Level= as DATA\\NAME,TRACK");
                 taken = level = true;
-            } else if (!loadCamera && sameWord(key, "LoadCamera")) {
+            } else if (&line == lastCamera) {
                 slot.cameraLabel = fieldValue(line, "LoadCamera=\t", value);
                 camera = slot.cameraLabel;
-                taken = loadCamera = true;
                 commentLost(line, "LoadCamera=\t");
                 continue;
-            } else if (sameWord(key, "LensFlare") && !options.has(LevelOption::Lensflare)) {
+            } else if (sameWord(key, "LensFlare") && !std::exchange(lensFlareSeen, true)) {
                 std::string values;
                 for (const std::string_view part : splitValues(value))
                     values += std::string(part) + ",";
@@ -555,7 +571,7 @@ void SourceImport::level(int n, const ScriptLevel& section)
                     options.set(LevelOption::Lensflare);
                     letters += 'f';
                 }
-            } else if (sameWord(key, "Legend") && !options.has(LevelOption::Legend)) {
+            } else if (sameWord(key, "Legend") && !std::exchange(legendSeen, true)) {
                 if (value == (n == kAngkorLevel ? project_.secondLegend : project_.firstLegend)) {
                     taken = true;
                     options.set(LevelOption::Legend);

@@ -2,9 +2,12 @@
 // as the same bytes, and what it cannot keep is reported.
 #include "compiler/dat_build.h"
 #include "compiler/dat_dump.h"
+#include "compiler/source_lines.h"
+#include "importer/dat_decode.h"
 #include "importer/script_folder.h"
 #include "importer/source_import.h"
 #include "projectfile/project_file_reader.h"
+#include "resources/stock_texts.h"
 #include "script/english_writer.h"
 #include "script/script_writer.h"
 #include "support/files.h"
@@ -24,6 +27,15 @@ ImportedGame imported(const std::string& script, const std::string& english)
     return game ? std::move(*game) : ImportedGame{};
 }
 
+std::vector<DatFile> datsOf(const ProjectState& project)
+{
+    const std::string english = englishText(project);
+    return buildDats({"Script.txt", scriptText(project)}, [&](std::string_view listed) {
+               return sameWord(listed, "ENGLISH.TXT") ? std::optional<SourceFile>({"English.txt", english, 1})
+                                                      : std::nullopt;
+           }).dats;
+}
+
 TEST(SourceImport, WhatOrvantaWritesComesBackAsTheSameBytes)
 {
     std::vector<ProjectState> projects{ProjectState::withDefaults()};
@@ -40,6 +52,60 @@ TEST(SourceImport, WhatOrvantaWritesComesBackAsTheSameBytes)
         EXPECT_TRUE(game.leftOut.empty()) << formatReport(game.leftOut);
         // A byte-order mark is skipped, as the compiler skips it.
         EXPECT_EQ(scriptText(imported("\xEF\xBB\xBF" + script, english).project), script);
+
+    }
+}
+
+/// What the game reads of a SCRIPT.DAT's levels, as `dump` lists it, without
+/// what only tells the files apart: string and file numbers and offsets. Of
+/// the title only its camera, file and track, all a project has a place for.
+/// The commands of a block are sorted by kind, each kind's in its order: a
+/// command sets its own state, so only the order within a kind (the last
+/// LoadCamera wins) is the game's concern, and the community's compiler
+/// writes the kinds in an order of its own.
+std::string levelsAsTheGameReadsThem(const std::string& scriptDat, const std::string& languageDat)
+{
+    static const std::regex numbers(R"(((name|file|Legend:) )\d+ |, at byte \d+|(  Title: .*), options .*)");
+    const auto kind = [](const std::string& line) { return line.substr(0, line.find(':')); };
+    std::istringstream listing(dumpDat(scriptDat, languageDat));
+    std::string levels;
+    std::vector<std::string> commands;
+    for (std::string line; std::getline(listing, line);) {
+        line = std::regex_replace(line, numbers, "$1$3");
+        if (line.starts_with("  Level:") || line.starts_with("  Title:")) {
+            std::stable_sort(commands.begin(), commands.end(),
+                             [&](const std::string& a, const std::string& b) { return kind(a) < kind(b); });
+            for (const std::string& command : commands)
+                levels += command + "\n";
+            commands.clear();
+            levels += line + "\n";
+        } else if (line.starts_with("  ") && (!levels.ends_with("Title,\n") || line.starts_with("  LoadCamera:"))) {
+            commands.push_back(line);
+        } else if (line.starts_with("Title,") || (line.starts_with("Level ") && std::isdigit(line[6]))) {
+            levels += kind(line) + ",\n";
+        }
+    }
+    return levels;
+}
+
+TEST(SourceImport, WhatBuildWroteComesBackFromItsDatsAsTheSameDats)
+{
+    // The defaults, and projects that hold every command and the stock levels in their packs.
+    std::vector<ProjectState> projects{ProjectState::withDefaults()};
+    const std::filesystem::path allCommands = testData("compiler/golden/all_commands");
+    projects.push_back(imported(readBytes(allCommands / "Script.txt"), readBytes(allCommands / "English.txt")).project);
+    projects.push_back(imported(std::string(resources::stockScript()), std::string(resources::stockEnglish())).project);
+    for (const ProjectState& project : projects) {
+        const std::vector<DatFile> dats = datsOf(project);
+        ASSERT_EQ(dats.size(), 2U);
+        std::string fault;
+        const auto decoded = decodeDats(dats[0].bytes, dats[1].bytes, fault);
+        ASSERT_TRUE(decoded) << fault;
+        EXPECT_TRUE(decoded->leftOut.empty()) << formatReport(decoded->leftOut);
+        const std::vector<DatFile> again = datsOf(imported(decoded->script, decoded->language).project);
+        ASSERT_EQ(again.size(), 2U);
+        EXPECT_EQ(again[0].bytes, dats[0].bytes);
+        EXPECT_EQ(again[1].bytes, dats[1].bytes);
     }
 }
 
@@ -53,34 +119,6 @@ TEST(SourceImport, RealGamesReportEachLineLeftOut)
         ASSERT_TRUE(game);
         EXPECT_EQ(formatReport(game->leftOut), readBytes(testData("importer/reports") / (name + std::string(".txt"))));
     }
-}
-
-/// What the game reads of a SCRIPT.DAT's levels, as `dump` lists it, without
-/// what only tells the files apart: string and file numbers, offsets, and the
-/// title's options, whose commands a project has no place for. Each block's
-/// commands are sorted: each sets a state of its own, so their order is not
-/// the game's concern, and the community's compiler writes them in its own.
-std::string levelsAsTheGameReadsThem(const std::string& scriptDat, const std::string& languageDat)
-{
-    static const std::regex numbers(R"(((name|file) )\d+ |, at byte \d+|(  Title: .*), options .*)");
-    std::istringstream listing(dumpDat(scriptDat, languageDat));
-    std::string levels;
-    std::vector<std::string> commands;
-    for (std::string line; std::getline(listing, line);) {
-        line = std::regex_replace(line, numbers, "$1$3");
-        if (line.starts_with("  Level:") || line.starts_with("  Title:")) {
-            std::sort(commands.begin(), commands.end());
-            for (const std::string& command : commands)
-                levels += command + "\n";
-            commands.clear();
-            levels += line + "\n";
-        } else if (line.starts_with("  ")) {
-            commands.push_back(line);
-        } else if (line.starts_with("Title,") || (line.starts_with("Level ") && std::isdigit(line[6]))) {
-            levels += line + "\n";
-        }
-    }
-    return levels;
 }
 
 TEST(SourceImport, RealGamesDatsHoldWhatTheirImportHoldsAndItBuildsOnlyWithoutTrng)
