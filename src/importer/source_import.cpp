@@ -372,8 +372,9 @@ void SourceImport::addSectionLine(ScriptLevel& section, const SectionLine& line,
     note(line.file, line.number, "the line \"" + std::string(line.meaningful) + "\"",
          "the lines of " + included->name + " stand in its place: Orvanta writes one Script.txt");
     const std::string_view file = includedNames_.emplace_back(included->name);
-    forEachRawLine(withoutByteOrderMark(included->bytes),
-                   [&](const RawLine& inner) { addSectionLine(section, {inner, file}, depth + 1); });
+    forEachRawLine(withoutByteOrderMark(included->bytes), [&](const RawLine& inner) {
+        addSectionLine(section, {inner, file}, depth + 1);
+    });
 }
 
 void SourceImport::commentLost(std::string_view file, const RawLine& line, std::string_view keptAfter)

@@ -70,10 +70,7 @@ std::string resolveEntry(const fs::path& folder, const std::string& name)
     return otherCase.empty() ? name : otherCase;
 }
 
-fs::path utf8Path(std::string_view text)
-{
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
+fs::path utf8Path(std::string_view text) { return fs::path(std::u8string(text.begin(), text.end())); }
 
 }  // namespace
 
@@ -99,10 +96,7 @@ fs::path resolveInAnyCase(const fs::path& folder, std::string_view relativeText)
 
 #ifdef _WIN32
 
-fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path&)
-{
-    return utf8Path(utf8Text);
-}
+fs::path hostPathOfWindowsText(std::string_view utf8Text, const fs::path&) { return utf8Path(utf8Text); }
 
 #else
 

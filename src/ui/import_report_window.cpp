@@ -4,6 +4,7 @@
 #include "importer/script_folder.h"
 #include "platform/text_file.h"
 #include "ui/dialog_layout.h"
+#include "ui/window_placement.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -28,7 +29,7 @@ ImportReportWindow::ImportReportWindow(QWidget* parent) : QDialog(parent)
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAlternatingRowColors(true);
-    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setSectionResizeMode(QHeaderView::Interactive);
     list_->setMinimumSize(100 * fontMetrics().averageCharWidth(), 12 * fontMetrics().lineSpacing());
     connect(list_, &QTreeWidget::activated, this, [this](const QModelIndex& index) { openRow(index.row()); });
 
@@ -61,6 +62,7 @@ void ImportReportWindow::showReport(std::vector<ImportNote> notes, std::filesyst
             place += u':' + QString::number(note.line);
         list_->addTopLevelItem(new QTreeWidgetItem({place, toDisplayText(note.what), toDisplayText(note.why)}));
     }
+    widenToItsColumns(list_);
 }
 
 void ImportReportWindow::openRow(int row)

@@ -17,6 +17,8 @@
 #include "ui/field_selection.h"
 #include "ui/game_properties_dialog.h"
 #include "ui/host_file.h"
+#include "ui/folder_chooser.h"
+#include "ui/import_game_picker.h"
 #include "ui/import_report_window.h"
 #include "ui/level_properties_dialog.h"
 #include "ui/level_rows.h"
@@ -38,7 +40,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -388,11 +389,9 @@ void MainWindow::openLoadScript()
 
 void MainWindow::chooseGameToImport()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Import Game"), QString(),
-        QStringLiteral("Script.txt or SCRIPT.DAT (*.txt *.TXT *.dat *.DAT);;All files (*)"));
-    if (!path.isEmpty())
-        importGame(path);
+    ImportGamePicker picker(findStartFolder(project_.scriptFolder).folder, this);
+    if (picker.exec() == QDialog::Accepted && !picker.picked().isEmpty())
+        importGame(picker.picked());
 }
 
 void MainWindow::importGame(const QString& hostPath)
@@ -418,11 +417,14 @@ void MainWindow::importGame(const QString& hostPath)
         showMessage(this, QStringLiteral("Game imported: the project keeps all of it."));
         return;
     }
-    bool created = false;
-    openSingleWindow(importReport_, &created, this)
-        ->showReport(std::move(game->leftOut), folder.value().script.path.parent_path());
-    if (created)
+    // Filled before it is shown, so that it opens as wide as its lines.
+    if (importReport_.isNull()) {
+        importReport_ = new ImportReportWindow(this);
+        importReport_->setAttribute(Qt::WA_DeleteOnClose);
         placeBesideMainWindow(importReport_, this);
+    }
+    importReport_->showReport(std::move(game->leftOut), folder.value().script.path.parent_path());
+    openSingleWindow(importReport_, nullptr, this);
 }
 
 bool MainWindow::hasUnsavedChanges() const

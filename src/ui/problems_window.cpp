@@ -3,12 +3,11 @@
 #include "compiler/source_lines.h"
 #include "desktop/text_conversion.h"
 #include "ui/dialog_layout.h"
+#include "ui/window_placement.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -147,7 +146,7 @@ void ProblemsWindow::fill(std::vector<ProjectProblem> problems, const QString& h
     list_->setCurrentItem(reselected);
     if (reselected != nullptr && takeFocus)
         list_->setFocus();
-    widenToTheMessages();
+    widenToItsColumns(list_);
 }
 
 QTreeWidgetItem* ProblemsWindow::firstError() const
@@ -158,18 +157,6 @@ QTreeWidgetItem* ProblemsWindow::firstError() const
             return list_->topLevelItem(i);
     }
     return list_->topLevelItem(0);
-}
-
-void ProblemsWindow::widenToTheMessages()
-{
-    // Wide enough for every column, as far as the screen allows; never
-    // narrower than the user made it.
-    list_->header()->resizeSections(QHeaderView::ResizeToContents);
-    const int wanted = list_->header()->length() + 2 * list_->frameWidth() +
-                       list_->verticalScrollBar()->sizeHint().width() - list_->width();
-    const int room = screen()->availableGeometry().width() - frameGeometry().width();
-    if (wanted > 0 && room > 0)
-        resize(width() + std::min(wanted, room), height());
 }
 
 void ProblemsWindow::openRow(const QModelIndex& index) const

@@ -36,7 +36,6 @@ private:
     void fill(std::vector<ProjectProblem> problems, const QString& heading, bool takeFocus);
     void openRow(const QModelIndex& index) const;
     QTreeWidgetItem* firstError() const;
-    void widenToTheMessages();
 
     FieldOpener openField_;
     std::vector<ProjectProblem> problems_;

@@ -1,9 +1,13 @@
 #include "ui/window_placement.h"
 
 #include <QEvent>
+#include <QHeaderView>
+#include <QLayout>
 #include <QObject>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTreeView>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -43,7 +47,10 @@ private:
         const QSize frame = window->frameGeometry().size();
         const int right = main.right() + 1;
         const int left = main.left() - frame.width();
-        const int x = right + frame.width() <= screen.right() + 1 ? right : left >= screen.left() ? left : right;
+        // Where neither side has room, as far right as the screen shows it whole.
+        const int x = right + frame.width() <= screen.right() + 1 ? right
+                      : left >= screen.left()                     ? left
+                                              : std::max(screen.left(), screen.right() + 1 - frame.width());
         window->move(x, std::clamp(main.top(), screen.top(), std::max(screen.top(), screen.bottom() - frame.height())));
     }
 
@@ -59,6 +66,23 @@ void placeBesideMainWindow(QWidget* window, QWidget* mainWindow)
     window->installEventFilter(beside);
     if (window->isVisible())
         beside->standBeside(window);
+}
+
+void widenToItsColumns(QTreeView* list)
+{
+    QWidget* window = list->window();
+    // The list's own width and its rows, in a window not shown yet.
+    if (window->layout() != nullptr)
+        window->layout()->activate();
+    list->doItemsLayout();
+    list->header()->resizeSections(QHeaderView::ResizeToContents);
+    int columns = 0;
+    for (int column = 0; column < list->header()->count(); ++column)
+        columns += list->header()->sectionSize(column);
+    const int wanted = columns + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width() - list->width();
+    const int room = window->screen()->availableGeometry().width() - window->frameGeometry().width();
+    if (wanted > 0 && room > 0)
+        window->resize(window->width() + std::min(wanted, room), window->height());
 }
 
 }  // namespace orvanta::ui

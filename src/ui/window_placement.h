@@ -1,5 +1,6 @@
 #pragma once
 
+class QTreeView;
 class QWidget;
 
 namespace orvanta::ui {
@@ -9,5 +10,9 @@ namespace orvanta::ui {
 /// the main window brings it to the front, and placed on first showing to
 /// the right of it (or left, where the screen has no room on the right).
 void placeBesideMainWindow(QWidget* window, QWidget* mainWindow);
+
+/// Widens a list's window until every column of the list shows whole, as
+/// far as the screen allows; never narrower than the user made it.
+void widenToItsColumns(QTreeView* list);
 
 }  // namespace orvanta::ui

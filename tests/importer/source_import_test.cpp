@@ -13,7 +13,6 @@
 #include "support/files.h"
 
 #include <gtest/gtest.h>
-
 #include <regex>
 #include <sstream>
 
@@ -30,10 +29,12 @@ ImportedGame imported(const std::string& script, const std::string& english)
 std::vector<DatFile> datsOf(const ProjectState& project)
 {
     const std::string english = englishText(project);
-    return buildDats({"Script.txt", scriptText(project)}, [&](std::string_view listed) {
-               return sameWord(listed, "ENGLISH.TXT") ? std::optional<SourceFile>({"English.txt", english, 1})
-                                                      : std::nullopt;
-           }).dats;
+    return buildDats({"Script.txt", scriptText(project)},
+                     [&](std::string_view listed) {
+                         return sameWord(listed, "ENGLISH.TXT") ? std::optional<SourceFile>({"English.txt", english, 1})
+                                                                : std::nullopt;
+                     })
+        .dats;
 }
 
 TEST(SourceImport, WhatOrvantaWritesComesBackAsTheSameBytes)
@@ -52,7 +53,6 @@ TEST(SourceImport, WhatOrvantaWritesComesBackAsTheSameBytes)
         EXPECT_TRUE(game.leftOut.empty()) << formatReport(game.leftOut);
         // A byte-order mark is skipped, as the compiler skips it.
         EXPECT_EQ(scriptText(imported("\xEF\xBB\xBF" + script, english).project), script);
-
     }
 }
 
@@ -123,8 +123,8 @@ TEST(SourceImport, RealGamesReportEachLineLeftOut)
 
 TEST(SourceImport, RealGamesDatsHoldWhatTheirImportHoldsAndItBuildsOnlyWithoutTrng)
 {
-    for (const auto& [name, languageDat] : {std::pair{"castigavi-TRLE_TRFR", "ENGLISH.DAT"},
-                                            std::pair{"joey79100-trle-aod_animations", "English.DAT"}}) {
+    for (const auto& [name, languageDat] :
+         {std::pair{"castigavi-TRLE_TRFR", "ENGLISH.DAT"}, std::pair{"joey79100-trle-aod_animations", "English.DAT"}}) {
         SCOPED_TRACE(name);
         const std::filesystem::path folder = std::filesystem::path(ORVANTA_REALWORLD_DIR) / name;
         auto sources = readScriptFolder(folder);

@@ -5,6 +5,7 @@
 #include "projectfile/project_file_writer.h"
 #include "resources/stock_texts.h"
 #include "support/main_window_test.h"
+#include "ui/import_game_picker.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -256,6 +257,26 @@ TEST_F(ProjectFilesTest, ImportGameAsksBeforeReplacingUnsavedWorkThenShowsWhatWa
     QTest::keyClick(list, Qt::Key_Return);  // opens the line in the source
     EXPECT_EQ(child<QPlainTextEdit>(report, "Text1")->textCursor().selectedText(),
               QStringLiteral("Horizon=\t\tenabled"));
+}
+
+TEST(ImportGamePicker, TakesAFileOrAFolderThatHoldsAGameAndOpensAnyOtherFolder)
+{
+    const test::TempFolder folder;
+    fs::create_directories(folder / "game");
+    fs::create_directories(folder / "other");
+    test::writeBytes(folder / "game" / "SCRIPT.TXT", "[Title]\r\n");
+    const auto host = [](const fs::path& path) { return QString::fromStdU16String(path.u16string()); };
+    for (const fs::path& choice : {folder / "game", folder / "game" / "SCRIPT.TXT", folder / "other"}) {
+        ui::ImportGamePicker picker(host(folder.path()), nullptr);
+        picker.selectFile(host(choice));
+        picker.accept();
+        const bool taken = choice != folder / "other";
+        EXPECT_EQ(picker.result() == QDialog::Accepted, taken) << choice;
+        EXPECT_EQ(fs::path(picker.picked().toStdU16String()), taken ? choice : fs::path()) << choice;
+        if (!taken) {
+            EXPECT_EQ(fs::path(picker.directory().absolutePath().toStdU16String()), choice);
+        }
+    }
 }
 
 }  // namespace

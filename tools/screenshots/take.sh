@@ -45,6 +45,18 @@ ln -s ../drive_c "$WINEPREFIX/dosdevices/c:"
 touch "$scripts/Script.txt" "$scripts/English.txt" "$scripts/My Game.txt"
 mkdir -p "$scripts/../DATA"
 for wad in TITLE TUT1 SETTOMB KARNAK COASTAL CLEOPAL ANGKOR GUARD NEWCITY; do touch "$scripts/../DATA/$wad.TR4"; done
+# A game of the builder's own, for the Import Report: a title command, a TRNG
+# command and strings that Orvanta's English.txt has no place for.
+export ORVANTA_SCREENSHOT_GAME="$work/Temple Of The Scribe"
+mkdir -p "$ORVANTA_SCREENSHOT_GAME"
+printf '%s\r\n' '[PCExtensions]' 'Level=	.TR4' 'Cut=	.TR4' 'FMV=	.BIK' '' '[Language]' 'File=	0,ENGLISH.TXT' \
+    'File=	1,FRENCH.TXT' '' '[Options]' 'LoadSave=	ENABLED' 'Title=		ENABLED' 'InputTimeout=	18000' \
+    'Security=	$55' '' '[Title]' 'Level=		DATA\TITLE,104' 'LoadCamera=	84246,-533,78233,81622,-1514,78208,40' \
+    'Horizon=	ENABLED' '' '[Level]		; the first level' 'Name=		Tomb Of The Scribe' 'Level=		DATA\SCRIBE,105' \
+    'LoadCamera=	0,0,0,0,0,0,0' 'Customize=	CUST_SET_SECRET_NUMBER, 6' \
+    "Key=		1,Scribe's Key,\$0000,\$0400,\$0000,\$c000,\$0000,\$0002" >"$ORVANTA_SCREENSHOT_GAME/SCRIPT.TXT"
+printf '%s\r\n' '[Strings]' 'Temple Of The Scribe' 'Tomb Of The Scribe' "Scribe's Key" 'The scribe wrote here' \
+    '[PSXStrings]' '[PCStrings]' >"$ORVANTA_SCREENSHOT_GAME/ENGLISH.TXT"
 cd "$scripts"
 picture 1 "$folder"
 picture 2 "$folder" @2x

@@ -167,6 +167,16 @@ int main(int argc, char** argv)
             window->close();
     }
     save(picture(packEditorWhileTyping(main)), "script-pack-editor-typing");
+    if (const QString game = qEnvironmentVariable("ORVANTA_SCREENSHOT_GAME"); !game.isEmpty()) {
+        MainWindow importing;  // with no typing to throw away, so nothing asks
+        importing.show();
+        picture(&importing);  // framed and placed before the report stands beside it
+        importing.importGame(game);
+        QWidget* report = shownWindow(QStringLiteral("Form15"));
+        if (report == nullptr)
+            return 1;
+        save(picture(report), "import-report");
+    }
     // A message box, as "Save" ends: it blocks, so it is pictured from a timer.
     QTimer::singleShot(0, [&] {
         QWidget* box = QApplication::activeModalWidget();
