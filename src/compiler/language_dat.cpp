@@ -88,6 +88,7 @@ std::optional<LanguageDat> readLanguageDat(std::string_view bytes)
     ByteReader offsets(bytes, kHeaderBytes);
     std::map<std::size_t, std::uint32_t> textAt;  // offset -> index into texts
     std::size_t entry = 0;
+    std::size_t decoded = 0;  // bytes of all the texts
     for (std::size_t g = 0; g < dat.groups.size(); ++g) {
         for (std::uint32_t i = 0; i < header.counts[g]; ++i, ++entry) {
             const std::size_t from = std::min<std::size_t>(*offsets.u(2), area.size());
@@ -95,7 +96,12 @@ std::optional<LanguageDat> readLanguageDat(std::string_view bytes)
             dat.groups[g].push_back(found->second);
             if (!added)
                 continue;
-            std::string text(area.substr(from, std::min(zeroAt[from] - from, kShownStringBytes)));
+            // Whole, as long as all of them together stay within twice the string bytes:
+            // only entries that start inside each other's strings go beyond that.
+            const std::size_t length = zeroAt[from] - from;
+            const bool whole = decoded + length <= 2 * area.size();
+            std::string text(area.substr(from, whole ? length : std::min(length, kShownStringBytes)));
+            decoded += text.size();
             for (char& c : text)
                 c = static_cast<char>(static_cast<unsigned char>(c) ^ kStringKey);
             dat.texts.push_back(std::move(text));

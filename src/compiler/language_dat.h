@@ -37,9 +37,11 @@ bool isLanguageDat(std::string_view bytes);
 
 /// The strings of a language .DAT, or nothing when the bytes do not have its
 /// shape. Offsets may point anywhere in the string bytes; a string is read up
-/// to its 0, at most kShownStringBytes of it. The result views `bytes`.
+/// to its 0, whole while the texts together are no more than twice the string
+/// bytes (strings that start inside others go beyond), else at most
+/// kShownStringBytes of it. The result views `bytes`.
 std::optional<LanguageDat> readLanguageDat(std::string_view bytes);
 
-inline constexpr std::size_t kShownStringBytes = 1024;  // far above any game text
+inline constexpr std::size_t kShownStringBytes = 1024;
 
 }  // namespace orvanta

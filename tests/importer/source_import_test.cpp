@@ -21,7 +21,10 @@ namespace {
 
 ImportedGame imported(const std::string& script, const std::string& english)
 {
-    auto game = importSources({{"Script.txt", script, 0}, SourceFile{"English.txt", english, 1}, {}, {}});
+    GameSources sources;
+    sources.script = {"Script.txt", script, 0};
+    sources.language = SourceFile{"English.txt", english, 1};
+    auto game = importSources(sources);
     EXPECT_TRUE(game.has_value());
     return game ? std::move(*game) : ImportedGame{};
 }
@@ -90,11 +93,13 @@ std::string levelsAsTheGameReadsThem(const std::string& scriptDat, const std::st
 
 TEST(SourceImport, WhatBuildWroteComesBackFromItsDatsAsTheSameDats)
 {
-    // The defaults, and projects that hold every command and the stock levels in their packs.
+    // The defaults, projects that hold every command and the stock levels in their packs, and a long name.
     std::vector<ProjectState> projects{ProjectState::withDefaults()};
     const std::filesystem::path allCommands = testData("compiler/golden/all_commands");
     projects.push_back(imported(readBytes(allCommands / "Script.txt"), readBytes(allCommands / "English.txt")).project);
     projects.push_back(imported(std::string(resources::stockScript()), std::string(resources::stockEnglish())).project);
+    projects.push_back(ProjectState::withDefaults());
+    projects.back().level(3).levelName = std::string(3000, 'N');  // longer than any string of a real game
     for (const ProjectState& project : projects) {
         const std::vector<DatFile> dats = datsOf(project);
         ASSERT_EQ(dats.size(), 2U);
