@@ -60,20 +60,28 @@ std::string projectFileText(const ProjectState& project)
     return out;
 }
 
-std::optional<std::string> whyNotSavable(std::string_view projectText)
+std::optional<std::string> whyNotSavable(const ProjectState& project, std::string_view projectText)
 {
-    ProjectState readBack;
+    constexpr const char* kCopiesSeparators = "a pack holds lines that read as the project file's own separators";
+    ProjectState readBack = project;
     const LoadResult result = readProjectText(projectText, readBack);
-    if (result.status == LoadStatus::Loaded)
-        return std::nullopt;
-    return "a pack holds lines that read as the project file's own separators, so the file would not load: " +
-           result.message;
+    if (result.status != LoadStatus::Loaded)
+        return std::string(kCopiesSeparators) + ", so the file would not load: " + result.message;
+    // Packs holding "**BREAKER**" are not loaded, and say so: the other fields must come back as they are.
+    if (!result.note.empty()) {
+        for (int level = 1; level <= kLevelCount; ++level)
+            readBack.level(level).scriptPack = project.level(level).scriptPack;
+        readBack.inventoryItems = project.inventoryItems;
+    }
+    if (projectFileText(readBack) != projectText)
+        return std::string(kCopiesSeparators) + ", so the file would load other values than these";
+    return std::nullopt;
 }
 
 std::optional<FileError> saveProjectFile(const ProjectState& project, const FileLocation& file)
 {
     const std::string text = projectFileText(project);
-    if (auto reason = whyNotSavable(text))
+    if (auto reason = whyNotSavable(project, text))
         return FileError{"Cannot save " + file.shown() + ": " + *reason + "; nothing was written"};
     return replaceFile(file, text);
 }

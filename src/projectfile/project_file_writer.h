@@ -17,10 +17,10 @@ namespace orvanta {
 /// then "**HEADER PACK**", the Header Pack and "**HEADER PACK END**".
 std::string projectFileText(const ProjectState& project);
 
-/// Why a project file's text cannot be saved: a pack holds a copy of the
-/// lines that close the packs, so the file would not load back. Nothing when
-/// it can.
-std::optional<std::string> whyNotSavable(std::string_view projectText);
+/// Why `projectText`, the project file of `project`, cannot be saved: a pack
+/// holds a copy of the lines that close the packs, so the file would not load
+/// back, or would load other values. Nothing when it can.
+std::optional<std::string> whyNotSavable(const ProjectState& project, std::string_view projectText);
 
 /// Writes the project file at a location, replacing an existing file whole;
 /// a file that would not load back is not written.

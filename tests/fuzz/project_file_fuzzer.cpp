@@ -53,7 +53,7 @@ bool copiesASeparator(const ProjectState& project)
 bool savesAndLoadsBack(const ProjectState& project)
 {
     const std::string text = projectFileText(project);
-    if (whyNotSavable(text))
+    if (whyNotSavable(project, text))
         return copiesASeparator(project);
     ProjectState loaded = ProjectState::withDefaults();
     const LoadResult result = readProjectText(text, loaded);
