@@ -192,7 +192,7 @@ void BM_ImportSources(benchmark::State& state)
     const auto [script, english] = importSources(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            orvanta::importSources({{"Script.txt", script, 0}, orvanta::SourceFile{"English.txt", english, 1}, {}}));
+            orvanta::importSources({{"Script.txt", script, 0}, orvanta::SourceFile{"English.txt", english, 1}, {}, {}}));
     setBytes(state, script.size() + english.size());
 }
 
