@@ -44,6 +44,7 @@ struct CommandSpec {
     std::uint16_t flag;   ///< the level option bit the command sets
     std::span<const NumberSpec> numbers;
     const char* takes;   ///< what its values are, as messages and the editor say it
+    const char* does;    ///< what the game does with it, as the editor and docs/script-format.md say it
     int count = 0;       ///< numbered commands (Key=, ResidentCut=): how many; the first value picks the opcode
     bool combo = false;  ///< numbered items with two pieces each
     Packing packing = Packing::Plain;
@@ -66,6 +67,7 @@ struct HeaderCommand {
     std::string_view section;
     std::string_view name;
     const char* takes;
+    const char* does;
 };
 std::span<const HeaderCommand> headerCommands();
 /// The header command a key names in a section, whatever their case, or nullptr.

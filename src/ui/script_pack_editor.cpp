@@ -18,7 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStringListModel>
+#include <QStandardItemModel>
 #include <QTextBlock>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -47,6 +47,17 @@ QString keyOf(const QString& line)
     return equals > 0 && (comment < 0 || comment > equals) ? line.left(equals).trimmed() : QString();
 }
 
+/// The text a chosen completion puts in; the list shows more beside a command.
+constexpr int kCompletedRole = Qt::UserRole;
+
+/// An entry of the completion list: what it completes to and, for a command, its values.
+QStandardItem* offer(const QString& completed, const QString& values = {})
+{
+    auto* item = new QStandardItem(values.isEmpty() ? completed : completed + QStringLiteral("  ") + values);
+    item->setData(completed, kCompletedRole);
+    return item;
+}
+
 }  // namespace
 
 ScriptPackEditor::ScriptPackEditor(ProjectState& project, LiveCheck& live, QWidget* parent)
@@ -71,8 +82,9 @@ ScriptPackEditor::ScriptPackEditor(ProjectState& project, LiveCheck& live, QWidg
     setTabOrder(cancelButton, inventoryBox_);
 
     highlighter_ = new ScriptHighlighter(packBox_->document(), packBox_->palette());
-    completions_ = new QStringListModel(this);
+    completions_ = new QStandardItemModel(this);
     completer_ = new QCompleter(completions_, this);
+    completer_->setCompletionRole(kCompletedRole);
     completer_->setWidget(packBox_);
     completer_->setCaseSensitivity(Qt::CaseInsensitive);
     completer_->setCompletionMode(QCompleter::PopupCompletion);
@@ -238,12 +250,12 @@ void ScriptPackEditor::offerCompletion()
     const QString before = cursor.block().text().left(cursor.positionInBlock());
     const ScriptSection section = highlighter_->sectionAt(cursor.blockNumber());
     const QString key = keyOf(before);
-    QStringList offered;
+    QList<QStandardItem*> offered;
     QString prefix;
     if (key.isEmpty() && !before.contains(u';') && !before.trimmed().startsWith(u'[')) {
         prefix = before.trimmed();
         for (const QString& name : commandNames(section))
-            offered << name + u'=';
+            offered << offer(name + u'=', commandInfo(section, name).values);
     } else if (!key.isEmpty()) {
         const QString values = before.mid(before.indexOf(u'=') + 1);
         const CommandInfo command = commandInfo(section, key);
@@ -252,16 +264,20 @@ void ScriptPackEditor::offerCompletion()
         if (itemNameValue(command) > 0 && commas == itemNameValue(command)) {
             for (const QString& line : inventoryBox_->toPlainText().split(u'\n'))
                 if (!line.trimmed().isEmpty())
-                    offered << line.trimmed();
+                    offered << offer(line.trimmed());
         } else if (namesLevelFile(command) && commas == 0) {
-            offered = levelFiles();
+            for (const QString& file : levelFiles())
+                offered << offer(file);
         }
     }
     if (prefix.isEmpty() || offered.isEmpty()) {
+        qDeleteAll(offered);
         completer_->popup()->hide();
         return;
     }
-    completions_->setStringList(offered);
+    completions_->clear();
+    for (QStandardItem* item : offered)
+        completions_->appendRow(item);
     completer_->setCompletionPrefix(prefix);
     if (completer_->completionCount() == 0 ||
         (completer_->completionCount() == 1 &&

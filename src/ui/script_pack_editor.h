@@ -9,7 +9,7 @@
 class QCompleter;
 class QLabel;
 class QPushButton;
-class QStringListModel;
+class QStandardItemModel;
 
 namespace orvanta {
 struct ProjectState;
@@ -63,7 +63,7 @@ private:
     QLabel* packName_;
     ScriptHighlighter* highlighter_;
     QCompleter* completer_;
-    QStringListModel* completions_;
+    QStandardItemModel* completions_;  ///< shown: a command with its values; completed: the name
     std::vector<Mark> marks_;
     bool showing_ = false;
 };

@@ -29,6 +29,13 @@ const char* headerSectionName(ScriptSection section)
     return "";
 }
 
+CommandInfo known(std::string_view name, const char* takes, const char* does, const CommandSpec* entry = nullptr)
+{
+    const QString values = QString::fromLatin1(takes);
+    return {CommandKind::Known, latin1(name) + QStringLiteral("= takes ") + values + u'\n' + QString::fromLatin1(does),
+            values, entry};
+}
+
 }  // namespace
 
 std::optional<ScriptSection> sectionOfHeader(const QString& code)
@@ -50,16 +57,16 @@ CommandInfo commandInfo(ScriptSection section, const QString& key)
     const std::string_view name(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (section == ScriptSection::Level) {
         if (const CommandSpec* entry = findCommand(name))
-            return {CommandKind::Known,
-                    latin1(entry->name) + QStringLiteral("= takes ") + QString::fromLatin1(entry->takes), entry};
+            return known(entry->name, entry->takes, entry->does, entry);
     } else if (const HeaderCommand* header = findHeaderCommand(headerSectionName(section), name)) {
-        return {CommandKind::Known,
-                latin1(header->name) + QStringLiteral("= takes ") + QString::fromLatin1(header->takes)};
+        return known(header->name, header->takes, header->does);
     }
     if (isTrngCommand(name))
         return {CommandKind::Trng,
                 key + QStringLiteral("= is a command of the TRNG engine patch; the game alone does not "
-                                     "know it")};
+                                     "know it"),
+                {},
+                nullptr};
     return {};
 }
 
@@ -71,7 +78,10 @@ int itemNameValue(const CommandInfo& command)
     return command.entry->combo ? 2 : 1;
 }
 
-bool namesLevelFile(const CommandInfo& command) { return command.entry != nullptr && command.entry->form == Form::Level; }
+bool namesLevelFile(const CommandInfo& command)
+{
+    return command.entry != nullptr && command.entry->form == Form::Level;
+}
 
 QStringList commandNames(ScriptSection section)
 {

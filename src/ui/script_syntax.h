@@ -21,7 +21,10 @@ enum class CommandKind { Known, Trng, Unknown };
 /// What the compiler's command table says of a key in a section.
 struct CommandInfo {
     CommandKind kind = CommandKind::Unknown;
-    QString help;                       ///< "Puzzle= takes item number, name and six values"
+    /// What a hover says: "Puzzle= takes item number, name and six values"
+    /// and, below, what the game does with the line.
+    QString help;
+    QString values;                      ///< "item number, name and six values"
     const CommandSpec* entry = nullptr;  ///< commands of [Title] and [Level]
 };
 CommandInfo commandInfo(ScriptSection section, const QString& key);

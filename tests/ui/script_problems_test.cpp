@@ -7,10 +7,12 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QWindow>
 
@@ -267,7 +269,7 @@ TEST_F(ScriptProblemsTest, AnOpenWindowFollowsTheProjectErrorsFirstAndTheStatusB
     EXPECT_EQ(rows().size(), 1);
 }
 
-TEST_F(ScriptProblemsTest, ThePackEditorUnderlinesWhatIsTypedAndCompletesItemNames)
+TEST_F(ScriptProblemsTest, ThePackEditorUnderlinesWhatIsTypedCompletesAndSaysWhatACommandDoes)
 {
     keyOnMain(Qt::Key_F7);
     auto* pack = child<QPlainTextEdit>(open("Label9", "Form4"), "Text1");  // Angkor Pack: one line
@@ -287,6 +289,23 @@ TEST_F(ScriptProblemsTest, ThePackEditorUnderlinesWhatIsTypedAndCompletesItemNam
     EXPECT_EQ(completer->currentCompletion(), QStringLiteral("Golden Skull"));
     QTest::keyClick(completer->popup(), Qt::Key_Return);
     EXPECT_TRUE(pack->toPlainText().endsWith(QStringLiteral("\nPuzzle=\t2,Golden Skull")));
+
+    // Over a command: its values and what the game does with it, from the compiler's table.
+    QTextCursor onPuzzle = pack->textCursor();
+    onPuzzle.movePosition(QTextCursor::StartOfBlock);
+    onPuzzle.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 3);
+    const QPoint at = pack->cursorRect(onPuzzle).center();
+    QHelpEvent hover(QEvent::ToolTip, at, pack->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(pack->viewport(), &hover);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Puzzle= takes item number, name and six values\nNames the level's "
+                                               "puzzle item n (1-12) from the language file, with its height, size "
+                                               "and angles."));
+    QTest::keyClick(pack, Qt::Key_Return);
+    QTest::keyClicks(pack, QStringLiteral("Hori"));  // a command's values beside its name
+    ASSERT_TRUE(completer->popup()->isVisible());
+    EXPECT_EQ(completer->popup()->currentIndex().data().toString(), QStringLiteral("Horizon=  ENABLED or DISABLED"));
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    EXPECT_TRUE(pack->toPlainText().endsWith(QStringLiteral("\nHorizon=")));
     QTest::keyClick(pack, Qt::Key_Tab, Qt::ControlModifier);  // Tab alone types a tab
     EXPECT_EQ(opened("Form4")->focusWidget(), child(opened("Form4"), "Command1"));
 }
