@@ -207,6 +207,11 @@ ProjectState projectFrom(const Options& options)
             fileError(file.shown() + ": Not an ORV file!");
         if (result.status == LoadStatus::Failed)
             fileError(result.message);
+        // The window keeps the packs it holds; here they would be the defaults,
+        // and a build or save would quietly put those in place of the file's.
+        if (!result.note.empty())
+            fileError(file.shown() + ": " + result.note +
+                      " orvanta-cli uses no project without its packs; nothing was done.");
     }
     for (const Setting& setting : options.settings) {
         const std::string assignment = textOf(setting.assignment);

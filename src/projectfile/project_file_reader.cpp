@@ -156,7 +156,7 @@ std::string applyFields(const Lines& lines, std::size_t switchesLine, ProjectSta
         project.inventoryItems = blocks->back();
     } else {
         note = "The script packs and the inventory items list were not loaded: a pack holds a line that reads "
-               "\"**BREAKER**\", so the packs cannot be told apart. The ones Orvanta held stay.";
+               "\"**BREAKER**\", so the packs cannot be told apart.";
     }
 
     auto tail = lines.begin() + static_cast<std::ptrdiff_t>(switchesLine) + 1;

@@ -43,7 +43,7 @@ void LoadScriptDialog::load()
     Q_EMIT projectLoaded(path);
     showMessage(owner, QStringLiteral("Script file loaded!"));
     if (!result.note.empty())
-        showMessage(owner, fromUtf8Text(result.note));
+        showMessage(owner, fromUtf8Text(result.note) + QStringLiteral(" The ones Orvanta held stay."));
 }
 
 }  // namespace orvanta::ui

@@ -42,6 +42,7 @@ TEST(Cli, FileFailuresExitOneNamingThePathAndWrongUsageExitsTwo)
     const std::string missing = (folder / "missing").string();
     const std::string script = (folder / "Script.txt").string();
     test::writeBytes(script, "; not a project\r\n");
+    const std::string breakers = test::testData("fuzz/corpus/project_file/breaker_in_pack.txt").string();
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"compile", missing}, (folder / "missing" / "Script.txt").string()},
         {{"save", missing + "/p.txt"}, missing},
@@ -49,6 +50,9 @@ TEST(Cli, FileFailuresExitOneNamingThePathAndWrongUsageExitsTwo)
         {{"get", "--load", missing, "Text1"}, missing},
         {{"compile", "--set", "Text1=@" + missing, "/tmp"}, missing},
         {{"get", "--load", script, "Text1"}, script + "\": Not an ORV file!"},
+        // Packs it cannot tell apart: saving or building would put the defaults in their place.
+        {{"save", "--load", breakers, (folder / "saved.txt").string()}, breakers + "\": The script packs"},
+        {{"build", "--load", breakers, folder.text()}, breakers + "\": The script packs"},
     };
     for (const auto& [args, named] : cases) {
         const auto [code, out, err] = runCli(args);
@@ -57,6 +61,7 @@ TEST(Cli, FileFailuresExitOneNamingThePathAndWrongUsageExitsTwo)
         EXPECT_TRUE(err.starts_with("orvanta-cli: ")) << err;
         EXPECT_NE(err.find(named), std::string::npos) << err;
     }
+    EXPECT_EQ(test::entryCount(folder.path()), 1U) << "only Script.txt: nothing was written";
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{},
                                                {"frobnicate"},
