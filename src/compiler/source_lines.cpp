@@ -27,12 +27,12 @@ std::string notACommand(std::string_view line)
 void splitValues(std::string_view text, std::vector<std::string_view>& values)
 {
     values.clear();
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == ',') {
-            values.push_back(trimmed(text.substr(start, i - start)));
-            start = i + 1;
-        }
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = text.find(',', start);
+        values.push_back(trimmed(text.substr(start, comma == std::string_view::npos ? comma : comma - start)));
+        if (comma == std::string_view::npos)
+            return;
+        start = comma + 1;
     }
 }
 

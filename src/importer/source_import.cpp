@@ -606,8 +606,20 @@ void SourceImport::level(int n, const ScriptLevel& section)
     slot.levelData = "*i" + letters + "," + camera;
 }
 
+/// The value after the first `index` commas, trimmed, or nothing when there are fewer commas.
+std::optional<std::string_view> valueAt(std::string_view values, std::size_t index)
+{
+    for (; index > 0; --index) {
+        const std::size_t comma = values.find(',');
+        if (comma == std::string_view::npos)
+            return std::nullopt;
+        values.remove_prefix(comma + 1);
+    }
+    return trimmed(values.substr(0, values.find(',')));
+}
+
 /// The text that a line of a pack refers to by its string, or nothing.
-std::optional<std::string_view> referredString(std::string_view line, std::vector<std::string_view>& values)
+std::optional<std::string_view> referredString(std::string_view line)
 {
     const auto command = commandLine(trimmed(line.substr(0, line.find(';'))));
     if (!command)
@@ -619,17 +631,20 @@ std::optional<std::string_view> referredString(std::string_view line, std::vecto
         return command->value;
     if (entry->form != Form::Item)
         return std::nullopt;
-    splitValues(command->value, values);
-    const std::size_t lead = entry->combo ? 2 : 1;
-    if (values.size() <= lead)
-        return std::nullopt;
-    return values[lead];
+    return valueAt(command->value, entry->combo ? 2 : 1);
 }
 
+/// Strings, looked up by a view of a text without copying it.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+using TextSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
+
 /// The strings of English.txt as the game holds them.
-std::unordered_set<std::string> gameStrings(const LanguageSource& language)
+TextSet gameStrings(const LanguageSource& language)
 {
-    std::unordered_set<std::string> strings;
+    TextSet strings;
     for (const auto& group : language.groups) {
         for (const SourceLine& line : group)
             strings.insert(gameText(line.text));
@@ -639,14 +654,13 @@ std::unordered_set<std::string> gameStrings(const LanguageSource& language)
 
 void SourceImport::keepReferredStrings()
 {
-    std::unordered_set<std::string> written = gameStrings(readLanguage(englishText(project_)));
-    std::vector<std::string_view> values;
+    TextSet written = gameStrings(readLanguage(englishText(project_)));
     for (int n = 1; n <= kLevelCount; ++n) {
         const std::string& pack = project_.level(n).scriptPack;
         const std::string copy = pack;  // the inventory items may grow while the pack is read
         forEachRawLine(copy, [&](const RawLine& line) {
-            const auto text = referredString(line.whole, values);
-            if (!text || text->empty() || written.contains(std::string(*text)))
+            const auto text = referredString(line.whole);
+            if (!text || text->empty() || written.contains(*text))
                 return;
             std::string& items = project_.inventoryItems;
             if (!items.empty() && !items.ends_with("\r\n"))
@@ -666,7 +680,7 @@ void SourceImport::reportLostStrings()
              "the section " + std::string(language_.otherSections[i].text) + " and its " +
                  std::to_string(language_.otherLines[i]) + " lines",
              "Orvanta writes [Strings], [PSXStrings] and [PCStrings] only");
-    const std::unordered_set<std::string> written = gameStrings(readLanguage(englishText(project_)));
+    const TextSet written = gameStrings(readLanguage(englishText(project_)));
     for (const auto& group : language_.groups) {
         for (const SourceLine& line : group) {
             if (!written.contains(gameText(line.text)))
