@@ -78,7 +78,7 @@ TEST(Cli, FileFailuresExitOneNamingThePathAndWrongUsageExitsTwo)
         EXPECT_EQ(runCli(args).exitCode, 2) << (args.empty() ? "" : args.back());
     EXPECT_EQ(runCli({"get", "--", "--load"}).err, "orvanta-cli: no field is named \"--load\" (see --help)\n");
     EXPECT_NE(runCli({"--help"}).out.find("orvanta-cli compile"), std::string::npos);
-    EXPECT_EQ(runCli({"--version"}).out, "orvanta-cli Beta Ver.3.0\n");
+    EXPECT_EQ(runCli({"--version"}), (CliResult{0, "orvanta-cli Beta Ver.3.0\n", ""}));
 }
 
 TEST(Cli, PathArgumentsAreHostPathsUsedExactly)
