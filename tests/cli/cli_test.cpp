@@ -74,7 +74,10 @@ TEST(Cli, FileFailuresExitOneNamingThePathAndWrongUsageExitsTwo)
                                                {"restore", "--load", "x", "/tmp"},
                                                {"save", "--set", "Text12=a\nb", "p"},
                                                {"save", "--set-text", "Label3=a\r", "p"},  // fields of one line
-                                               {"get", "--load", "a", "--load", "b", "Text1"}})
+                                               {"get", "--load", "a", "--load", "b", "Text1"},
+                                               {"import", "a"},
+                                               {"import", "--load", "p", "a", "b"},
+                                               {"build", "--sources", "a", "b", "c"}})
         EXPECT_EQ(runCli(args).exitCode, 2) << (args.empty() ? "" : args.back());
     EXPECT_EQ(runCli({"get", "--", "--load"}).err, "orvanta-cli: no field is named \"--load\" (see --help)\n");
     EXPECT_NE(runCli({"--help"}).out.find("orvanta-cli compile"), std::string::npos);
